@@ -1,0 +1,34 @@
+# Common settings of the project's own targets, and the compiler runtime beside the programs.
+
+# -Wall -Wextra, clean, on every target of ours (third-party code keeps its own flags).
+function(qel_target_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    # The compiler runtime DLLs are copied beside the programs; no static runtime copies per DLL.
+endfunction()
+
+# Copy the mingw runtime DLLs (C++ library, unwinder, threads) into the program folder so that programs
+# start under Wine without extra search paths, and install them with the package.
+set(QEL_RUNTIME_DLLS)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${path}")
+        foreach(candidate /usr/${QEL_MINGW_TRIPLE}/lib/${dll})
+            if(EXISTS ${candidate})
+                set(path ${candidate})
+            endif()
+        endforeach()
+    endif()
+    if(IS_ABSOLUTE "${path}" AND EXISTS "${path}")
+        list(APPEND QEL_RUNTIME_DLLS ${path})
+        file(COPY ${path} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+    endif()
+endforeach()
+
+# A library whose folder holds no source yet still configures (from an empty translation unit).
+file(WRITE ${CMAKE_BINARY_DIR}/qel_empty.cpp "")
+macro(qel_nonempty var)
+    if(NOT ${var})
+        set(${var} ${CMAKE_BINARY_DIR}/qel_empty.cpp)
+    endif()
+endmacro()

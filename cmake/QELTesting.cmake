@@ -1,0 +1,31 @@
+# Test executables: GoogleTest programs run once each under Wine by CTest.
+
+# qel_add_test_executable(NAME <exe> SOURCES <files...> [LIBRARIES <targets...>]
+#                         [ENVIRONMENT <VAR=value...>] [OUTPUT_DIRECTORY <dir>])
+# Builds a test program with the test support library (which brings main()) and registers one test
+# that runs the whole program once.
+function(qel_add_test_executable)
+    cmake_parse_arguments(T "" "NAME;OUTPUT_DIRECTORY" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    if(NOT T_SOURCES)
+        return()
+    endif()
+    add_executable(${T_NAME} ${T_SOURCES})
+    qel_target_defaults(${T_NAME})
+    if(T_LIBRARIES)
+        target_link_libraries(${T_NAME} PRIVATE ${T_LIBRARIES})
+    else()
+        target_link_libraries(${T_NAME} PRIVATE QELTestSupportCtrl)
+    endif()
+    target_link_libraries(${T_NAME} PRIVATE QELTestSupport GTest::gtest GTest::gmock)
+    target_link_options(${T_NAME} PRIVATE -mconsole)
+    if(T_OUTPUT_DIRECTORY)
+        set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${T_OUTPUT_DIRECTORY})
+    endif()
+    if(QEL_RUN_UNDER_WINE)
+        add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_color=no)
+        set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 900)
+        if(T_ENVIRONMENT)
+            set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${T_ENVIRONMENT}")
+        endif()
+    endif()
+endfunction()

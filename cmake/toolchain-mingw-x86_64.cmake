@@ -1,0 +1,15 @@
+# Cross build for 64-bit Windows with the POSIX-thread mingw-w64 compilers; programs run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QEL_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER   ${QEL_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QEL_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER  ${QEL_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QEL_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+# Every test and tool executable starts through the Wine runner that the project configures.
+set(QEL_RUN_UNDER_WINE ON)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -1,0 +1,34 @@
+#!/bin/sh
+# Runs a Windows program of the build tree under 64-bit Wine.
+# The Wine prefix lives in the build tree (next to CMakeCache.txt); a persistent wineserver keeps later
+# starts quick; without a DISPLAY the program runs inside a private Xvfb.
+set -e
+exe=$1
+shift
+
+dir=$(cd "$(dirname "$exe")" && pwd)
+build=$dir
+while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
+[ -f "$build/CMakeCache.txt" ] || build=$dir
+
+export WINEPREFIX="${QEL_WINEPREFIX:-$build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEARCH=win64
+# The 64-bit loader directly: the wrapper may pick a 32-bit loader, which cannot run here.
+WINE=/usr/lib/wine/wine64
+[ -x "$WINE" ] || WINE=$(command -v wine64)
+# DLLs of the build (and the compiler runtime copied there) are found through the search path.
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+export WINEPATH="$(winpath "$build/bin")${WINEPATH:+;$WINEPATH}"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # A new prefix: never let a Mono or Gecko installer ask anything.
+    WINEDLLOVERRIDES="mscoree,mshtml=d" "$WINE" wineboot --init >/dev/null 2>&1 || true
+    wineserver -w 2>/dev/null || true
+fi
+wineserver -p 2>/dev/null || true
+
+if [ -z "$DISPLAY" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE" "$exe" "$@"
+fi
+exec "$WINE" "$exe" "$@"

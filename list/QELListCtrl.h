@@ -1,0 +1,155 @@
+// Report list control with per-column in-place editors, header sorting, cell colours and clipboard copy.
+#pragma once
+
+#include <afxwin.h>
+#include <afxcmn.h>
+#include <afxtempl.h>
+#include "QELCtrlApi.h"
+#include "QELListTypes.h"
+#include "QELHeaderCtrl.h"
+
+// Manages a list view whose cells are edited in place by editors that column styles name.
+class QELCTRL_API CQELListCtrl : public CListCtrl
+{
+    DECLARE_DYNAMIC(CQELListCtrl)
+
+// Construction
+public:
+    CQELListCtrl();
+    virtual ~CQELListCtrl();
+
+// Attributes
+public:
+    // Column edit styles. SetColumnStyle returns 0, or 0xFFFFFFFF for a null record or a class that is not
+    // CQELBaseListItem or derived; a null pRuntimeClass removes the column's style.
+    DWORD SetColumnStyle(_tag_QELListColumnStyle* pStyle);
+    BOOL  GetEditColumnStyle(int nColumn, _tag_QELListColumnStyle& style);
+    BOOL  IsEditColumn(int nColumn);
+    void  RemoveColumnStyle(int nColumn);   // negative: removes all styles
+
+    CWnd* GetEditControl();                 // open editor window, null when none
+    BOOL  GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& rect);
+
+    // Header state, forwarded to GetHeaderCtrl().
+    int  EnableSortColumn(int nColumn, int bEnable);
+    void SetSortColumn(int nColumn, int bAscending, int bAdd);
+    void RemoveSortColumn(int nColumn);
+    void EnableMultipleSort(int bEnable);
+    int  IsMultipleSort() const;
+    int  ShowColumn(int nColumn, int bShow, int nWidth);
+    int  IsVisibleColumn(int nColumn);
+    void EnableColumnMenu(int bEnable);
+
+    // Drawing switches; the second argument asks for an immediate repaint.
+    void EnableCustomColor(int bEnable, int bRedraw);
+    void EnableCustomFont(int bEnable, int bRedraw);
+    void EnableMarkSortedColumn(int bEnable, int bRedraw);
+
+// Operations
+public:
+    // Starts editing a cell: 0 started (or the factory made no window), 1 refused by the parent, 2 row or column
+    // out of range, 3 column not editable, 4 column hidden, -1 factory creation failed.
+    int EditSubItem(int nItem, int nSubItem);
+
+    // Row under point (-1 for none); nCol gets the column under point in report view, 0 otherwise, and keeps
+    // the caller's value when no column matches.
+    int HitTestEx(CPoint point, int& nCol);
+
+    // Copies the captions and the rows whose state has any bit of dwMask as tab-separated CF_TEXT; 1 or 0.
+    int CopyToClipboard(DWORD dwMask);
+
+// Overridables
+public:
+    virtual CQELHeaderCtrl* GetHeaderCtrl();
+    virtual int      OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn);
+    virtual BOOL     CustomDrawSubItem(int nItem, int nSubItem, LPARAM lParam);
+    virtual void     OnDrawSubItem(CDC* pDC, int nItem, int nSubItem, RECT rect, LPARAM lParam);
+    virtual void     Sort(int nColumn, int bAscending, int bAdd);
+    virtual COLORREF OnGetCellTextColor(int nItem, int nSubItem);
+    virtual COLORREF OnGetCellBkColor(int nItem, int nSubItem);
+    virtual HFONT    OnGetCellFont(int nItem, int nSubItem, DWORD_PTR dwItemData);
+protected:
+    virtual void     InitHeader();
+
+// Implementation
+protected:
+    virtual void    PreSubclassWindow();
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL    OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    int  InitList();
+    void InitColors();
+
+    int EditNewSubItem(int nItem, UINT lParam);
+    int FirstEditColumn();
+    int LastEditColumn();
+    int NextEditColumn(int nCol);
+    int PreviousEditColumn(int nCol);
+
+    static int CALLBACK CompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+    afx_msg void    OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void    OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void    OnSetFocus(CWnd* pOldWnd);
+    afx_msg void    OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void    OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void    OnSize(UINT nType, int cx, int cy);
+    afx_msg void    OnPaint();
+    afx_msg void    OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg int     OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void    OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg BOOL    OnEraseBkgnd(CDC* pDC);
+    afx_msg void    OnSysColorChange();
+    afx_msg void    OnEndDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void    OnTimer(UINT_PTR nIDEvent);
+    afx_msg void    OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void    OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+    afx_msg LRESULT OnEditItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnItemEditting(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnItemEditted(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHeaderChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHeaderVisiableChange(WPARAM wParam, LPARAM lParam);
+    afx_msg void    OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+
+    // Allocation points of CopyToClipboard, named to the fault hook below.
+    enum
+    {
+        clipOrderBuffer = 1,  // the display-order buffer
+        clipTextBuffer,       // the first block of the text buffer
+        clipTextGrow,         // every enlargement of the text buffer
+        clipGlobalAlloc,      // the global block handed to the clipboard
+        clipGlobalLock        // locking that block
+    };
+    // Fault-injection hook for tests: when set and it returns TRUE for an allocation point, CopyToClipboard
+    // treats that allocation as failed. Null in normal use, which leaves the copy's behaviour untouched.
+    static BOOL (*s_pfnClipboardFault)(int nAllocation);
+
+private:
+    LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    void    FillEditInfoData(_tag_QELListEditInfo* pInfo);
+    LPARAM  GetColumnData(int nSubItem);
+    int     AskParentForRow(int nRow);
+    void    DestroyEditControl();
+    BOOL    GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, const CRect& rectClient, CRect& rect);
+    int     GetLastDisplayColumn();
+    BOOL    ClipboardFault(int nAllocation);
+
+// State
+protected:
+    CMap<int, int, _tag_QELListColumnStyle, _tag_QELListColumnStyle&> m_mapColumnStyle;  // styles by column; pData owned
+    int            m_nEditItem;          // row of the most recently opened editor; never reset
+    int            m_nEditSubItem;       // column of the most recently opened editor; never reset
+    CWnd*          m_pEditCtrl;          // open editor window, owned; null when no edit is open
+    CQELHeaderCtrl m_wndHeader;          // the report view's header, attached by InitHeader
+    int            m_nSortColumn;        // column of the last sort that went ahead, -1 for none
+    BOOL           m_bSortAscending;     // direction of that sort
+    BOOL           m_bMarkSortedColumn;  // shade the sorted column
+    BOOL           m_bDrawSubItem;       // the cell being painted asked for OnDrawSubItem (pre- to post-paint)
+    BOOL           m_bCustomColor;       // ask the colour hooks per cell and paint the strip right of the last column
+    BOOL           m_bCustomFont;        // ask OnGetCellFont per cell
+    COLORREF       m_crSortedColumn;     // shade of the sorted column; 0xFFFFFFFF until InitColors
+    HFONT          m_hOldFont;           // font to select back at the cell's post-paint; null when none
+    int            m_nClickItem;         // row of the pending click-to-edit; meaningful only while timer 831 runs
+    int            m_nClickSubItem;      // column of the pending click-to-edit; as m_nClickItem
+};

@@ -1,0 +1,68 @@
+// Records, constants and registered messages shared by the list control and its editors.
+#pragma once
+
+#include <afxwin.h>
+#include "QELCtrlApi.h"
+
+class CQELListCtrl;
+
+// Edit style of one column; the list keeps a copy per column index.
+struct _tag_QELListColumnStyle
+{
+    int            nColumn;        // column index; the key of the style store
+    int            nLimitText;     // character limit of the text editor (EM_LIMITTEXT)
+    DWORD          dwStyle;        // styles added to the editor window (WS_BORDER is always cleared)
+    DWORD          dwRemoveStyle;  // styles removed from the editor window after creation
+    DWORD          dwExtra1;       // the application's own, handed back unchanged
+    DWORD          dwExtra2;       // the application's own, handed back unchanged
+    DWORD          dwFlags;        // editor options (QEL_STYLEFLAG_...)
+    LPSTR          pData;          // editor data block (the date editor's display format)
+    int            nDataLen;       // length of pData in bytes, without terminator
+    CRuntimeClass* pRuntimeClass;  // editor factory class, CQELBaseListItem or derived; null removes
+};
+
+// Record carried in lParam of the list's edit messages; lives on the sender's stack.
+struct _tag_QELListEditInfo
+{
+    UINT                     nCtrlID;      // editor control id, 0 while no editor exists
+    int                      nItem;        // row of the cell
+    int                      nSubItem;     // column of the cell
+    LPSTR                    pszText;      // new cell text (WM_QEL_LISTEDITTING only), sender-owned
+    DWORD_PTR                dwItemData;   // item data of nItem, filled in by the list
+    LPARAM                   lColumnData;  // lParam of header item nSubItem, filled in by the list
+    CWnd*                    pEditWnd;     // the editor window (WM_QEL_LISTITEMCONST, WM_QEL_LISTEDITTING)
+    DWORD                    dwReserved;   // always 0
+    _tag_QELListColumnStyle* pStyle;       // the column's style (WM_QEL_LISTEDITBEGIN, WM_QEL_LISTITEMCONST)
+};
+
+#ifndef _WIN64
+static_assert(sizeof(_tag_QELListColumnStyle) == 40, "column style record is ten 32-bit fields");
+static_assert(sizeof(_tag_QELListEditInfo) == 36, "edit record is nine 32-bit fields");
+#endif
+
+// Editor control identifiers.
+const UINT QEL_EDITID_TEXT  = 100;
+const UINT QEL_EDITID_DATE  = 101;
+const UINT QEL_EDITID_COMBO = 102;
+
+// Option bits of _tag_QELListColumnStyle::dwFlags.
+const DWORD QEL_STYLEFLAG_AUTO = 0x1;  // text editor grows with its text; date editor falls back to now
+
+// Modifier flags in the high word of a move request's lParam (key code in bits 16-23).
+const UINT QEL_LISTKEY_CTRL  = 0x2000;
+const UINT QEL_LISTKEY_SHIFT = 0x4000;
+
+// Click-to-edit timer of the list.
+const UINT_PTR QEL_TIMER_CLICKEDIT = 831;
+
+// Growth step of the clipboard text buffer.
+const int QEL_LIST_CLIPBOARD_BLOCK = 102400;
+
+// Registered messages of the list, registered at load under their own names.
+extern QELCTRL_API UINT WM_QEL_LISTITEMEDIT;
+extern QELCTRL_API UINT WM_QEL_LISTEDITBEGIN;
+extern QELCTRL_API UINT WM_QEL_LISTEDITTING;
+extern QELCTRL_API UINT WM_QEL_LISTEDITEND;
+extern QELCTRL_API UINT WM_QEL_LISTEDITMAX;
+extern QELCTRL_API UINT WM_QEL_LISTITEMCONST;
+extern QELCTRL_API UINT WM_QEL_LISTMOUSEMOVE;
