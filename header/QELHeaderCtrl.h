@@ -96,11 +96,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    BOOL GetState(int nColumn, _tag_QELHeaderColumnState& state) const;  // FALSE and defaults without a record
-    int  GetLiveWidth(int nColumn) const;                                 // HDM_GETITEMA width, -1 on failure
-    void Redraw();
-    void RecordColumnWidths();
-    CWnd* GetNotifyWnd() const;
+    BOOL GetState(int nColumn, _tag_QELHeaderColumnState& state) const;  // FALSE and the defaults without a record
+    int  GetItemCountSafe() const;                                        // HDM_GETITEMCOUNT; 0 without a window
+    BOOL ReadItemWidth(int nColumn, int& nWidth) const;                   // live width (HDM_GETITEMA)
+    void Redraw();                                                        // RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW
+    void RecordColumnWidths();                                            // after a left-button release
+    HWND GetNotifyHwnd() const;                                           // owner, else parent
 
 protected:
     CMap<int, int, _tag_QELHeaderColumnState, _tag_QELHeaderColumnState&> m_mapColumnState;  // records by column index; never removed

@@ -1,0 +1,86 @@
+#include "QELBaseListItem.h"
+
+IMPLEMENT_DYNCREATE(CQELBaseListItem, CObject)
+
+CQELBaseListItem::CQELBaseListItem()
+{
+}
+
+CQELBaseListItem::~CQELBaseListItem()
+{
+}
+
+static BOOL IsKeyDown(int nVirtKey)
+{
+    return (::GetKeyState(nVirtKey) & 0x80) != 0;
+}
+
+void CQELBaseListItem::PostMoveRequest(CWnd* pWnd, int nItem, int nSubItem, UINT nChar, BOOL bCtrl, BOOL bShift)
+{
+    UINT nKey = nChar;
+    if (bCtrl)
+        nKey |= QEL_LISTKEY_CTRL;
+    if (bShift)
+        nKey |= QEL_LISTKEY_SHIFT;
+    const DWORD dwParam = ((nKey & 0xFFFF) << 16) | ((DWORD)nSubItem & 0xFFFF);
+    ::PostMessageA(pWnd->GetSafeHwnd(), WM_QEL_LISTITEMEDIT, (WPARAM)(INT_PTR)nItem, (LPARAM)dwParam);
+}
+
+BOOL CQELBaseListItem::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CWnd* pWnd, int nItem,
+                                 int nSubItem, BOOL& bCancel)
+{
+    if (pWnd == NULL)
+        return TRUE;
+
+    const BOOL bCtrl = IsKeyDown(VK_CONTROL);
+    const BOOL bShift = IsKeyDown(VK_SHIFT);
+
+    switch (nChar)
+    {
+    case VK_RETURN:
+        // The editor loses the focus here, reports and is deleted together with this object: touch nothing after.
+        pWnd->SetFocus();
+        return FALSE;
+
+    case VK_ESCAPE:
+        bCancel = TRUE;
+        pWnd->SetFocus();
+        return FALSE;
+
+    case VK_PRIOR:
+    case VK_NEXT:
+        PostMoveRequest(pWnd, nItem, nSubItem, nChar, bCtrl, bShift);
+        return TRUE;
+
+    case VK_TAB:
+    case VK_END:
+    case VK_HOME:
+    case VK_UP:
+    case VK_DOWN:
+        if (bCtrl)
+            PostMoveRequest(pWnd, nItem, nSubItem, nChar, bCtrl, bShift);
+        return TRUE;
+
+    default:
+        return TRUE;
+    }
+}
+
+CWnd* CQELBaseListItem::CreateItem(int /*nItem*/, int /*nSubItem*/, CRect /*rect*/,
+                                   _tag_QELListColumnStyle* const /*pStyle*/, CQELListCtrl* /*pList*/)
+{
+    return NULL;
+}
+
+BOOL CQELBaseListItem::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/, CWnd* pWnd, int nItem,
+                                    int nSubItem, BOOL& /*bCancel*/)
+{
+    if (zDelta == 0)
+        return FALSE;
+    if (!IsKeyDown(VK_CONTROL))
+        return FALSE;
+    if (pWnd == NULL)
+        return TRUE;
+    PostMoveRequest(pWnd, nItem, nSubItem, zDelta > 0 ? VK_UP : VK_DOWN, TRUE, FALSE);
+    return TRUE;
+}

@@ -1,0 +1,177 @@
+// In-place drop-down list editor window of the list control.
+#include "QELListComboBox.h"
+
+#include <mbstring.h>
+#include <new>
+#include <string.h>
+
+IMPLEMENT_DYNAMIC(CQELListComboBox, CComboBox)
+
+BEGIN_MESSAGE_MAP(CQELListComboBox, CComboBox)
+    ON_WM_CREATE()
+    ON_WM_KILLFOCUS()
+    ON_WM_KEYDOWN()
+    ON_WM_MOUSEWHEEL()
+    ON_CONTROL_REFLECT(CBN_KILLFOCUS, OnComboKillFocus)
+END_MESSAGE_MAP()
+
+CQELListComboBox::CQELListComboBox()
+    : m_nItem(0)
+    , m_nSubItem(0)
+    , m_bCancel(0)
+{
+}
+
+CQELListComboBox::~CQELListComboBox()
+{
+    if (m_hWnd != NULL && ::IsWindow(m_hWnd))
+        DestroyWindow();
+}
+
+int CQELListComboBox::Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
+                             _tag_QELListColumnStyle* const pStyle)
+{
+    const DWORD dwStyle = (pStyle != NULL ? pStyle->dwStyle : 0) | WS_CHILD | WS_VISIBLE | WS_VSCROLL;
+    if (!CComboBox::Create(dwStyle, rect, pParentWnd, nID))
+        return 0;
+
+    m_nItem = nItem;
+    m_nSubItem = nSubItem;
+    if (pszText != NULL)
+    {
+        m_strStart = pszText;
+        SetWindowText(pszText);
+    }
+    SetOwner(pParentWnd);
+    return 1;
+}
+
+BOOL CQELListComboBox::HasEditField() const
+{
+    // CBS_SIMPLE and CBS_DROPDOWN keep the focus in their edit child; CBS_DROPDOWNLIST keeps it itself.
+    return (GetStyle() & 0x3) != CBS_DROPDOWNLIST;
+}
+
+int CQELListComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CComboBox::OnCreate(lpCreateStruct) == -1)
+        return -1;
+
+    HFONT hFont = NULL;
+    const HWND hParent = ::GetParent(m_hWnd);
+    if (hParent != NULL)
+        hFont = (HFONT)::SendMessageA(hParent, WM_GETFONT, 0, 0);
+    SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
+
+    SetFocus();
+    return 0;
+}
+
+BOOL CQELListComboBox::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->hwnd != m_hWnd && ::IsChild(m_hWnd, pMsg->hwnd))
+    {
+        // A key typed into the edit field of a CBS_DROPDOWN combo box: the edit child is no window of
+        // ours, so the shared key rules are applied here. A FALSE answer (Enter, Escape) consumed the
+        // key, and the focus change may already have deleted this editor.
+        CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+        if (!m_item.OnKeyDown((UINT)pMsg->wParam, LOWORD(pMsg->lParam), HIWORD(pMsg->lParam), pParent, m_nItem,
+                              m_nSubItem, m_bCancel))
+            return TRUE;
+        if ((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB)
+        {
+            ::TranslateMessage(pMsg);
+            ::DispatchMessageA(pMsg);
+            return TRUE;
+        }
+        return CWnd::PreTranslateMessage(pMsg);
+    }
+
+    // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
+    if (pMsg->message == WM_KEYDOWN && ((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB))
+    {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageA(pMsg);
+        return TRUE;
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+void CQELListComboBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+    // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
+    // editor may be used after a FALSE answer.
+    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel))
+        Default();
+}
+
+BOOL CQELListComboBox::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+    m_item.OnMouseWheel(nFlags, zDelta, pt, pParent, m_nItem, m_nSubItem, m_bCancel);
+    return TRUE;   // handled: the wheel never changes the chosen entry
+}
+
+void CQELListComboBox::OnKillFocus(CWnd* pNewWnd)
+{
+    // Read before the default processing, which may already report through CBN_KILLFOCUS.
+    const BOOL bEditField = HasEditField();
+    Default();
+    // With an edit field the focus moves between the combo box and its edit child; the combo box reports
+    // CBN_KILLFOCUS once the focus has left both, and the edit ends there (OnComboKillFocus).
+    if (bEditField)
+        return;
+    (void)pNewWnd;
+    SetListText();
+}
+
+void CQELListComboBox::OnComboKillFocus()
+{
+    if (HasEditField())
+        SetListText();
+}
+
+void CQELListComboBox::SetListText()
+{
+    CWnd* pOwner = GetOwner();
+    if (pOwner == NULL)
+        return;
+    const HWND hOwner = pOwner->GetSafeHwnd();
+
+    char* pszText = NULL;
+    if (!m_bCancel)
+    {
+        const int nLength = GetWindowTextLength();
+        pszText = new (std::nothrow) char[nLength + 1];
+        if (pszText != NULL)
+        {
+            memset(pszText, 0, nLength + 1);
+            GetWindowText(pszText, nLength + 1);
+            if (_mbscmp((const unsigned char*)pszText, (const unsigned char*)(LPCSTR)m_strStart) == 0)
+            {
+                delete[] pszText;
+                pszText = NULL;
+            }
+        }
+    }
+
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nCtrlID = GetDlgCtrlID();
+    info.nItem = m_nItem;
+    info.nSubItem = m_nSubItem;
+
+    if (pszText != NULL)
+    {
+        info.pszText = pszText;
+        info.pEditWnd = this;
+        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
+        delete[] pszText;
+    }
+
+    info.pszText = NULL;
+    info.pEditWnd = NULL;
+    // The list deletes this editor while handling the end; nothing of it is used afterwards.
+    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+}

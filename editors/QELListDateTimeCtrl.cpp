@@ -1,0 +1,208 @@
+// In-place date editor window of the list control.
+#include "QELListDateTimeCtrl.h"
+
+#include <new>
+#include <string.h>
+
+#include "QELStd.h"
+#include "QELStdWin.h"
+#include "QELThemeManager.h"
+#include "QELWindowColor.h"
+
+namespace {
+
+const char kDefaultDateFormat[] = "yyyy-MM-dd";
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CQELListDateTimeCtrl, CDateTimeCtrl)
+    ON_WM_CREATE()
+    ON_WM_KEYDOWN()
+    ON_WM_KILLFOCUS()
+    ON_WM_MOUSEWHEEL()
+    ON_NOTIFY_REFLECT(DTN_DROPDOWN, OnDropdown)
+    ON_NOTIFY_REFLECT(DTN_CLOSEUP, OnCloseup)
+    ON_WM_NCPAINT()
+    ON_WM_NCCALCSIZE()
+END_MESSAGE_MAP()
+
+CQELListDateTimeCtrl::CQELListDateTimeCtrl()
+    : m_nItem(-1)
+    , m_nSubItem(-1)
+    , m_bCancel(0)
+    , m_bDropDown(0)
+{
+    memset(&m_stStart, 0, sizeof(m_stStart));
+}
+
+CQELListDateTimeCtrl::~CQELListDateTimeCtrl()
+{
+    if (m_hWnd != NULL && ::IsWindow(m_hWnd))
+        DestroyWindow();
+}
+
+int CQELListDateTimeCtrl::Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem,
+                                 CWnd* pParentWnd, _tag_QELListColumnStyle* const pStyle)
+{
+    const DWORD dwStyle = (pStyle != NULL ? (pStyle->dwStyle & ~(DWORD)WS_BORDER) : 0) | WS_CHILD | WS_VISIBLE;
+    if (!CDateTimeCtrl::Create(dwStyle, rect, pParentWnd, nID))
+        return 0;
+
+    SetOwner(pParentWnd);
+    m_nItem = nItem;
+    m_nSubItem = nSubItem;
+
+    LPCSTR pszFormat = kDefaultDateFormat;
+    if (pStyle != NULL && pStyle->pData != NULL && pStyle->pData[0] != '\0')
+        pszFormat = pStyle->pData;
+    ::SendMessageA(m_hWnd, DTM_SETFORMATA, 0, (LPARAM)pszFormat);
+
+    SYSTEMTIME st;
+    memset(&st, 0, sizeof(st));
+    QELDateTime::ConvertStringToSystemtime(pszText, pszFormat, &st);
+    if (QELDateTime::AvailabilityTime(st) == 0)
+    {
+        if (pStyle != NULL && (pStyle->dwFlags & QEL_STYLEFLAG_AUTO))
+        {
+            ::GetLocalTime(&st);
+        }
+        else
+        {
+            st.wYear = 1900;
+            st.wMonth = 1;
+            st.wDay = 1;
+        }
+    }
+
+    SetTime(&st);
+    ::SendMessageA(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)&m_stStart);
+    return 1;
+}
+
+int CQELListDateTimeCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CDateTimeCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    SetFocus();
+    return 0;
+}
+
+void CQELListDateTimeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+    // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
+    // editor may be used after a FALSE answer.
+    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel))
+        Default();
+}
+
+BOOL CQELListDateTimeCtrl::PreTranslateMessage(MSG* pMsg)
+{
+    // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_TAB || (::GetKeyState(VK_CONTROL) & 0x80)))
+    {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageA(pMsg);
+        return TRUE;
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL CQELListDateTimeCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+    m_item.OnMouseWheel(nFlags, zDelta, pt, pParent, m_nItem, m_nSubItem, m_bCancel);
+    return TRUE;   // handled: the picker's fields never change with the wheel
+}
+
+void CQELListDateTimeCtrl::OnDropdown(NMHDR*, LRESULT* pResult)
+{
+    m_bDropDown = 1;
+    *pResult = 0;
+}
+
+void CQELListDateTimeCtrl::OnCloseup(NMHDR*, LRESULT* pResult)
+{
+    m_bDropDown = 0;
+    InvalidateRect(NULL, TRUE);
+    *pResult = 0;
+}
+
+void CQELListDateTimeCtrl::OnKillFocus(CWnd* pNewWnd)
+{
+    Default();
+    // The open calendar takes the focus without ending the edit.
+    if (m_bDropDown)
+        return;
+    if (pNewWnd != NULL && pNewWnd->GetSafeHwnd() == m_hWnd)
+        return;
+    SetListText();
+}
+
+void CQELListDateTimeCtrl::SetListText()
+{
+    CWnd* pOwner = GetOwner();
+    if (pOwner == NULL)
+        return;
+    const HWND hOwner = pOwner->GetSafeHwnd();
+
+    SYSTEMTIME st;
+    memset(&st, 0, sizeof(st));
+    ::SendMessageA(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)&st);
+
+    char* pszText = NULL;
+    if (!m_bCancel && memcmp(&st, &m_stStart, sizeof(SYSTEMTIME)) != 0)
+    {
+        // The date as the picker displays it, in the column's display format.
+        const int nLength = GetWindowTextLength();
+        pszText = new (std::nothrow) char[nLength + 1];
+        if (pszText != NULL)
+        {
+            memset(pszText, 0, nLength + 1);
+            GetWindowText(pszText, nLength + 1);
+        }
+    }
+
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nCtrlID = GetDlgCtrlID();
+    info.nItem = m_nItem;
+    info.nSubItem = m_nSubItem;
+
+    if (pszText != NULL)
+    {
+        info.pszText = pszText;
+        info.pEditWnd = this;
+        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
+        delete[] pszText;
+    }
+
+    info.pszText = NULL;
+    info.pEditWnd = NULL;
+    // The list deletes this editor while handling the end; nothing of it is used afterwards.
+    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+}
+
+void CQELListDateTimeCtrl::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
+{
+    // One pixel less border on every side than the default computes: room for the one-pixel frame.
+    ::InflateRect(&lpncsp->rgrc[0], 1, 1);
+    Default();
+}
+
+void CQELListDateTimeCtrl::OnNcPaint()
+{
+    const HDC hDC = ::GetWindowDC(m_hWnd);
+    if (hDC == NULL)
+        return;
+    CDC* pDC = CDC::FromHandle(hDC);
+
+    CWindowRect rect(this, 0);
+    ::OffsetRect(&rect, -rect.left, -rect.top);
+
+    CQELWindowColor color(_gWindowColor);
+    color.m_crWindowFrame = color.m_crHighlight;
+    _gThemeManager.DrawComboBorderEx(pDC, rect, 0, 0, 1, this, &color);
+
+    ::ReleaseDC(m_hWnd, hDC);
+}

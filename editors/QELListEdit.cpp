@@ -1,0 +1,196 @@
+// In-place text editor window of the list control.
+#include "QELListEdit.h"
+
+#include <mbstring.h>
+#include <new>
+#include <string.h>
+
+#include "QELDC.h"
+#include "QELStdWin.h"
+
+IMPLEMENT_DYNAMIC(CQELListEdit, CQELEdit)
+
+BEGIN_MESSAGE_MAP(CQELListEdit, CQELEdit)
+    ON_WM_KILLFOCUS()
+    ON_WM_CREATE()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_KEYDOWN()
+    ON_WM_KEYUP()
+    ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
+END_MESSAGE_MAP()
+
+CQELListEdit::CQELListEdit()
+    : m_nItem(-1)
+    , m_nSubItem(-1)
+    , m_nMinWidth(0)
+    , m_bCancel(FALSE)
+    , m_dwFlags(0)
+{
+}
+
+CQELListEdit::~CQELListEdit()
+{
+    // The list deletes the editor from inside the editor's own focus-loss handling; the window goes here.
+    if (m_hWnd != NULL && ::IsWindow(m_hWnd))
+        DestroyWindow();
+}
+
+BOOL CQELListEdit::Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
+                          _tag_QELListColumnStyle* const pStyle)
+{
+    const DWORD dwStyle = (pStyle != NULL ? (pStyle->dwStyle & ~(DWORD)WS_BORDER) : 0)
+                        | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+
+    // Created empty: an edit window created with an initial text much longer than 32K characters fails
+    // to be created, which would leave a long cell uneditable. The text is set right below.
+    const BOOL bCreated = CreateEx(WS_EX_CLIENTEDGE, "Edit", "", dwStyle,
+                                   rect.left, rect.top, rect.Width(), rect.Height(),
+                                   pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID);
+    if (bCreated != 1)
+        return bCreated;
+
+    m_nItem = nItem;
+    m_nSubItem = nSubItem;
+    m_nMinWidth = rect.right - rect.left;
+    m_dwFlags = pStyle != NULL ? pStyle->dwFlags : 0;
+
+    m_strStart = pszText;
+    SetWindowText(pszText);
+    ResizeWindow();
+
+    SendMessage(EM_SETSEL, 0, -1);
+    SendMessage(EM_SCROLLCARET, 0, 0);
+
+    SetOwner(pParentWnd);
+    return bCreated;
+}
+
+int CQELListEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CQELEdit::OnCreate(lpCreateStruct) == -1)
+        return -1;
+
+    HFONT hFont = NULL;
+    const HWND hParent = ::GetParent(m_hWnd);
+    if (hParent != NULL)
+        hFont = (HFONT)::SendMessageA(hParent, WM_GETFONT, 0, 0);
+    SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
+
+    SetFocus();
+    return 0;
+}
+
+void CQELListEdit::ResizeWindow()
+{
+    if (!(m_dwFlags & QEL_STYLEFLAG_AUTO))
+        return;
+
+    CDC* pDC = GetDC();
+    if (pDC == NULL)
+        return;
+    {
+        CWindowRect rcWindow(this, 0);
+
+        CString strText;
+        GetWindowText(strText);
+
+        const HFONT hFont = (HFONT)SendMessage(WM_GETFONT, 0, 0);
+        CFontDC fontDC(pDC->GetSafeHdc(), hFont, 0xFF000000);
+
+        SIZE size = {0, 0};
+        ::GetTextExtentPoint32A(pDC->GetSafeHdc(), strText, strText.GetLength(), &size);
+
+        const int nWidth = size.cx + 16 > m_nMinWidth ? size.cx + 16 : m_nMinWidth;
+        const int nHeight = rcWindow.Height();
+        SetWindowPos(NULL, 0, 0, nWidth, nHeight, SWP_NOMOVE | SWP_NOOWNERZORDER);
+    }   // the font is deselected before the device context goes back
+    ReleaseDC(pDC);
+}
+
+void CQELListEdit::OnChange()
+{
+    ResizeWindow();
+}
+
+void CQELListEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+    // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
+    // editor may be used after a FALSE answer.
+    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel))
+        Default();
+}
+
+void CQELListEdit::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+
+BOOL CQELListEdit::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+    m_item.OnMouseWheel(nFlags, zDelta, pt, pParent, m_nItem, m_nSubItem, m_bCancel);
+    return TRUE;   // handled: neither the edit nor the list scrolls while editing
+}
+
+BOOL CQELListEdit::PreTranslateMessage(MSG* pMsg)
+{
+    // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
+    if (pMsg->message == WM_KEYDOWN && ((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB))
+    {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageA(pMsg);
+        return TRUE;
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+void CQELListEdit::OnKillFocus(CWnd* pNewWnd)
+{
+    CQELEdit::OnKillFocus(pNewWnd);
+    SetListText();
+}
+
+void CQELListEdit::SetListText()
+{
+    CWnd* pOwner = GetOwner();
+    if (pOwner == NULL)
+        return;
+    const HWND hOwner = pOwner->GetSafeHwnd();
+
+    char* pszText = NULL;
+    if (!m_bCancel)
+    {
+        const int nLength = GetWindowTextLength();
+        pszText = new (std::nothrow) char[nLength + 1];
+        if (pszText != NULL)
+        {
+            memset(pszText, 0, nLength + 1);
+            GetWindowText(pszText, nLength + 1);
+            if (_mbscmp((const unsigned char*)pszText, (const unsigned char*)(LPCSTR)m_strStart) == 0)
+            {
+                delete[] pszText;
+                pszText = NULL;
+            }
+        }
+    }
+
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nCtrlID = GetDlgCtrlID();
+    info.nItem = m_nItem;
+    info.nSubItem = m_nSubItem;
+
+    if (pszText != NULL)
+    {
+        info.pszText = pszText;
+        info.pEditWnd = this;
+        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
+        delete[] pszText;
+    }
+
+    info.pszText = NULL;
+    info.pEditWnd = NULL;
+    // The list deletes this editor while handling the end; nothing of it is used afterwards.
+    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+}

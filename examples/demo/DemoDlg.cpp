@@ -1,0 +1,230 @@
+// The demo dialog: wiring of the list's messages (vetoes, filling the choice list, new rows) and the tools.
+#include "DemoDlg.h"
+
+#include "ScreenshotTour.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(CDemoDlg, CDialog)
+    ON_EN_CHANGE(IDC_FILTER, OnFilterChange)
+    ON_BN_CLICKED(IDC_COPY, OnCopy)
+    ON_BN_CLICKED(IDC_FOLDER, OnChooseFolder)
+    ON_BN_CLICKED(IDC_VISUALSTYLES, OnVisualStyles)
+    ON_WM_SIZE()
+    ON_WM_TIMER()
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITBEGIN, OnListEditBegin)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTITEMCONST, OnListItemConst)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITTING, OnListEditting)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITEND, OnListEditEnd)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITMAX, OnListEditMax)
+    ON_REGISTERED_MESSAGE(WM_QEL_HEADERCHANGED, OnHeaderChanged)
+    ON_REGISTERED_MESSAGE(WM_QEL_HEADERVISIABLECHANGE, OnHeaderVisiableChange)
+END_MESSAGE_MAP()
+
+CDemoDlg::CDemoDlg(CScreenshotTour* pTour)
+    : CDialog(IDD_DEMO), m_pTour(pTour)
+{
+}
+
+CDemoDlg::~CDemoDlg()
+{
+}
+
+BOOL CDemoDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_list.SubclassDlgItem(IDC_LIST, this);
+    m_editFilter.SubclassDlgItem(IDC_FILTER, this);
+    m_list.Init(&m_store);
+    m_list.Fill(CString());
+    m_list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+
+    CRect rect;
+    GetClientRect(&rect);
+    Layout(rect.Width(), rect.Height());
+    SetStatus("Click a cell of the selected row to edit it; Ctrl+Tab moves on, Enter commits, Escape cancels.");
+    if (m_pTour != NULL)
+        m_pTour->Start(this);
+    m_list.SetFocus();
+    return FALSE;
+}
+
+void CDemoDlg::Layout(int cx, int cy)
+{
+    if (m_list.GetSafeHwnd() == NULL)
+        return;
+    CRect list;
+    m_list.GetWindowRect(&list);
+    ScreenToClient(&list);
+    CWnd* pStatus = GetDlgItem(IDC_STATUS);
+    CRect status;
+    pStatus->GetWindowRect(&status);
+    ScreenToClient(&status);
+    const int margin = list.left;
+    const int statusHeight = status.Height();
+    pStatus->MoveWindow(margin, cy - margin - statusHeight, cx - 2 * margin, statusHeight);
+    m_list.MoveWindow(margin, list.top, cx - 2 * margin, cy - list.top - 2 * margin - statusHeight);
+}
+
+void CDemoDlg::OnSize(UINT nType, int cx, int cy)
+{
+    CDialog::OnSize(nType, cx, cy);
+    Layout(cx, cy);
+}
+
+void CDemoDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (m_pTour != NULL && m_pTour->OnTimer(nIDEvent))
+        return;
+    CDialog::OnTimer(nIDEvent);
+}
+
+void CDemoDlg::SetStatus(const CString& strText)
+{
+    SetDlgItemText(IDC_STATUS, strText);
+}
+
+CString CDemoDlg::CellName(const _tag_QELListEditInfo* pInfo) const
+{
+    CString s;
+    if (pInfo != NULL)
+    {
+        LVCOLUMNA column = {};
+        char caption[64] = {};
+        column.mask = LVCF_TEXT;
+        column.pszText = caption;
+        column.cchTextMax = sizeof(caption);
+        const_cast<CTaskList&>(m_list).GetColumn(pInfo->nSubItem, &column);
+        s.Format("%s of row %d", caption, pInfo->nItem + 1);
+    }
+    return s;
+}
+
+void CDemoDlg::OnFilterChange()
+{
+    CString filter;
+    m_editFilter.GetWindowText(filter);
+    m_list.Fill(filter);
+    CString s;
+    s.Format("Filter \"%s\": %d tasks shown.", static_cast<LPCSTR>(filter), m_list.GetItemCount());
+    SetStatus(s);
+}
+
+void CDemoDlg::OnCopy()
+{
+    CString s;
+    if (m_list.CopyToClipboard(LVIS_SELECTED))
+        s.Format("Copied the captions and %u selected rows to the clipboard as tab-separated text.", m_list.GetSelectedCount());
+    else
+        s = "The clipboard is busy; nothing was copied.";
+    SetStatus(s);
+}
+
+void CDemoDlg::OnChooseFolder()
+{
+    CQELFolderDialog dlg(this, m_strFolder, "Choose the folder for exports");
+    if (dlg.DoModal() == IDOK)
+    {
+        m_strFolder = dlg.GetFolder();
+        SetDlgItemText(IDC_FOLDER_LABEL, m_strFolder);
+        SetStatus("Export folder: " + m_strFolder);
+    }
+    else
+        SetStatus("No folder chosen.");
+}
+
+void CDemoDlg::SetVisualStyles(BOOL bOn)
+{
+    if (bOn)
+        _gThemeManager.InitThemeManager();
+    else
+    {
+        _gThemeManager.ExInitThemeManager();
+        _gWindowColor.Default();
+    }
+    CheckDlgButton(IDC_VISUALSTYLES, _gThemeManager.IsSystemTheme() ? BST_CHECKED : BST_UNCHECKED);
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SetStatus(_gThemeManager.IsSystemTheme() ? "Drawing with the system's visual styles."
+                                             : bOn ? "No visual style is active: the built-in look stays."
+                                                   : "Drawing with the built-in look.");
+}
+
+void CDemoDlg::OnVisualStyles()
+{
+    SetVisualStyles(IsDlgButtonChecked(IDC_VISUALSTYLES) == BST_CHECKED);
+}
+
+LRESULT CDemoDlg::OnListEditBegin(WPARAM, LPARAM lParam)
+{
+    const _tag_QELListEditInfo* pInfo = reinterpret_cast<const _tag_QELListEditInfo*>(lParam);
+    const CTask& task = m_store.At(static_cast<int>(pInfo->dwItemData));
+    if (task.strStatus == "Done" && pInfo->nSubItem != colStatus)
+    {
+        SetStatus("WM_QEL_LISTEDITBEGIN refused: task " + m_list.CellText(task, colId) + " is done; only its status can change.");
+        return 1;
+    }
+    SetStatus("WM_QEL_LISTEDITBEGIN: editing " + CellName(pInfo) + ".");
+    return 0;
+}
+
+LRESULT CDemoDlg::OnListItemConst(WPARAM, LPARAM lParam)
+{
+    const _tag_QELListEditInfo* pInfo = reinterpret_cast<const _tag_QELListEditInfo*>(lParam);
+    if (pInfo->nCtrlID == QEL_EDITID_COMBO)
+    {
+        CComboBox* pCombo = static_cast<CComboBox*>(pInfo->pEditWnd);
+        for (const char* const* p = CTaskStore::Statuses(); *p != NULL; ++p)
+            pCombo->AddString(*p);
+        pCombo->SelectString(-1, m_list.GetItemText(pInfo->nItem, pInfo->nSubItem));
+    }
+    return 0;
+}
+
+LRESULT CDemoDlg::OnListEditting(WPARAM, LPARAM lParam)
+{
+    const _tag_QELListEditInfo* pInfo = reinterpret_cast<const _tag_QELListEditInfo*>(lParam);
+    int nHours = 0;
+    if (pInfo->nSubItem == colHours && !CTaskStore::ParseHours(pInfo->pszText, nHours))
+    {
+        CString s;
+        s.Format("WM_QEL_LISTEDITTING refused: \"%s\" is not a whole number of hours.", pInfo->pszText);
+        SetStatus(s);
+        return 1;
+    }
+    m_list.Store(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
+    CString s;
+    s.Format("WM_QEL_LISTEDITTING: %s is now \"%s\".", static_cast<LPCSTR>(CellName(pInfo)), pInfo->pszText);
+    SetStatus(s);
+    return 0;
+}
+
+LRESULT CDemoDlg::OnListEditEnd(WPARAM, LPARAM)
+{
+    return 0;
+}
+
+LRESULT CDemoDlg::OnListEditMax(WPARAM, LPARAM)
+{
+    const int nRow = m_list.AddRow(m_store.Append());
+    CString s;
+    s.Format("WM_QEL_LISTEDITMAX: appended task %d as row %d.", m_store.At(m_store.GetCount() - 1).nId, nRow + 1);
+    SetStatus(s);
+    return nRow;
+}
+
+LRESULT CDemoDlg::OnHeaderChanged(WPARAM, LPARAM)
+{
+    SetStatus("WM_QEL_HEADERCHANGED: column widths, order or visibility changed.");
+    return 0;
+}
+
+LRESULT CDemoDlg::OnHeaderVisiableChange(WPARAM wParam, LPARAM lParam)
+{
+    const int nColumn = LOWORD(wParam);
+    if (nColumn == colTitle && lParam != 0)
+    {
+        SetStatus("WM_QEL_HEADERVISIABLECHANGE refused: the Task column stays visible.");
+        return 1;
+    }
+    SetStatus(lParam != 0 ? "WM_QEL_HEADERVISIABLECHANGE: hiding a column." : "WM_QEL_HEADERVISIABLECHANGE: showing a column.");
+    return 0;
+}

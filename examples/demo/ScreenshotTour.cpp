@@ -1,0 +1,129 @@
+// Steps of the screenshot tour. Each timer tick performs one action or takes one picture, so that the
+// window has painted (and pop-ups are open) before it is captured.
+#include "ScreenshotTour.h"
+
+#include "DemoDlg.h"
+#include "PngWriter.h"
+
+static const UINT_PTR TOUR_TIMER = 0x7A11;
+static const UINT TOUR_TICK_MS = 700;
+
+CScreenshotTour::CScreenshotTour(const CString& strFolder)
+    : m_strFolder(strFolder), m_pDlg(NULL), m_nStep(0), m_nExitCode(0)
+{
+}
+
+void CScreenshotTour::Start(CDemoDlg* pDlg)
+{
+    m_pDlg = pDlg;
+    m_pDlg->SetTimer(TOUR_TIMER, TOUR_TICK_MS, NULL);
+}
+
+BOOL CScreenshotTour::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != TOUR_TIMER)
+        return FALSE;
+    Act(m_nStep++);
+    return TRUE;
+}
+
+void CScreenshotTour::Shoot(LPCSTR pszName)
+{
+    CRect rect;
+    m_pDlg->GetWindowRect(&rect);
+    const CString path = m_strFolder + "\\" + pszName;
+    if (!CPngWriter::SaveScreenRect(rect, path))
+        m_nExitCode = 1;
+}
+
+void CScreenshotTour::EndEdit()
+{
+    CWnd* pEditor = m_pDlg->List().GetEditControl();
+    if (pEditor != NULL)
+        pEditor->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    m_pDlg->List().SetFocus();
+}
+
+void CScreenshotTour::TypeIntoEditor(LPCSTR pszText)
+{
+    CWnd* pEditor = m_pDlg->List().GetEditControl();
+    for (const char* p = pszText; pEditor != NULL && *p != '\0'; ++p)
+        pEditor->SendMessage(WM_CHAR, static_cast<BYTE>(*p), 1);
+}
+
+void CScreenshotTour::Act(int nStep)
+{
+    CTaskList& list = m_pDlg->List();
+    switch (nStep)
+    {
+    case 0:
+        Shoot("01-overview.png");
+        break;
+    case 1:
+        list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        list.EditSubItem(1, colTitle);
+        TypeIntoEditor("Replace the drill press motor and belts");
+        break;
+    case 2:
+        Shoot("02-text-editor.png");
+        break;
+    case 3:
+        EndEdit();
+        list.EditSubItem(4, colDue);
+        if (CWnd* pPicker = list.GetEditControl())
+        {
+            CRect r;
+            pPicker->GetClientRect(&r);
+            const LPARAM pt = MAKELPARAM(r.right - 6, r.Height() / 2);
+            pPicker->PostMessage(WM_LBUTTONUP, 0, pt);
+            pPicker->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, pt);
+        }
+        break;
+    case 4:
+        Shoot("03-date-picker.png");
+        break;
+    case 5:
+        EndEdit();
+        list.EditSubItem(6, colStatus);
+        if (CComboBox* pCombo = static_cast<CComboBox*>(list.GetEditControl()))
+            pCombo->ShowDropDown(TRUE);
+        break;
+    case 6:
+        Shoot("04-drop-down-list.png");
+        break;
+    case 7:
+        if (CComboBox* pCombo = static_cast<CComboBox*>(list.GetEditControl()))
+            pCombo->ShowDropDown(FALSE);
+        EndEdit();
+        {
+            CRect r;
+            list.GetHeaderCtrl()->GetItemRect(colHours, &r);
+            // The menu runs its own modal loop; the next tick takes the picture from inside it.
+            list.GetHeaderCtrl()->PostMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(r.left + 10, r.Height() / 2));
+        }
+        break;
+    case 8:
+        Shoot("05-column-menu.png");
+        ::EndMenu();
+        break;
+    case 9:
+        list.Sort(colStatus, TRUE, FALSE);
+        list.Sort(colDue, TRUE, TRUE);
+        list.EnsureVisible(0, FALSE);
+        m_pDlg->SetStatus("Sorted by status, then (Shift+click) by due date: both columns carry a mark.");
+        break;
+    case 10:
+        Shoot("06-multiple-sort.png");
+        break;
+    case 11:
+        m_pDlg->SetVisualStyles(TRUE);
+        break;
+    case 12:
+        Shoot("07-visual-styles.png");
+        break;
+    default:
+        m_pDlg->KillTimer(TOUR_TIMER);
+        m_pDlg->EndDialog(IDOK);
+        break;
+    }
+}

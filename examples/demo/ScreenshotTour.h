@@ -1,0 +1,29 @@
+// The scripted tour of --screenshot: opens the editors, the column menu, sorts and switches the look,
+// writing one PNG per step, then closes the demo.
+#pragma once
+
+#include <afxwin.h>
+
+class CDemoDlg;
+
+// Drives the demo dialog step by step from a timer and saves a screenshot after each step.
+class CScreenshotTour
+{
+public:
+    explicit CScreenshotTour(const CString& strFolder);
+
+    void Start(CDemoDlg* pDlg);
+    BOOL OnTimer(UINT_PTR nIDEvent);       // TRUE when the timer was the tour's
+    int  GetExitCode() const { return m_nExitCode; }
+
+private:
+    void Act(int nStep);
+    void Shoot(LPCSTR pszName);
+    void EndEdit();
+    void TypeIntoEditor(LPCSTR pszText);
+
+    CString   m_strFolder;
+    CDemoDlg* m_pDlg;
+    int       m_nStep;
+    int       m_nExitCode;
+};

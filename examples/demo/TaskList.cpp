@@ -1,0 +1,201 @@
+// Task rows, the compare hook (numbers as numbers, dates as dates, ties by the other marked columns) and
+// the colour and font hooks (overdue dates in red, done rows grey, open tasks bold).
+#include "TaskList.h"
+
+#include <string.h>
+
+char CTaskList::s_szDateFormat[] = "dd.MM.yyyy";
+
+static const struct
+{
+    const char* pszCaption;
+    int         nFormat;
+    int         nWidth;
+} s_columns[colCount] = {
+    { "ID", LVCFMT_RIGHT, 50 },
+    { "Task", LVCFMT_LEFT, 210 },
+    { "Hours", LVCFMT_RIGHT, 55 },
+    { "Due", LVCFMT_LEFT, 90 },
+    { "Status", LVCFMT_LEFT, 95 },
+    { "Owner", LVCFMT_LEFT, 80 },
+    { "Ref", LVCFMT_LEFT, 70 },
+};
+
+CTaskList::CTaskList()
+    : m_pStore(NULL)
+{
+}
+
+CTaskList::~CTaskList()
+{
+}
+
+void CTaskList::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData)
+{
+    _tag_QELListColumnStyle style = {};
+    style.nColumn = nColumn;
+    style.nLimitText = nLimit;
+    style.dwStyle = dwStyle;
+    style.pData = const_cast<LPSTR>(pszData);
+    style.nDataLen = pszData != NULL ? static_cast<int>(strlen(pszData)) : 0;
+    style.pRuntimeClass = pClass;
+    SetColumnStyle(&style);
+}
+
+void CTaskList::Init(CTaskStore* pStore)
+{
+    m_pStore = pStore;
+    SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP);
+    for (int i = 0; i < colCount; ++i)
+        InsertColumn(i, s_columns[i].pszCaption, s_columns[i].nFormat, s_columns[i].nWidth);
+
+    // Editable columns: a text with a limit, a number, a date in the column's own format, a fixed choice.
+    SetStyle(colTitle, RUNTIME_CLASS(CQELListItemEdit), 0, 60, NULL);
+    SetStyle(colHours, RUNTIME_CLASS(CQELListItemEdit), 0, 4, NULL);
+    SetStyle(colDue, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, s_szDateFormat);
+    SetStyle(colStatus, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, 0, NULL);
+
+    for (int i = 0; i < colCount; ++i)
+        EnableSortColumn(i, TRUE);
+    EnableMultipleSort(TRUE);
+    EnableMarkSortedColumn(TRUE, FALSE);
+    GetHeaderCtrl()->ForceHideColumn(colRef, TRUE, FALSE);
+
+    LOGFONT lf = {};
+    CFont* pFont = GetFont();
+    if (pFont != NULL && pFont->GetLogFont(&lf))
+    {
+        lf.lfWeight = FW_BOLD;
+        m_fontBold.CreateFontIndirect(&lf);
+    }
+}
+
+CString CTaskList::CellText(const CTask& task, int nColumn) const
+{
+    CString s;
+    switch (nColumn)
+    {
+    case colId:     s.Format("%d", task.nId); break;
+    case colTitle:  s = task.strTitle; break;
+    case colHours:  s.Format("%d", task.nHours); break;
+    case colDue:    s = task.strDue; break;
+    case colStatus: s = task.strStatus; break;
+    case colOwner:  s = task.strOwner; break;
+    case colRef:    s = task.strRef; break;
+    default:        break;
+    }
+    return s;
+}
+
+int CTaskList::AddRow(int nIndex)
+{
+    const CTask& task = m_pStore->At(nIndex);
+    const int nRow = InsertItem(GetItemCount(), CellText(task, colId));
+    SetItemData(nRow, static_cast<DWORD_PTR>(nIndex));
+    for (int c = 1; c < colCount; ++c)
+        SetItemText(nRow, c, CellText(task, c));
+    return nRow;
+}
+
+void CTaskList::Fill(const CString& strFilter)
+{
+    CString filter(strFilter);
+    filter.MakeLower();
+    SetRedraw(FALSE);
+    DeleteAllItems();
+    for (int i = 0; i < m_pStore->GetCount(); ++i)
+    {
+        CString title(m_pStore->At(i).strTitle);
+        title.MakeLower();
+        if (filter.IsEmpty() || title.Find(filter) >= 0)
+            AddRow(i);
+    }
+    SetRedraw(TRUE);
+    Invalidate();
+}
+
+const CTask& CTaskList::TaskOfRow(int nRow) const
+{
+    return m_pStore->At(static_cast<int>(GetItemData(nRow)));
+}
+
+void CTaskList::Store(int nRow, int nColumn, const char* pszText)
+{
+    CTask& task = m_pStore->At(static_cast<int>(GetItemData(nRow)));
+    switch (nColumn)
+    {
+    case colTitle:  task.strTitle = pszText; break;
+    case colHours:  CTaskStore::ParseHours(pszText, task.nHours); break;
+    case colDue:    task.strDue = pszText; break;
+    case colStatus: task.strStatus = pszText; break;
+    default:        break;
+    }
+    // The row's look depends on its status and date.
+    RedrawItems(nRow, nRow);
+}
+
+int CTaskList::CompareColumn(const CTask& a, const CTask& b, int nColumn) const
+{
+    switch (nColumn)
+    {
+    case colId:     return a.nId - b.nId;
+    case colTitle:  return a.strTitle.CompareNoCase(b.strTitle);
+    case colHours:  return a.nHours - b.nHours;
+    case colDue:    return CTaskStore::CompareDates(a.strDue, b.strDue);
+    case colStatus: return CTaskStore::StatusRank(a.strStatus) - CTaskStore::StatusRank(b.strStatus);
+    case colOwner:  return a.strOwner.CompareNoCase(b.strOwner);
+    case colRef:    return a.strRef.Compare(b.strRef);
+    default:        return 0;
+    }
+}
+
+int CTaskList::OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn)
+{
+    const CTask& a = m_pStore->At(static_cast<int>(lParam1));
+    const CTask& b = m_pStore->At(static_cast<int>(lParam2));
+    const int nResult = CompareColumn(a, b, nColumn);
+    if (nResult != 0)
+        return nResult;
+
+    // Ties: the other marked columns, left to right, each in its own direction relative to the sorted one
+    // (the list reverses the whole answer for a descending sort).
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    const int nSign = pHeader->GetColumnState(nColumn) < 0 ? -1 : 1;
+    for (int c = 0; c < colCount; ++c)
+    {
+        const int nState = pHeader->GetColumnState(c);
+        if (c == nColumn || nState == 0)
+            continue;
+        const int r = CompareColumn(a, b, c);
+        if (r != 0)
+            return r * nState * nSign;
+    }
+    return a.nId - b.nId;
+}
+
+COLORREF CTaskList::OnGetCellTextColor(int nItem, int nSubItem)
+{
+    const CTask& task = TaskOfRow(nItem);
+    if (task.strStatus == "Done")
+        return RGB(128, 128, 128);
+    if (nSubItem == colDue && CTaskStore::IsOverdue(task))
+        return RGB(200, 0, 0);
+    return CQELListCtrl::OnGetCellTextColor(nItem, nSubItem);
+}
+
+COLORREF CTaskList::OnGetCellBkColor(int nItem, int nSubItem)
+{
+    const CTask& task = TaskOfRow(nItem);
+    if (task.strStatus == "Blocked")
+        return RGB(255, 244, 214);
+    return CQELListCtrl::OnGetCellBkColor(nItem, nSubItem);
+}
+
+HFONT CTaskList::OnGetCellFont(int nItem, int nSubItem, DWORD_PTR dwItemData)
+{
+    (void)nItem;
+    const CTask& task = m_pStore->At(static_cast<int>(dwItemData));
+    if (nSubItem == colTitle && task.strStatus == "Open" && m_fontBold.GetSafeHandle() != NULL)
+        return static_cast<HFONT>(m_fontBold.GetSafeHandle());
+    return NULL;
+}

@@ -1,0 +1,1238 @@
+#include "QELListCtrl.h"
+#include "QELBaseListItem.h"
+#include "QELWindowColor.h"
+#include "QELDC.h"
+#include "QELStdWin.h"
+
+#include <stdlib.h>
+#include <string.h>
+#include <limits.h>
+
+IMPLEMENT_DYNAMIC(CQELListCtrl, CListCtrl)
+
+BOOL (*CQELListCtrl::s_pfnClipboardFault)(int nAllocation) = NULL;
+
+namespace {
+
+const UINT  kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+
+BOOL IsKeyDown(int nVirtKey)
+{
+    return (::GetKeyState(nVirtKey) & 0x80) != 0;
+}
+
+// The application's wait cursor for the length of a scope, also when an exception leaves it.
+class CAppWaitCursor
+{
+public:
+    CAppWaitCursor() : m_pApp(AfxGetApp())
+    {
+        if (m_pApp != NULL)
+            m_pApp->BeginWaitCursor();
+    }
+    ~CAppWaitCursor()
+    {
+        if (m_pApp != NULL)
+            m_pApp->EndWaitCursor();
+    }
+    CAppWaitCursor(const CAppWaitCursor&) = delete;
+    CAppWaitCursor& operator=(const CAppWaitCursor&) = delete;
+
+private:
+    CWinApp* m_pApp;
+};
+
+// Display order of the header's columns in a heap buffer; empty when there are no columns or no memory.
+class COrderArray
+{
+public:
+    COrderArray() : m_pOrder(NULL), m_nCount(0) {}
+    ~COrderArray() { free(m_pOrder); }
+    COrderArray(const COrderArray&) = delete;
+    COrderArray& operator=(const COrderArray&) = delete;
+
+    // From the list view (LVM_GETCOLUMNORDERARRAY) or the header (HDM_GETORDERARRAY).
+    BOOL Load(CListCtrl* pList, HWND hHeader, BOOL bFromHeader)
+    {
+        const int nCount = (int)::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0);
+        if (nCount <= 0)
+            return FALSE;
+        m_pOrder = (int*)calloc((size_t)nCount, sizeof(int));
+        if (m_pOrder == NULL)
+            return FALSE;
+        m_nCount = nCount;
+        if (bFromHeader)
+            ::SendMessageA(hHeader, HDM_GETORDERARRAY, (WPARAM)nCount, (LPARAM)m_pOrder);
+        else
+            pList->GetColumnOrderArray(m_pOrder, nCount);
+        return TRUE;
+    }
+    int  GetCount() const { return m_nCount; }
+    int  operator[](int i) const { return m_pOrder[i]; }
+
+private:
+    int* m_pOrder;
+    int  m_nCount;
+};
+
+// Text of the clipboard copy, grown in QEL_LIST_CLIPBOARD_BLOCK steps; one byte always stays free for the
+// terminating zero.
+class CClipboardText
+{
+public:
+    CClipboardText() : m_pText(NULL), m_nLength(0), m_nCapacity(0) {}
+    ~CClipboardText() { free(m_pText); }
+    CClipboardText(const CClipboardText&) = delete;
+    CClipboardText& operator=(const CClipboardText&) = delete;
+
+    BOOL Init()
+    {
+        m_pText = (char*)calloc(QEL_LIST_CLIPBOARD_BLOCK, 1);
+        if (m_pText == NULL)
+            return FALSE;
+        m_nCapacity = QEL_LIST_CLIPBOARD_BLOCK;
+        return TRUE;
+    }
+
+    // Appends up to three pieces as one addition; FALSE when the buffer could not grow.
+    BOOL Append(const char* pszLead, const char* pszSep, const char* pszText, size_t nTextLen, BOOL bFailGrow)
+    {
+        const size_t nLead = strlen(pszLead);
+        const size_t nSep = strlen(pszSep);
+        const size_t nNeeded = m_nLength + nLead + nSep + nTextLen;
+        while (nNeeded > m_nCapacity - 1)
+        {
+            if (bFailGrow)
+                return FALSE;
+            char* pGrown = (char*)realloc(m_pText, m_nCapacity + QEL_LIST_CLIPBOARD_BLOCK);
+            if (pGrown == NULL)
+                return FALSE;
+            memset(pGrown + m_nCapacity, 0, QEL_LIST_CLIPBOARD_BLOCK);
+            m_pText = pGrown;
+            m_nCapacity += QEL_LIST_CLIPBOARD_BLOCK;
+        }
+        memcpy(m_pText + m_nLength, pszLead, nLead);
+        m_nLength += nLead;
+        memcpy(m_pText + m_nLength, pszSep, nSep);
+        m_nLength += nSep;
+        memcpy(m_pText + m_nLength, pszText, nTextLen);
+        m_nLength += nTextLen;
+        return TRUE;
+    }
+
+    const char* GetText() const { return m_pText; }
+    size_t      GetLength() const { return m_nLength; }
+
+private:
+    char*  m_pText;
+    size_t m_nLength;
+    size_t m_nCapacity;
+};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CQELListCtrl, CListCtrl)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_SETFOCUS()
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_MOUSEMOVE()
+    ON_WM_CREATE()
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_WM_ERASEBKGND()
+    ON_WM_SYSCOLORCHANGE()
+    ON_NOTIFY(HDN_ENDDRAG, 0, OnEndDrag)
+    ON_WM_TIMER()
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_WM_STYLECHANGED()
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTITEMEDIT, OnEditItem)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITTING, OnItemEditting)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITEND, OnItemEditted)
+    ON_REGISTERED_MESSAGE(WM_QEL_HEADERCHANGED, OnHeaderChanged)
+    ON_REGISTERED_MESSAGE(WM_QEL_HEADERVISIABLECHANGE, OnHeaderVisiableChange)
+END_MESSAGE_MAP()
+
+// ---- Construction ---------------------------------------------------------------------------------------
+
+CQELListCtrl::CQELListCtrl()
+    : m_nEditItem(-1)
+    , m_nEditSubItem(-1)
+    , m_pEditCtrl(NULL)
+    , m_nSortColumn(-1)
+    , m_bSortAscending(TRUE)
+    , m_bMarkSortedColumn(FALSE)
+    , m_bDrawSubItem(FALSE)
+    , m_bCustomColor(TRUE)
+    , m_bCustomFont(TRUE)
+    , m_crSortedColumn(0xFFFFFFFF)
+    , m_hOldFont(NULL)
+    , m_nClickItem(-1)
+    , m_nClickSubItem(-1)
+{
+}
+
+CQELListCtrl::~CQELListCtrl()
+{
+    RemoveColumnStyle(-1);
+    // An editor still open here never reported its end; release it while this object is complete, so that
+    // its last reports still find the list (they find m_pEditCtrl null and delete nothing).
+    CWnd* pEdit = m_pEditCtrl;
+    m_pEditCtrl = NULL;
+    delete pEdit;
+}
+
+int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CListCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    return InitList() ? 0 : -1;
+}
+
+void CQELListCtrl::PreSubclassWindow()
+{
+    CListCtrl::PreSubclassWindow();
+    // During Create the work is left to OnCreate, when the list view has made its header.
+    _AFX_THREAD_STATE* pThreadState = AfxGetThreadState();
+    if (pThreadState->m_pWndInit == NULL)
+        InitList();
+}
+
+LRESULT CQELListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CQELListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_NOTIFY && lParam != 0 && ((NMHDR*)lParam)->code == (UINT)LVN_ITEMCHANGED)
+    {
+        LRESULT lResult = 0;
+        OnItemchanged((NMHDR*)lParam, &lResult);
+    }
+    return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
+}
+
+int CQELListCtrl::InitList()
+{
+    InitHeader();
+    InitColors();
+    return 1;
+}
+
+void CQELListCtrl::InitHeader()
+{
+    m_wndHeader.SubclassDlgItem(0, this);
+}
+
+// ---- Helpers -----------------------------------------------------------------------------------------
+
+static BOOL IsReportStyle(DWORD dwStyle)
+{
+    return (dwStyle & LVS_TYPEMASK) == LVS_REPORT;
+}
+
+static HWND HeaderWindow(CQELHeaderCtrl* pHeader)
+{
+    return pHeader != NULL ? pHeader->m_hWnd : NULL;
+}
+
+// The list id in the high word, taken as the 32-bit value the messages carry.
+static WPARAM IdWParam(HWND hWnd, DWORD dwLow)
+{
+    const DWORD dwId = (DWORD)::GetDlgCtrlID(hWnd);
+    return (WPARAM)(DWORD)((dwId << 16) | dwLow);
+}
+
+LRESULT CQELListCtrl::SendToParent(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const HWND hParent = ::GetParent(m_hWnd);
+    if (hParent == NULL)
+        return 0;
+    return ::SendMessageA(hParent, message, wParam, lParam);
+}
+
+LPARAM CQELListCtrl::GetColumnData(int nSubItem)
+{
+    HDITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = HDI_LPARAM;
+    ::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMA, (WPARAM)nSubItem, (LPARAM)&item);
+    return item.lParam;
+}
+
+void CQELListCtrl::FillEditInfoData(_tag_QELListEditInfo* pInfo)
+{
+    pInfo->dwItemData = GetItemData(pInfo->nItem);
+    pInfo->lColumnData = GetColumnData(pInfo->nSubItem);
+}
+
+void CQELListCtrl::DestroyEditControl()
+{
+    // Cleared before the delete: destroying the window may bring its reports back here.
+    CWnd* pEdit = m_pEditCtrl;
+    m_pEditCtrl = NULL;
+    delete pEdit;
+}
+
+// ---- Column styles -----------------------------------------------------------------------------------
+
+DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
+{
+    if (pStyle == NULL)
+        return 0xFFFFFFFF;
+
+    _tag_QELListColumnStyle stored;
+    if (pStyle->pRuntimeClass == NULL)
+    {
+        if (m_mapColumnStyle.Lookup(pStyle->nColumn, stored))
+        {
+            m_mapColumnStyle.RemoveKey(pStyle->nColumn);
+            free(stored.pData);
+        }
+        return 0;
+    }
+
+    if (!pStyle->pRuntimeClass->IsDerivedFrom(RUNTIME_CLASS(CQELBaseListItem)))
+        return 0xFFFFFFFF;
+
+    _tag_QELListColumnStyle copy = *pStyle;
+    if (pStyle->pData != NULL && pStyle->nDataLen > 0)
+    {
+        // Allocated before the old style goes, so that a failure leaves the store as it was.
+        copy.pData = (LPSTR)calloc((size_t)pStyle->nDataLen + 1, 1);
+        if (copy.pData == NULL)
+            return 0xFFFFFFFF;
+        memcpy(copy.pData, pStyle->pData, (size_t)pStyle->nDataLen);
+    }
+    else
+    {
+        // A block without a positive length is not the list's to keep or free.
+        copy.pData = NULL;
+    }
+
+    if (m_mapColumnStyle.Lookup(pStyle->nColumn, stored))
+    {
+        m_mapColumnStyle.RemoveKey(pStyle->nColumn);
+        free(stored.pData);
+    }
+    m_mapColumnStyle.SetAt(copy.nColumn, copy);
+    return 0;
+}
+
+BOOL CQELListCtrl::GetEditColumnStyle(int nColumn, _tag_QELListColumnStyle& style)
+{
+    if ((::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_TYPEMASK) == LVS_LIST && nColumn != 0)
+        return FALSE;
+    _tag_QELListColumnStyle stored;
+    if (!m_mapColumnStyle.Lookup(nColumn, stored))
+        return FALSE;
+    style = stored;
+    return TRUE;
+}
+
+BOOL CQELListCtrl::IsEditColumn(int nColumn)
+{
+    _tag_QELListColumnStyle stored;
+    return GetEditColumnStyle(nColumn, stored);
+}
+
+void CQELListCtrl::RemoveColumnStyle(int nColumn)
+{
+    _tag_QELListColumnStyle stored;
+    if (nColumn >= 0)
+    {
+        if (m_mapColumnStyle.Lookup(nColumn, stored))
+        {
+            m_mapColumnStyle.RemoveKey(nColumn);
+            free(stored.pData);
+        }
+        return;
+    }
+
+    POSITION pos = m_mapColumnStyle.GetStartPosition();
+    while (pos != NULL)
+    {
+        int nKey = 0;
+        m_mapColumnStyle.GetNextAssoc(pos, nKey, stored);
+        free(stored.pData);
+    }
+    m_mapColumnStyle.RemoveAll();
+}
+
+CWnd* CQELListCtrl::GetEditControl()
+{
+    return m_pEditCtrl;
+}
+
+BOOL CQELListCtrl::GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& rect)
+{
+    return CListCtrl::GetSubItemRect(nItem, nSubItem, nArea, rect);
+}
+
+// ---- Header coupling ---------------------------------------------------------------------------------
+
+CQELHeaderCtrl* CQELListCtrl::GetHeaderCtrl()
+{
+    return &m_wndHeader;
+}
+
+int CQELListCtrl::EnableSortColumn(int nColumn, int bEnable)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    return pHeader != NULL ? pHeader->EnableSortColumn(nColumn, bEnable) : 0;
+}
+
+void CQELListCtrl::SetSortColumn(int nColumn, int bAscending, int bAdd)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader != NULL)
+        pHeader->SetSortColumn(nColumn, bAscending, bAdd);
+}
+
+void CQELListCtrl::RemoveSortColumn(int nColumn)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader != NULL)
+        pHeader->RemoveSortColumn(nColumn);
+}
+
+void CQELListCtrl::EnableMultipleSort(int bEnable)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader != NULL)
+        pHeader->EnableMultipleSort(bEnable);
+}
+
+int CQELListCtrl::IsMultipleSort() const
+{
+    CQELHeaderCtrl* pHeader = const_cast<CQELListCtrl*>(this)->GetHeaderCtrl();
+    return pHeader != NULL ? pHeader->IsMultipleSort() : 0;
+}
+
+int CQELListCtrl::ShowColumn(int nColumn, int bShow, int nWidth)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    return pHeader != NULL ? pHeader->ShowColumn(nColumn, bShow, nWidth) : 0;
+}
+
+int CQELListCtrl::IsVisibleColumn(int nColumn)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    return pHeader != NULL ? pHeader->IsVisibleColumn(nColumn) : 1;
+}
+
+void CQELListCtrl::EnableColumnMenu(int bEnable)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader != NULL)
+        pHeader->EnableColumnMenu(bEnable);
+}
+
+LRESULT CQELListCtrl::OnHeaderChanged(WPARAM wParam, LPARAM lParam)
+{
+    return SendToParent(WM_QEL_HEADERCHANGED, wParam | IdWParam(m_hWnd, 0), lParam);
+}
+
+LRESULT CQELListCtrl::OnHeaderVisiableChange(WPARAM wParam, LPARAM lParam)
+{
+    return SendToParent(WM_QEL_HEADERVISIABLECHANGE, wParam | IdWParam(m_hWnd, 0), lParam);
+}
+
+void CQELListCtrl::OnEndDrag(NMHDR* /*pNMHDR*/, LRESULT* pResult)
+{
+    // The list view recomputes its column positions from this notification; without it the cells would keep
+    // the old order until some later layout change.
+    Default();
+    SetFocus();
+    const HWND hParent = ::GetParent(m_hWnd);
+    if (hParent != NULL)
+        ::PostMessageA(hParent, WM_QEL_HEADERCHANGED, IdWParam(m_hWnd, 0), 0);
+    InvalidateRect(NULL, TRUE);
+    *pResult = 0;
+}
+
+void CQELListCtrl::OnStyleChanged(int /*nStyleType*/, LPSTYLESTRUCT lpStyleStruct)
+{
+    Default();
+    if ((lpStyleStruct->styleNew & 0x0001) != 0 && (lpStyleStruct->styleOld & 0x0001) == 0)
+    {
+        CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+        if (pHeader == NULL || pHeader->m_hWnd == NULL)
+            InitHeader();
+    }
+}
+
+// ---- Sorting -----------------------------------------------------------------------------------------
+
+int CQELListCtrl::OnCompareItems(LPARAM /*lParam1*/, LPARAM /*lParam2*/, int /*nColumn*/)
+{
+    return 0;
+}
+
+void CQELListCtrl::Sort(int nColumn, int bAscending, int bAdd)
+{
+    CAppWaitCursor waitCursor;
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader == NULL || !pHeader->IsEnableSortColumn(nColumn))
+        return;
+    pHeader->SetSortColumn(nColumn, bAscending, bAdd);
+    m_nSortColumn = nColumn;
+    m_bSortAscending = bAscending;
+    SendMessage(LVM_SORTITEMS, (WPARAM)this, (LPARAM)&CQELListCtrl::CompareProc);
+}
+
+int CALLBACK CQELListCtrl::CompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
+{
+    CQELListCtrl* pList = (CQELListCtrl*)lParamSort;
+    const int nResult = pList->OnCompareItems(lParam1, lParam2, pList->m_nSortColumn);
+    if (pList->m_bSortAscending)
+        return nResult;
+    return nResult == INT_MIN ? INT_MAX : -nResult;
+}
+
+void CQELListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const NMLISTVIEW* pInfo = (const NMLISTVIEW*)pNMHDR;
+    const int nColumn = pInfo->iSubItem;
+    const BOOL bShift = (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    const int nState = pHeader != NULL ? pHeader->GetColumnState(nColumn) : 0;
+    // Unmarked or ascending columns turn descending; only a descending one turns ascending.
+    const int bAscending = nState == -1 ? 1 : 0;
+    const int bAdd = (bShift && IsMultipleSort()) ? 1 : 0;
+    Sort(nColumn, bAscending, bAdd);
+    *pResult = 0;
+}
+
+// ---- In-place editing --------------------------------------------------------------------------------
+
+int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
+{
+    const BOOL bReport = IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE));
+    const int nColumns = bReport ? (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0) : 1;
+    const int nCount = (int)SendMessage(LVM_GETITEMCOUNT);
+    if (nItem >= nCount || nItem < 0 || nSubItem < 0 || nSubItem >= nColumns)
+        return 2;
+    if (!IsEditColumn(nSubItem))
+        return 3;
+    if (!IsVisibleColumn(nSubItem))
+        return 4;
+
+    _tag_QELListColumnStyle style;
+    memset(&style, 0, sizeof(style));
+    if (!GetEditColumnStyle(nSubItem, style))
+        return 3;
+
+    CQELBaseListItem* pFactory = (CQELBaseListItem*)style.pRuntimeClass->CreateObject();
+    if (pFactory == NULL)
+        return -1;
+
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nItem = nItem;
+    info.nSubItem = nSubItem;
+    info.dwItemData = GetItemData(nItem);
+    info.lColumnData = GetColumnData(nSubItem);
+    info.pStyle = &style;
+    const WPARAM wParam = IdWParam(m_hWnd, 0);
+    if (SendToParent(WM_QEL_LISTEDITBEGIN, wParam, (LPARAM)&info) != 0)
+    {
+        delete pFactory;
+        return 1;
+    }
+
+    // An open editor loses the focus here, reports and is deleted.
+    SetFocus();
+    SendMessage(LVM_ENSUREVISIBLE, (WPARAM)nItem, TRUE);
+
+    CRect rect;
+    GetSubItemRect(nItem, nSubItem, LVIR_LABEL, rect);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    if (rectClient.right < rect.right)
+    {
+        const int nDelta = rect.right - rectClient.right;
+        // Scrolling by nDelta would push the cell's left edge out of view: align the left edges instead.
+        if (nDelta - rect.left + rectClient.left > 0)
+            SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)rect.left, 0);
+        else
+            SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)nDelta, 0);
+    }
+    if (rect.left < 0)
+        SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)rect.left, 0);
+
+    GetSubItemRect(nItem, nSubItem, LVIR_LABEL, rect);
+    if (SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_GRIDLINES)
+        rect.top -= 1;
+
+    m_pEditCtrl = pFactory->CreateItem(nItem, nSubItem, rect, &style, this);
+    if (m_pEditCtrl != NULL)
+    {
+        info.nCtrlID = (UINT)m_pEditCtrl->GetDlgCtrlID();
+        info.pEditWnd = m_pEditCtrl;
+        SendToParent(WM_QEL_LISTITEMCONST, wParam, (LPARAM)&info);
+    }
+    delete pFactory;
+
+    // Leave exactly this row selected and focused: with single selection the list view drops the others.
+    if (GetStyle() & LVS_SINGLESEL)
+    {
+        SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    else
+    {
+        ModifyStyle(0, LVS_SINGLESEL);
+        SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ModifyStyle(LVS_SINGLESEL, 0);
+    }
+
+    if (m_pEditCtrl != NULL)
+    {
+        m_nEditItem = nItem;
+        m_nEditSubItem = nSubItem;
+    }
+    return 0;
+}
+
+int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
+{
+    const int nItem = CListCtrl::HitTest(point);
+    if (nItem < 0 || !IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE)))
+    {
+        nCol = 0;
+        return nItem;
+    }
+    for (int i = 0; i < (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0); ++i)
+    {
+        CRect rect;
+        GetSubItemRect(nItem, i, LVIR_LABEL, rect);
+        if (point.x >= rect.left && point.x <= rect.right)
+        {
+            nCol = i;
+            return nItem;
+        }
+    }
+    return nItem;
+}
+
+int CQELListCtrl::FirstEditColumn()
+{
+    COrderArray order;
+    if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
+        return -1;
+    for (int i = 0; i < order.GetCount(); ++i)
+    {
+        if (IsEditColumn(order[i]))
+            return order[i];
+    }
+    return -1;
+}
+
+int CQELListCtrl::LastEditColumn()
+{
+    COrderArray order;
+    if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
+        return -1;
+    for (int i = order.GetCount() - 1; i >= 0; --i)
+    {
+        if (IsEditColumn(order[i]))
+            return order[i];
+    }
+    return -1;
+}
+
+int CQELListCtrl::NextEditColumn(int nCol)
+{
+    COrderArray order;
+    if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
+        return -1;
+    int i = 0;
+    while (i < order.GetCount() && order[i] != nCol)
+        ++i;
+    for (++i; i < order.GetCount(); ++i)
+    {
+        if (IsEditColumn(order[i]))
+            return order[i];
+    }
+    return -1;
+}
+
+int CQELListCtrl::PreviousEditColumn(int nCol)
+{
+    COrderArray order;
+    if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
+        return -1;
+    int i = order.GetCount() - 1;
+    while (i >= 0 && order[i] != nCol)
+        --i;
+    if (i < 0)
+        return -1;
+    for (--i; i >= 0; --i)
+    {
+        if (IsEditColumn(order[i]))
+            return order[i];
+    }
+    return -1;
+}
+
+int CQELListCtrl::AskParentForRow(int nRow)
+{
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nItem = nRow;
+    info.dwItemData = GetItemData(nRow);
+    const int nAnswer = (int)SendToParent(WM_QEL_LISTEDITMAX, IdWParam(m_hWnd, 0), (LPARAM)&info);
+    // Only a row the parent has really appended below this one moves the edit on; anything else could turn
+    // the movement back onto cells it has already passed and never end.
+    if (nAnswer > 0 && nAnswer > nRow && nAnswer < (int)SendMessage(LVM_GETITEMCOUNT))
+        return nAnswer;
+    return -1;
+}
+
+LRESULT CQELListCtrl::OnEditItem(WPARAM wParam, LPARAM lParam)
+{
+    return EditNewSubItem((int)wParam, (UINT)lParam);
+}
+
+int CQELListCtrl::EditNewSubItem(int nItem, UINT lParam)
+{
+    const UINT nKey = (lParam & 0x00FF0000) >> 16;
+    const BOOL bCtrl = (lParam & 0x20000000) != 0;
+    const BOOL bShift = (lParam & 0x40000000) != 0;
+    int nCol = (int)(lParam & 0xFFFF);
+    int nRow = nItem;
+
+    // Read once: the movement works on the list as it was when the request arrived.
+    const int nCount = (int)SendMessage(LVM_GETITEMCOUNT);
+    const int nPage = (int)SendMessage(LVM_GETCOUNTPERPAGE);
+
+    for (;;)
+    {
+        int nNewRow = nRow;
+        int nNewCol = nCol;
+        BOOL bSameCellTest = TRUE;
+
+        switch (nKey)
+        {
+        case VK_UP:
+            nNewRow = nRow - 1;
+            if (nNewRow < 0)
+                return 0;
+            break;
+
+        case VK_DOWN:
+            nNewRow = nRow + 1;
+            if (nNewRow >= nCount)
+            {
+                nNewRow = AskParentForRow(nRow);
+                if (nNewRow < 0)
+                    return 0;
+            }
+            break;
+
+        case VK_PRIOR:
+            if (bCtrl)
+                nNewRow = 0;
+            else
+                nNewRow = (nRow - nPage < 0) ? 0 : nRow - nPage;
+            if (nNewRow == nRow || nNewRow < 0 || nNewRow >= nCount)
+                return 0;
+            break;
+
+        case VK_NEXT:
+            if (bCtrl)
+                nNewRow = nCount - 1;
+            else
+                nNewRow = (nRow + nPage > nCount - 1) ? nCount - 1 : nRow + nPage;
+            if (nNewRow == nRow || nNewRow < 0 || nNewRow >= nCount)
+                return 0;
+            break;
+
+        case VK_HOME:
+            nNewCol = FirstEditColumn();
+            if (nNewCol == nCol)
+                return 0;
+            bSameCellTest = FALSE;
+            break;
+
+        case VK_END:
+            nNewCol = LastEditColumn();
+            if (nNewCol == nCol)
+                return 0;
+            bSameCellTest = FALSE;
+            break;
+
+        case VK_TAB:
+            if (bShift)
+            {
+                nNewCol = PreviousEditColumn(nCol);
+                if (nNewCol == -1)
+                {
+                    nNewCol = LastEditColumn();
+                    if (nNewCol == -1)
+                        return 0;
+                    nNewRow = nRow - 1;
+                    if (nNewRow < 0)
+                        return 0;
+                }
+            }
+            else
+            {
+                nNewCol = NextEditColumn(nCol);
+                if (nNewCol == -1)
+                {
+                    nNewCol = FirstEditColumn();
+                    if (nNewCol == -1)
+                        return 0;
+                    nNewRow = nRow + 1;
+                    if (nNewRow >= nCount)
+                    {
+                        nNewRow = AskParentForRow(nRow);
+                        if (nNewRow < 0)
+                            return 0;
+                    }
+                }
+            }
+            if (nNewCol == nCol)
+                return 0;
+            break;
+
+        default:
+            return 0;
+        }
+
+        if (bSameCellTest && nNewRow == nRow && nNewCol == nCol)
+            return 0;
+
+        const int nResult = EditSubItem(nNewRow, nNewCol);
+        if (nResult == 0 || nResult == -1)
+            return 1;
+        // Refused, out of range, not editable or hidden: pass over it in the direction of movement.
+        nRow = nNewRow;
+        nCol = nNewCol;
+    }
+}
+
+LRESULT CQELListCtrl::OnItemEditting(WPARAM wParam, LPARAM lParam)
+{
+    _tag_QELListEditInfo* pInfo = (_tag_QELListEditInfo*)lParam;
+    if (pInfo != NULL)
+        FillEditInfoData(pInfo);
+    const LRESULT lResult = SendToParent(WM_QEL_LISTEDITTING, wParam | IdWParam(m_hWnd, 0), lParam);
+    if (lResult == 0 && pInfo != NULL)
+        SetItemText(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
+    return lResult;
+}
+
+LRESULT CQELListCtrl::OnItemEditted(WPARAM wParam, LPARAM lParam)
+{
+    DestroyEditControl();
+    _tag_QELListEditInfo* pInfo = (_tag_QELListEditInfo*)lParam;
+    if (pInfo != NULL)
+        FillEditInfoData(pInfo);
+    return SendToParent(WM_QEL_LISTEDITEND, wParam | IdWParam(m_hWnd, 0), lParam);
+}
+
+void CQELListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    int nCol = -1;
+    const int nItem = HitTestEx(point, nCol);
+    // Asked before the list view processes the click: only a row that was already selected arms the edit.
+    const UINT nState = (UINT)SendMessage(LVM_GETITEMSTATE, (WPARAM)(INT_PTR)nItem, LVIS_SELECTED);
+    if (nState == LVIS_SELECTED && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT) && nItem >= 0 && nCol >= 0
+        && IsEditColumn(nCol))
+    {
+        m_nClickItem = nItem;
+        m_nClickSubItem = nCol;
+        SetTimer(QEL_TIMER_CLICKEDIT, ::GetDoubleClickTime(), NULL);
+    }
+    CListCtrl::OnLButtonDown(nFlags, point);
+}
+
+void CQELListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    KillTimer(QEL_TIMER_CLICKEDIT);
+    CListCtrl::OnLButtonDblClk(nFlags, point);
+}
+
+void CQELListCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == QEL_TIMER_CLICKEDIT)
+    {
+        KillTimer(QEL_TIMER_CLICKEDIT);
+        if (m_nClickItem >= 0 && m_nClickSubItem >= 0
+            && (UINT)SendMessage(LVM_GETITEMSTATE, (WPARAM)m_nClickItem, LVIS_SELECTED) == LVIS_SELECTED)
+        {
+            EditSubItem(m_nClickItem, m_nClickSubItem);
+        }
+    }
+    CListCtrl::OnTimer(nIDEvent);
+}
+
+void CQELListCtrl::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_pEditCtrl != NULL)
+        DestroyEditControl();
+    CListCtrl::OnSetFocus(pOldWnd);
+}
+
+void CQELListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (m_pEditCtrl != NULL)
+        SetFocus();
+    CWnd::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CQELListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (m_pEditCtrl != NULL)
+        SetFocus();
+    CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CQELListCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CListCtrl::OnSize(nType, cx, cy);
+    const HWND hHeader = HeaderWindow(GetHeaderCtrl());
+    if (hHeader != NULL && ::IsWindow(hHeader))
+        ::RedrawWindow(hHeader, NULL, NULL, kRedrawNow);
+    if (m_pEditCtrl != NULL)
+        SetFocus();
+}
+
+void CQELListCtrl::OnMouseMove(UINT nFlags, CPoint point)
+{
+    int nCol = -1;
+    const int nItem = HitTestEx(point, nCol);
+    const HWND hParent = ::GetParent(m_hWnd);
+    // Posting to a null window would put the message on the thread's queue instead.
+    if (hParent != NULL)
+        ::PostMessageA(hParent, WM_QEL_LISTMOUSEMOVE, IdWParam(m_hWnd, (DWORD)nCol), (LPARAM)nItem);
+    CListCtrl::OnMouseMove(nFlags, point);
+}
+
+// ---- Cell drawing ------------------------------------------------------------------------------------
+
+COLORREF CQELListCtrl::OnGetCellTextColor(int /*nItem*/, int /*nSubItem*/)
+{
+    return (COLORREF)SendMessage(LVM_GETTEXTCOLOR);
+}
+
+COLORREF CQELListCtrl::OnGetCellBkColor(int /*nItem*/, int /*nSubItem*/)
+{
+    return (COLORREF)SendMessage(LVM_GETBKCOLOR);
+}
+
+HFONT CQELListCtrl::OnGetCellFont(int /*nItem*/, int /*nSubItem*/, DWORD_PTR /*dwItemData*/)
+{
+    return NULL;
+}
+
+BOOL CQELListCtrl::CustomDrawSubItem(int /*nItem*/, int /*nSubItem*/, LPARAM /*lParam*/)
+{
+    return FALSE;
+}
+
+void CQELListCtrl::OnDrawSubItem(CDC* /*pDC*/, int /*nItem*/, int /*nSubItem*/, RECT /*rect*/, LPARAM /*lParam*/)
+{
+}
+
+void CQELListCtrl::EnableCustomColor(int bEnable, int bRedraw)
+{
+    m_bCustomColor = bEnable;
+    if (bRedraw && m_hWnd != NULL)
+        InvalidateRect(NULL, TRUE);
+}
+
+void CQELListCtrl::EnableCustomFont(int bEnable, int bRedraw)
+{
+    m_bCustomFont = bEnable;
+    if (bRedraw && m_hWnd != NULL)
+        InvalidateRect(NULL, TRUE);
+}
+
+void CQELListCtrl::EnableMarkSortedColumn(int bEnable, int bRedraw)
+{
+    m_bMarkSortedColumn = bEnable;
+    if (m_hWnd != NULL && bRedraw)
+        RedrawWindow(NULL, NULL, kRedrawNow);
+}
+
+void CQELListCtrl::InitColors()
+{
+    m_crSortedColumn = PixelAlpha((COLORREF)SendMessage(LVM_GETBKCOLOR), 0.97, 0.97, 0.97);
+}
+
+void CQELListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMLVCUSTOMDRAW* pDraw = (NMLVCUSTOMDRAW*)pNMHDR;
+    const int nRow = (int)pDraw->nmcd.dwItemSpec;
+    const int nColumn = pDraw->iSubItem;
+    const LPARAM lItemData = pDraw->nmcd.lItemlParam;
+
+    switch (pDraw->nmcd.dwDrawStage)
+    {
+    case CDDS_PREPAINT:
+        *pResult = CDRF_NOTIFYITEMDRAW;
+        break;
+
+    case CDDS_ITEMPREPAINT:
+        *pResult = CDRF_NOTIFYSUBITEMDRAW;
+        break;
+
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+    {
+        if (m_bCustomColor)
+        {
+            pDraw->clrTextBk = OnGetCellBkColor(nRow, nColumn);
+            pDraw->clrText = OnGetCellTextColor(nRow, nColumn);
+        }
+        if (nColumn == m_nSortColumn && m_bMarkSortedColumn)
+        {
+            // Only cells left in the list's own background take the shade; a hook's colour wins.
+            if (pDraw->clrTextBk == (COLORREF)SendMessage(LVM_GETBKCOLOR))
+                pDraw->clrTextBk = m_crSortedColumn;
+        }
+        const HFONT hFont = m_bCustomFont ? OnGetCellFont(nRow, nColumn, (DWORD_PTR)lItemData) : NULL;
+        m_bDrawSubItem = CustomDrawSubItem(nRow, nColumn, lItemData);
+        if (hFont != NULL)
+        {
+            m_hOldFont = (HFONT)::SelectObject(pDraw->nmcd.hdc, hFont);
+            *pResult = CDRF_NEWFONT | CDRF_NOTIFYPOSTPAINT;
+        }
+        else
+        {
+            *pResult = m_bDrawSubItem ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+        }
+        break;
+    }
+
+    case CDDS_ITEMPOSTPAINT | CDDS_SUBITEM:
+        if (m_hOldFont != NULL)
+        {
+            ::SelectObject(pDraw->nmcd.hdc, m_hOldFont);
+            m_hOldFont = NULL;
+        }
+        if (m_bDrawSubItem)
+        {
+            CRect rect;
+            GetSubItemRect(nRow, nColumn, LVIR_BOUNDS, rect);
+            OnDrawSubItem(CDC::FromHandle(pDraw->nmcd.hdc), nRow, nColumn, rect, lItemData);
+            m_bDrawSubItem = FALSE;
+        }
+        *pResult = CDRF_DODEFAULT;
+        break;
+
+    default:
+        break;
+    }
+}
+
+BOOL CQELListCtrl::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL bResult = CListCtrl::OnEraseBkgnd(pDC);
+    if (m_nSortColumn >= 0 && m_bMarkSortedColumn)
+    {
+        const HWND hHeader = HeaderWindow(GetHeaderCtrl());
+        CRect rectColumn;
+        if (hHeader != NULL
+            && ::SendMessageA(hHeader, HDM_GETITEMRECT, (WPARAM)m_nSortColumn, (LPARAM)&rectColumn))
+        {
+            // Header coordinates to list coordinates, so the band follows horizontal scrolling.
+            ::MapWindowPoints(hHeader, m_hWnd, (LPPOINT)&rectColumn, 2);
+            CRect rectClient;
+            GetClientRect(&rectClient);
+            CRect rectBand(rectColumn.left, rectClient.top, rectColumn.right, rectClient.bottom);
+            CBrush brush(m_crSortedColumn);
+            pDC->FillRect(&rectBand, &brush);
+            brush.DeleteObject();
+        }
+    }
+    return bResult;
+}
+
+void CQELListCtrl::OnSysColorChange()
+{
+    CListCtrl::OnSysColorChange();
+    InitColors();
+    RedrawWindow(NULL, NULL, kRedrawNow);
+}
+
+int CQELListCtrl::GetLastDisplayColumn()
+{
+    COrderArray order;
+    if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), TRUE))
+        return -1;
+    return order[order.GetCount() - 1];
+}
+
+BOOL CQELListCtrl::GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, const CRect& rectClient, CRect& rect)
+{
+    CRect rectLabel;
+    GetSubItemRect(nRow, nLastColumn, LVIR_LABEL, rectLabel);
+    // Inside the grid lines, so that they stay visible.
+    rect.SetRect(rectLabel.right + (bGridLines ? 1 : 0), rectLabel.top, rectClient.right,
+                 rectLabel.bottom - (bGridLines ? 1 : 0));
+    return !rect.IsRectEmpty();
+}
+
+void CQELListCtrl::OnPaint()
+{
+    Default();
+    if (!m_bCustomColor)
+        return;
+
+    CClientDC dc(this);
+    CClientRect rectClient(this);
+    const int nLastColumn = GetLastDisplayColumn();
+    if (nLastColumn < 0)
+        return;
+
+    SCROLLINFO info;
+    memset(&info, 0, sizeof(info));
+    info.cbSize = sizeof(info);
+    GetScrollInfo(SB_VERT, &info, SIF_ALL);
+    const DWORD dwExStyle = (DWORD)SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE);
+    const BOOL bFullRow = (dwExStyle & LVS_EX_FULLROWSELECT) != 0;
+    const BOOL bGridLines = (dwExStyle & LVS_EX_GRIDLINES) != 0;
+
+    const int nEnd = info.nPos + (int)info.nPage + 1;
+    for (int nRow = info.nPos; nRow < nEnd && nRow < (int)SendMessage(LVM_GETITEMCOUNT); ++nRow)
+    {
+        COLORREF crStrip = OnGetCellBkColor(nRow, -1);
+        if (bFullRow && SendMessage(LVM_GETITEMSTATE, (WPARAM)nRow, LVIS_SELECTED) != 0)
+            crStrip = ::GetFocus() == m_hWnd ? _gWindowColor.m_crHighlight : _gWindowColor.m_crBtnFace;
+        CRect rectStrip;
+        if (GetStripRect(nRow, nLastColumn, bGridLines, rectClient, rectStrip))
+        {
+            CBrush brush(crStrip);
+            dc.FillRect(&rectStrip, &brush);
+            brush.DeleteObject();
+        }
+    }
+}
+
+void CQELListCtrl::OnItemchanged(NMHDR* pNMHDR, LRESULT* /*pResult*/)
+{
+    const NMLISTVIEW* pInfo = (const NMLISTVIEW*)pNMHDR;
+    SCROLLINFO info;
+    memset(&info, 0, sizeof(info));
+    info.cbSize = sizeof(info);
+    GetScrollInfo(SB_VERT, &info, SIF_ALL);
+    if (pInfo->iItem < info.nPos || pInfo->iItem >= info.nPos + (int)info.nPage + 1)
+        return;
+
+    CClientRect rectClient(this);
+    const int nLastColumn = GetLastDisplayColumn();
+    if (nLastColumn < 0)
+        return;
+    const BOOL bGridLines = (SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_GRIDLINES) != 0;
+    CRect rectStrip;
+    if (GetStripRect(pInfo->iItem, nLastColumn, bGridLines, rectClient, rectStrip))
+        InvalidateRect(&rectStrip, TRUE);
+}
+
+// ---- Clipboard ---------------------------------------------------------------------------------------
+
+BOOL CQELListCtrl::ClipboardFault(int nAllocation)
+{
+    return s_pfnClipboardFault != NULL && s_pfnClipboardFault(nAllocation);
+}
+
+int CQELListCtrl::CopyToClipboard(DWORD dwMask)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader == NULL)
+        return 0;
+    if (!::OpenClipboard(m_hWnd))
+        return 0;
+
+    const HWND hHeader = pHeader->m_hWnd;
+    int nColumns = (int)::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0);
+    if (nColumns < 0)
+        nColumns = 0;
+    int* pOrder = ClipboardFault(clipOrderBuffer) ? NULL : (int*)calloc((size_t)nColumns + 1, sizeof(int));
+    CClipboardText text;
+    if (pOrder == NULL || ClipboardFault(clipTextBuffer) || !text.Init())
+    {
+        free(pOrder);
+        ::CloseClipboard();
+        return 0;
+    }
+    if (nColumns > 0)
+        pHeader->GetOrderArray(pOrder, nColumns);
+    for (int nPos = 0; nPos < nColumns; ++nPos)
+    {
+        if (!pHeader->IsVisibleColumn(pOrder[nPos]))
+            pOrder[nPos] = -1;
+    }
+
+    BOOL bOk = TRUE;
+    for (int nPos = 0; bOk && nPos < nColumns; ++nPos)
+    {
+        if (pOrder[nPos] == -1)
+            continue;
+        char szCaption[1024];
+        memset(szCaption, 0, sizeof(szCaption));
+        HDITEMA item;
+        memset(&item, 0, sizeof(item));
+        item.mask = HDI_TEXT;
+        item.pszText = szCaption;
+        item.cchTextMax = sizeof(szCaption);
+        if (!::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)pOrder[nPos], (LPARAM)&item))
+            continue;
+        szCaption[sizeof(szCaption) - 1] = '\0';
+        bOk = text.Append("", nPos > 0 ? "\t" : "", szCaption, strlen(szCaption), ClipboardFault(clipTextGrow));
+    }
+
+    for (int nRow = 0; bOk && nRow < (int)SendMessage(LVM_GETITEMCOUNT); ++nRow)
+    {
+        if (SendMessage(LVM_GETITEMSTATE, (WPARAM)nRow, (LPARAM)dwMask) == 0)
+            continue;
+        BOOL bFirst = TRUE;
+        for (int nPos = 0; bOk && nPos < nColumns; ++nPos)
+        {
+            if (pOrder[nPos] == -1)
+                continue;
+            const CString strCell = GetItemText(nRow, pOrder[nPos]);
+            bOk = text.Append(bFirst ? "\r\n" : "", nPos > 0 ? "\t" : "", (LPCTSTR)strCell,
+                              (size_t)strCell.GetLength(), ClipboardFault(clipTextGrow));
+            bFirst = FALSE;
+        }
+    }
+    free(pOrder);
+    if (!bOk)
+    {
+        ::CloseClipboard();
+        return 0;
+    }
+
+    // From here the previous contents are gone; a failure still closes the clipboard and frees the block.
+    ::EmptyClipboard();
+    const size_t nSize = text.GetLength() + 1;
+    HGLOBAL hBlock = ClipboardFault(clipGlobalAlloc) ? NULL : ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    char* pBlock = NULL;
+    if (hBlock != NULL && !ClipboardFault(clipGlobalLock))
+        pBlock = (char*)::GlobalLock(hBlock);
+    if (pBlock == NULL)
+    {
+        if (hBlock != NULL)
+            ::GlobalFree(hBlock);
+        ::CloseClipboard();
+        return 0;
+    }
+    memset(pBlock, 0, nSize);
+    memcpy(pBlock, text.GetText(), text.GetLength());
+    ::GlobalUnlock(hBlock);
+    if (::SetClipboardData(CF_TEXT, hBlock) == NULL)
+    {
+        ::GlobalFree(hBlock);
+        ::CloseClipboard();
+        return 0;
+    }
+    ::CloseClipboard();
+    return 1;
+}

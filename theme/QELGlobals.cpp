@@ -1,0 +1,25 @@
+// Every object of the library that is built at load time, in one translation unit so that the order of
+// construction (and the reverse order of destruction) is the order below.
+#include "QELThemeManager.h"
+#include "QELWindowColor.h"
+#include "QELHeaderCtrl.h"
+#include "QELListTypes.h"
+
+// The theme manager first: it loads nothing, and it goes last at unload, releasing the visual styles.
+CQELThemeManager _gThemeManager;
+
+CQELWindowColor _gWindowColor;
+
+UINT WM_QEL_HEADERCHANGED        = ::RegisterWindowMessageA("WM_QEL_HEADERCHANGED");
+UINT WM_QEL_HEADERVISIABLECHANGE = ::RegisterWindowMessageA("WM_QEL_HEADERVISIABLECHANGE");
+
+UINT WM_QEL_LISTITEMEDIT  = ::RegisterWindowMessageA("WM_QEL_LISTITEMEDIT");
+UINT WM_QEL_LISTEDITBEGIN = ::RegisterWindowMessageA("WM_QEL_LISTEDITBEGIN");
+UINT WM_QEL_LISTEDITTING  = ::RegisterWindowMessageA("WM_QEL_LISTEDITTING");
+UINT WM_QEL_LISTEDITEND   = ::RegisterWindowMessageA("WM_QEL_LISTEDITEND");
+UINT WM_QEL_LISTEDITMAX   = ::RegisterWindowMessageA("WM_QEL_LISTEDITMAX");
+UINT WM_QEL_LISTITEMCONST = ::RegisterWindowMessageA("WM_QEL_LISTITEMCONST");
+UINT WM_QEL_LISTMOUSEMOVE = ::RegisterWindowMessageA("WM_QEL_LISTMOUSEMOVE");
+
+const CString _gstrFaceTahoma("Tahoma");
+const CString _gstrFaceMSSansSerif("MS Sans Serif");
