@@ -217,10 +217,13 @@ private:
     const char* m_p;
 };
 
-size_t RunLength(const char* f)
+// Length of the field starting at f: the run of one letter, cut at the letter's longest form. The picker
+// reads a longer run as the longest form followed by another field ("ddddd" is "dddd" then "d").
+size_t FieldLength(const char* f)
 {
+    const size_t longest = (*f == 'd' || *f == 'M' || *f == 'y') ? 4 : 2;
     size_t n = 1;
-    while (f[n] == f[0])
+    while (n < longest && f[n] == f[0])
         ++n;
     return n;
 }
@@ -235,7 +238,7 @@ bool ReadSmallNumber(TextCursor& text, size_t run, int lo, int hi, int& field)
     return true;
 }
 
-// Reads the field that a run of `run` copies of the format letter `letter` stands for.
+// Reads the field that `run` copies of the format letter `letter` stand for (run within the letter's forms).
 // Returns false when the text does not hold it.
 bool ReadField(TextCursor& text, char letter, size_t run, Reading& r)
 {
@@ -336,7 +339,7 @@ bool ReadText(const char* text, const char* format, Reading& r)
         }
         if (IsFieldLetter(*f))
         {
-            const size_t run = RunLength(f);
+            const size_t run = FieldLength(f);
             if (!ReadField(cursor, *f, run, r))
                 return false;
             f += run;

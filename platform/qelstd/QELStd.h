@@ -38,15 +38,17 @@ namespace QELDateTime
 //
 // Format letters (case matters), as the date-time picker displays them:
 //   d     day, one or two digits          dd    day, exactly two digits
-//   ddd   weekday abbreviation ("Mon")     dddd  weekday name ("Monday")   (a run of more than four: as dddd)
+//   ddd   weekday abbreviation ("Mon")     dddd  weekday name ("Monday")
 //   M     month, one or two digits        MM    month, exactly two digits
-//   MMM   month abbreviation ("Mar")       MMMM  month name ("March")      (a run of more than four: as MMMM)
+//   MMM   month abbreviation ("Mar")       MMMM  month name ("March")
 //   y     last digit of the year          yy    last two digits of the year
-//   yyy, yyyy (and longer runs)  the full year, exactly four digits
+//   yyy, yyyy  the full year, exactly four digits
 //   h     hour 1-12, one or two digits    hh    hour 1-12, exactly two digits
 //   H     hour 0-23, one or two digits    HH    hour 0-23, exactly two digits
 //   m/mm  minute 0-59, s/ss second 0-59, with the same one-or-two / exactly-two rule
-//   t     "A" or "P"                       tt    "AM" or "PM"              (h, H, m, s, t: longer runs as two)
+//   t     "A" or "P"                       tt    "AM" or "PM"
+//   A run of one letter longer than its longest form is, as in the picker, that form followed by a new
+//   field for the rest of the run: "ddddd" is "dddd" then "d", "hhh" is "hh" then "h".
 //   '...' literal text; '' stands for one quote, inside or outside a quoted part. A quote left open runs to
 //         the end of the format.
 //   Every other character is literal and must appear in the text as it stands.

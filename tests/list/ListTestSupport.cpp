@@ -79,6 +79,8 @@ CWnd* CTestFactory::CreateItem(int nItem, int nSubItem, CRect rect, _tag_QELList
 
 void ListTest::SetUp()
 {
+    // Keep the real cursor away, so that no spontaneous mouse move reaches the list.
+    ::SetCursorPos(1270, 1010);
     ASSERT_TRUE(parent.CreateParent(640, 480));
     WatchListMessages(parent);
     CTestFactory::s_nLive = 0;

@@ -1,0 +1,201 @@
+// Core of the MFC-compatible layer: the object root CObject, run-time class records, diagnostics macros,
+// and the value types (CPoint, CSize, CRect, CString) every other header builds on.
+#pragma once
+
+#ifndef __AFX_H__
+#define __AFX_H__
+
+#include <windows.h>
+#include <commctrl.h>
+#include <tchar.h>
+#include <mbstring.h>
+#include <stdlib.h>
+#include <new>
+
+#include "afxver_.h"
+
+#ifndef PASCAL
+#define PASCAL __stdcall
+#endif
+#ifndef AFX_DATA
+#define AFX_DATA
+#endif
+#ifndef AFX_DATADEF
+#define AFX_DATADEF
+#endif
+#ifndef AFX_COMDAT
+#define AFX_COMDAT
+#endif
+#ifndef AFX_NOVTABLE
+#define AFX_NOVTABLE
+#endif
+#ifndef AFX_STATIC
+#define AFX_STATIC static
+#endif
+#ifndef AFX_EXT_CLASS
+#define AFX_EXT_CLASS
+#endif
+
+#include "afxtypes_.h"
+#include "afxstr_.h"
+
+class CObject;
+class CArchive;
+class CDumpContext;
+struct CRuntimeClass;
+
+// ---- Diagnostics ----------------------------------------------------------------------------------------
+// ASSERT and ASSERT_VALID check only in _DEBUG builds; VERIFY always evaluates its expression; TRACE writes
+// nothing. A failed ASSERT reports through OutputDebugString and lets the program go on.
+
+AFX_CLASS_API BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+AFX_CLASS_API void AFXAPI AfxAssertValidObject(const CObject* pOb, LPCSTR lpszFileName, int nLine);
+inline void AFX_CDECL AfxTrace(LPCTSTR, ...) {}
+
+#ifdef _DEBUG
+#define ASSERT(f)        ((void)((f) || !::AfxAssertFailedLine(__FILE__, __LINE__)))
+#define VERIFY(f)        ASSERT(f)
+#define ASSERT_VALID(pOb) (::AfxAssertValidObject(pOb, __FILE__, __LINE__))
+#define DEBUG_ONLY(f)    (f)
+#else
+#define ASSERT(f)        ((void)0)
+#define VERIFY(f)        ((void)(f))
+#define ASSERT_VALID(pOb) ((void)0)
+#define DEBUG_ONLY(f)    ((void)0)
+#endif
+
+#define TRACE            1 ? (void)0 : ::AfxTrace
+#define TRACE0(sz)       ((void)0)
+#define TRACE1(sz, p1)   ((void)0)
+#define TRACE2(sz, p1, p2) ((void)0)
+#define TRACE3(sz, p1, p2, p3) ((void)0)
+#define ASSERT_KINDOF(class_name, object) ((void)0)
+#define DEBUG_NEW        new
+#define THIS_FILE        __FILE__
+#define UNUSED(x)        ((void)(x))
+#define UNUSED_ALWAYS(x) ((void)(x))
+
+#ifndef _countof
+#define _countof(array) (sizeof(array) / sizeof((array)[0]))
+#endif
+
+// ---- Run-time class information ---------------------------------------------------------------------
+
+// Describes one class derived from CObject: its name, size, base class and, for dynamically creatable
+// classes, the function that makes a default instance. Records are linked to their base through
+// m_pBaseClass; CObject's record ends the chain.
+struct AFX_CLASS_API CRuntimeClass
+{
+    // Attributes
+    LPCSTR m_lpszClassName;
+    int m_nObjectSize;
+    UINT m_wSchema;                            // schema number; 0xFFFF for classes that are not serialised
+    CObject* (PASCAL* m_pfnCreateObject)();    // null for classes without dynamic creation
+    CRuntimeClass* m_pBaseClass;               // null only for CObject
+
+    // Operations
+    CObject* CreateObject();                   // new default instance, null when not creatable or out of memory
+    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+
+    // Implementation
+    CRuntimeClass* m_pNextClass;               // unused; kept for layout
+};
+
+#define RUNTIME_CLASS(class_name) ((CRuntimeClass*)(&class_name::class##class_name))
+
+#define DECLARE_DYNAMIC(class_name) \
+public: \
+    static const AFX_DATA CRuntimeClass class##class_name; \
+    virtual CRuntimeClass* GetRuntimeClass() const;
+
+#define _DECLARE_DYNAMIC(class_name) DECLARE_DYNAMIC(class_name)
+
+#define DECLARE_DYNCREATE(class_name) \
+    DECLARE_DYNAMIC(class_name) \
+    static CObject* PASCAL CreateObject();
+
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
+    AFX_COMDAT const AFX_DATADEF CRuntimeClass class_name::class##class_name = { \
+        #class_name, sizeof(class class_name), wSchema, pfnNew, \
+        RUNTIME_CLASS(base_class_name), NULL }; \
+    CRuntimeClass* class_name::GetRuntimeClass() const \
+        { return RUNTIME_CLASS(class_name); }
+
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
+
+// Creation reports an exhausted heap as a null object instead of throwing.
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
+    CObject* PASCAL class_name::CreateObject() \
+        { return new (std::nothrow) class_name; } \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
+
+#define DYNAMIC_DOWNCAST(class_name, object) \
+    ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), (object)))
+#define STATIC_DOWNCAST(class_name, object) \
+    ((class_name*)AfxStaticDownCast(RUNTIME_CLASS(class_name), (object)))
+
+// ---- CObject -------------------------------------------------------------------------------------------
+
+// Root of the class tree: run-time class information and the diagnostic/serialisation virtuals.
+// Virtual slots, in order: GetRuntimeClass, the destructor, Serialize, AssertValid, Dump.
+class AFX_CLASS_API CObject
+{
+public:
+    // Object model
+    virtual CRuntimeClass* GetRuntimeClass() const;
+    virtual ~CObject() = 0;
+
+protected:
+    CObject();
+
+private:
+    CObject(const CObject& objectSrc);            // objects of this tree are not copyable
+    void operator=(const CObject& objectSrc);
+
+public:
+    // Attributes
+    BOOL IsSerializable() const;
+    BOOL IsKindOf(const CRuntimeClass* pClass) const;
+
+    // Overridables
+    virtual void Serialize(CArchive& ar);
+    virtual void AssertValid() const;
+    virtual void Dump(CDumpContext& dc) const;
+
+    // Implementation
+    static const AFX_DATA CRuntimeClass classCObject;
+};
+
+inline CObject::CObject() {}
+
+AFX_CLASS_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
+AFX_CLASS_API CObject* AFXAPI AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
+
+// ---- Module state --------------------------------------------------------------------------------------
+
+// State shared by every module of the process that uses the layer: one application object and the
+// instance and resource handles of the executable.
+class CWinApp;
+struct AFX_CLASS_API AFX_MODULE_STATE
+{
+    CWinApp* m_pCurrentWinApp;            // the application object; null when the program has none
+    HINSTANCE m_hCurrentInstanceHandle;   // set by AfxWinInit; the executable until then
+    HINSTANCE m_hCurrentResourceHandle;   // where resources are looked up
+    LPCTSTR m_lpszCurrentAppName;         // the application's name once AfxWinInit ran
+};
+
+AFX_CLASS_API AFX_MODULE_STATE* AFXAPI AfxGetModuleState();
+AFX_CLASS_API AFX_MODULE_STATE* AFXAPI AfxGetStaticModuleState();
+AFX_CLASS_API AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState();
+
+// Every module shares one state, so switching module state is a no-op.
+#define AFX_MANAGE_STATE(p) ((void)(p))
+
+AFX_CLASS_API HINSTANCE AFXAPI AfxGetInstanceHandle();
+AFX_CLASS_API HINSTANCE AFXAPI AfxGetResourceHandle();
+AFX_CLASS_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
+AFX_CLASS_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+AFX_CLASS_API LPCTSTR AFXAPI AfxGetAppName();
+
+#endif // __AFX_H__

@@ -1,0 +1,13 @@
+# Writes every ```cpp block of GUIDE, in order, into OUTPUT as one translation unit.
+file(READ ${GUIDE} text)
+# Semicolons would split CMake list items: carry them through as a placeholder.
+string(REPLACE ";" "<semicolon>" text "${text}")
+string(REGEX MATCHALL "```cpp\n[^`]*```" blocks "${text}")
+set(out "// Generated from the guide's samples; do not edit.\n")
+foreach(block IN LISTS blocks)
+    string(REGEX REPLACE "^```cpp\n" "" block "${block}")
+    string(REGEX REPLACE "```$" "" block "${block}")
+    string(APPEND out "${block}\n")
+endforeach()
+string(REPLACE "<semicolon>" ";" out "${out}")
+file(WRITE ${OUTPUT} "${out}")

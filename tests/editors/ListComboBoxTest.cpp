@@ -1,0 +1,329 @@
+// The in-place drop-down list editor end to end under the platform's combo box.
+#include "EditorTestSupport.h"
+
+#include "QELListComboBox.h"
+#include "QELListItemComboBoxCtrl.h"
+#include "QELListItemEdit.h"
+
+using namespace qeltest;
+
+namespace {
+
+const int kChoiceColumn = 4;
+
+class ComboEditor : public EditorTest
+{
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        CreateList();
+        list.SetItemText(0, kChoiceColumn, "Green");
+        list.SetItemText(1, kChoiceColumn, "red");
+        list.SetItemText(2, kChoiceColumn, "Purple");
+        SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
+        SetColumnStyle(0, RUNTIME_CLASS(CQELListItemEdit));
+
+        // The parent fills the choices when the editor is announced and selects the cell's entry.
+        parent.SetAnswer(WM_QEL_LISTITEMCONST, [this](const RecordedMessage& m, bool& handled) {
+            const _tag_QELListEditInfo info = EditInfo(m);
+            CComboBox* pCombo = static_cast<CComboBox*>(info.pEditWnd);
+            if (info.nCtrlID == QEL_EDITID_COMBO && pCombo != nullptr && fill)
+            {
+                for (const char* choice : { "Red", "Green", "Blue" })
+                    pCombo->AddString(choice);
+                const CString cell = list.GetItemText(info.nItem, info.nSubItem);
+                const int index = pCombo->FindStringExact(-1, cell);
+                if (index >= 0 && pCombo->GetLBText(index) == cell)
+                    pCombo->SetCurSel(index);
+            }
+            handled = true;
+            return 0;
+        });
+    }
+
+    HWND Open(int nItem)
+    {
+        EXPECT_EQ(0, list.EditSubItem(nItem, kChoiceColumn));
+        PumpUntilIdle();
+        EXPECT_NE(nullptr, Editor());
+        return EditorHwnd();
+    }
+
+    CComboBox* Combo() { return static_cast<CComboBox*>(Editor()); }
+
+    bool fill = true;
+};
+
+TEST_F(ComboEditor, RequestsARectangle50PixelsTallerThanTheCell)
+{
+    CCreationSpy spy;
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    const CRect cell = LabelRect(0, kChoiceColumn);
+
+    const CCreationSpy::Creation* pCreation = spy.Last("ComboBox");
+    ASSERT_NE(nullptr, pCreation);
+    EXPECT_EQ(cell.left, pCreation->x);
+    EXPECT_EQ(cell.top, pCreation->y);
+    EXPECT_EQ(cell.Width(), pCreation->cx);
+    EXPECT_EQ(cell.Height() + 50, pCreation->cy);
+    EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST),
+              pCreation->style & (WS_CHILD | WS_VISIBLE | WS_VSCROLL | 0x3));
+
+    // The combo box keeps its own height; the requested height is the room of its drop-down list.
+    const CRect window = EditorRectInList();
+    EXPECT_EQ(cell.left, window.left);
+    EXPECT_EQ(cell.top, window.top);
+    EXPECT_EQ(cell.Width(), window.Width());
+    CRect dropped;
+    Combo()->GetDroppedControlRect(&dropped);
+    list.ScreenToClient(&dropped);
+    EXPECT_EQ(cell.top + cell.Height() + 50, dropped.bottom);
+}
+
+TEST_F(ComboEditor, IsAnnouncedToTheParentWhichFillsIt)
+{
+    parent.Flush();
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 0, kChoiceColumn),
+        Cell(WM_QEL_LISTITEMCONST, 0, kChoiceColumn),
+    }));
+    EXPECT_TRUE(Editor()->IsKindOf(RUNTIME_CLASS(CQELListComboBox)));
+    EXPECT_STREQ("CQELListComboBox", Editor()->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_EQ(QEL_EDITID_COMBO, static_cast<UINT>(::GetDlgCtrlID(hCombo)));
+    EXPECT_EQ(hCombo, ::GetFocus());
+    EXPECT_EQ(3, Combo()->GetCount());
+    EXPECT_EQ(1, Combo()->GetCurSel());
+    EXPECT_EQ("Green", EditorText());
+    EXPECT_EQ(static_cast<HFONT>(listFont.GetSafeHandle()), reinterpret_cast<HFONT>(::SendMessageA(hCombo, WM_GETFONT, 0, 0)));
+    EXPECT_EQ(&list, Editor()->GetOwner());
+}
+
+TEST_F(ComboEditor, ChoosingAnotherEntryAndEnterCommitsIt)
+{
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    Press(hCombo, VK_DOWN);   // Green -> Blue
+    ASSERT_EQ("Blue", EditorText());
+    parent.Flush();
+    Press(hCombo, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 0, kChoiceColumn, "Blue"),
+        Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn),
+    }));
+    const std::vector<RecordedMessage> messages = EditMessages(parent);
+    ASSERT_EQ(2u, messages.size());
+    EXPECT_EQ(QEL_EDITID_COMBO, EditInfo(messages[0]).nCtrlID);
+    EXPECT_EQ("Blue", CellText(0, kChoiceColumn));
+    EXPECT_FALSE(::IsWindow(hCombo));
+    EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
+}
+
+TEST_F(ComboEditor, TheSameTextReportsOnlyTheEnd)
+{
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    parent.Flush();
+    Press(hCombo, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn) }));
+}
+
+TEST_F(ComboEditor, AChoiceDifferingOnlyInLetterCaseIsAChange)
+{
+    const HWND hCombo = Open(1);   // cell "red"
+    ASSERT_NE(HWND(NULL), hCombo);
+    Combo()->SetCurSel(0);         // "Red"
+    parent.Flush();
+    Press(hCombo, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 1, kChoiceColumn, "Red"),
+        Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
+    }));
+    EXPECT_EQ("Red", CellText(1, kChoiceColumn));
+}
+
+TEST_F(ComboEditor, EscapeReportsOnlyTheEndWhateverWasChosen)
+{
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    Press(hCombo, VK_DOWN);
+    parent.Flush();
+    Press(hCombo, VK_ESCAPE);
+    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn) }));
+    EXPECT_EQ("Green", CellText(0, kChoiceColumn));
+}
+
+TEST_F(ComboEditor, AFixedListWithoutTheCellsTextReportsTheEmptyText)
+{
+    const HWND hCombo = Open(2);   // "Purple" is no entry
+    ASSERT_NE(HWND(NULL), hCombo);
+    EXPECT_EQ(CB_ERR, Combo()->GetCurSel());
+    EXPECT_EQ("", EditorText());
+    parent.Flush();
+    Press(hCombo, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 2, kChoiceColumn, ""),
+        Cell(WM_QEL_LISTEDITEND, 2, kChoiceColumn),
+    }));
+    EXPECT_EQ("", CellText(2, kChoiceColumn));
+}
+
+TEST_F(ComboEditor, EveryFocusLossEndsTheEdit)
+{
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    Combo()->SetCurSel(0);
+    parent.Flush();
+    parent.SetFocus();
+    PumpUntilIdle();
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 0, kChoiceColumn, "Red"),
+        Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn),
+    }));
+    EXPECT_EQ(nullptr, Editor());
+    EXPECT_FALSE(::IsWindow(hCombo));
+}
+
+TEST_F(ComboEditor, TheWheelNeverChangesTheChoice)
+{
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    parent.Flush();
+    ::SendMessageA(hCombo, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(50, 50));
+    ::SendMessageA(hCombo, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA * 2), MAKELPARAM(50, 50));
+    PumpUntilIdle();
+    EXPECT_EQ(1, Combo()->GetCurSel());
+    EXPECT_EQ(hCombo, EditorHwnd());
+    EXPECT_TRUE(EditMessages(parent).empty());
+}
+
+TEST_F(ComboEditor, CtrlTabMovesToTheNextEditableCell)
+{
+    const HWND hCombo = Open(3);
+    ASSERT_NE(HWND(NULL), hCombo);
+    parent.Flush();
+    Press(hCombo, VK_TAB, true);
+    // Column 4 is the last editable one: the edit goes on in the first editable column of the next row.
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 4, 0),
+        CellText(WM_QEL_LISTEDITTING, 3, kChoiceColumn, ""),
+        Cell(WM_QEL_LISTEDITEND, 3, kChoiceColumn),
+        Cell(WM_QEL_LISTITEMCONST, 4, 0),
+    }));
+    ASSERT_NE(nullptr, Editor());
+    EXPECT_EQ("r4c0", EditorText());
+}
+
+TEST_F(ComboEditor, ADropDownComboKeepsTheEditOpenWhileItsEditFieldHasTheFocus)
+{
+    SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWN);
+    parent.Flush();
+    const HWND hCombo = Open(0);
+    ASSERT_NE(HWND(NULL), hCombo);
+    EXPECT_EQ(DWORD(CBS_DROPDOWN), static_cast<DWORD>(::GetWindowLongA(hCombo, GWL_STYLE)) & 0x3);
+    const HWND hField = ::GetFocus();
+    ASSERT_TRUE(::IsChild(hCombo, hField)) << "the focus is in the combo box's edit field";
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 0, kChoiceColumn),
+        Cell(WM_QEL_LISTITEMCONST, 0, kChoiceColumn),
+    }));
+    EXPECT_EQ("Green", EditorText());
+
+    // A free text typed into the field is reported when the focus leaves the combo box.
+    ::SendMessageA(hField, EM_SETSEL, 0, -1);
+    Type(hField, "Cyan");
+    parent.Flush();
+    parent.SetFocus();
+    PumpUntilIdle();
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 0, kChoiceColumn, "Cyan"),
+        Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn),
+    }));
+    EXPECT_EQ("Cyan", CellText(0, kChoiceColumn));
+    EXPECT_FALSE(::IsWindow(hCombo));
+}
+
+TEST_F(ComboEditor, ADropDownCombosEditFieldTakesEnterEscapeAndCtrlTab)
+{
+    SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWN);
+
+    // Enter commits.
+    ASSERT_NE(HWND(NULL), Open(1));
+    InputText("x");
+    parent.Flush();
+    InputKey(VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 1, kChoiceColumn, "x"),
+        Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
+    }));
+    EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
+
+    // Escape cancels.
+    ASSERT_NE(HWND(NULL), Open(1));
+    InputText("yy");
+    parent.Flush();
+    InputKey(VK_ESCAPE);
+    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn) }));
+    EXPECT_EQ("x", CellText(1, kChoiceColumn));
+
+    // Ctrl+Tab moves on.
+    ASSERT_NE(HWND(NULL), Open(1));
+    parent.Flush();
+    InputKey(VK_TAB, true);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 2, 0),
+        Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
+        Cell(WM_QEL_LISTITEMCONST, 2, 0),
+    }));
+}
+
+TEST_F(ComboEditor, TheFactoryRefusesAMissingListOrStyle)
+{
+    CQELListItemComboBoxCtrl factory;
+    _tag_QELListColumnStyle style = {};
+    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), nullptr, &list));
+    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), &style, nullptr));
+    CObject* pObject = RUNTIME_CLASS(CQELListItemComboBoxCtrl)->CreateObject();
+    ASSERT_NE(nullptr, pObject);
+    EXPECT_STREQ("CQELListItemComboBoxCtrl", pObject->GetRuntimeClass()->m_lpszClassName);
+    delete pObject;
+}
+
+class ComboEditorInDialog : public EditorTest
+{
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        CreateListInDialog();
+        SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
+        SetColumnStyle(0, RUNTIME_CLASS(CQELListItemEdit));
+    }
+};
+
+TEST_F(ComboEditorInDialog, TabAndCtrlTabReachTheKeyRules)
+{
+    ASSERT_EQ(0, list.EditSubItem(1, kChoiceColumn));
+    PumpUntilIdle();
+    const HWND hCombo = EditorHwnd();
+    ASSERT_NE(HWND(NULL), hCombo);
+    ASSERT_EQ(hCombo, ::GetFocus());
+    parent.Flush();
+
+    InputKey(VK_TAB);
+    EXPECT_EQ(hCombo, ::GetFocus());
+    EXPECT_TRUE(EditMessages(parent).empty());
+
+    InputKey(VK_TAB, true, true);   // Ctrl+Shift+Tab: back to column 0 of the same row
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 1, 0),
+        Optional(Cell(WM_QEL_LISTEDITTING, 1, kChoiceColumn)),
+        Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
+        Cell(WM_QEL_LISTITEMCONST, 1, 0),
+    }));
+}
+
+} // namespace

@@ -1,0 +1,343 @@
+// The in-place date editor end to end under the platform's date-time picker.
+#include "EditorTestSupport.h"
+
+#include "QELListDateTimeCtrl.h"
+#include "QELListItemDateTimeCtrl.h"
+#include "QELListItemEdit.h"
+#include "QELWindowColor.h"
+
+#include <string.h>
+
+using namespace qeltest;
+
+namespace {
+
+const int kDateColumn = 3;
+
+class DateEditor : public EditorTest
+{
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        CreateList();
+        list.SetItemText(0, kDateColumn, "2009-03-15");
+        list.SetItemText(1, kDateColumn, "");
+        list.SetItemText(2, kDateColumn, "not a date");
+        SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
+        SetColumnStyle(4, RUNTIME_CLASS(CQELListItemEdit));
+    }
+
+    HWND Open(int nItem)
+    {
+        EXPECT_EQ(0, list.EditSubItem(nItem, kDateColumn));
+        PumpUntilIdle();
+        EXPECT_NE(nullptr, Editor());
+        return EditorHwnd();
+    }
+
+    static SYSTEMTIME PickerTime(HWND hPicker)
+    {
+        SYSTEMTIME st;
+        memset(&st, 0xAB, sizeof(st));
+        ::SendMessageA(hPicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
+        return st;
+    }
+
+    // The picker's day field is selected and incremented, as a user does with the arrow keys.
+    void NextDay(HWND hPicker)
+    {
+        // The fields of yyyy-MM-dd are year, month, day: End selects the last one, Up increments it.
+        Press(hPicker, VK_END);
+        Press(hPicker, VK_UP);
+    }
+
+    // Point in the middle of the picker's drop-down button (right end of the client area).
+    static POINT DropButtonPoint(HWND hPicker)
+    {
+        RECT rc;
+        ::GetClientRect(hPicker, &rc);
+        const POINT pt = { rc.right - 6, (rc.top + rc.bottom) / 2 };
+        return pt;
+    }
+
+    static BOOL CALLBACK FindCalendar(HWND hwnd, LPARAM lParam)
+    {
+        char name[64] = {};
+        ::GetClassNameA(hwnd, name, sizeof(name));
+        if (_stricmp(name, MONTHCAL_CLASSA) == 0 && ::IsWindowVisible(hwnd))
+        {
+            *reinterpret_cast<HWND*>(lParam) = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    static HWND VisibleCalendar()
+    {
+        HWND found = NULL;
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindCalendar, reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+};
+
+TEST_F(DateEditor, ShowsTheCellsDateInTheDefaultFormat)
+{
+    parent.Flush();
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+
+    // The window reports the picker's run-time class, not one of its own.
+    EXPECT_EQ(RUNTIME_CLASS(CDateTimeCtrl), Editor()->GetRuntimeClass());
+    EXPECT_EQ(QEL_EDITID_DATE, static_cast<UINT>(::GetDlgCtrlID(hPicker)));
+    EXPECT_EQ(hPicker, ::GetFocus());
+    EXPECT_EQ(LabelRect(0, kDateColumn), EditorRectInList());
+
+    const SYSTEMTIME st = PickerTime(hPicker);
+    EXPECT_EQ(2009, st.wYear);
+    EXPECT_EQ(3, st.wMonth);
+    EXPECT_EQ(15, st.wDay);
+    EXPECT_EQ("2009-03-15", EditorText());
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 0, kDateColumn),
+        Cell(WM_QEL_LISTITEMCONST, 0, kDateColumn),
+    }));
+
+    parent.Flush();
+    Press(hPicker, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
+    EXPECT_EQ(nullptr, Editor());
+    EXPECT_FALSE(::IsWindow(hPicker));
+    EXPECT_EQ("2009-03-15", CellText(0, kDateColumn));
+}
+
+TEST_F(DateEditor, AChangedDateIsReportedAsDisplayed)
+{
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    NextDay(hPicker);
+    ASSERT_EQ(16, PickerTime(hPicker).wDay);
+    parent.Flush();
+    Press(hPicker, VK_RETURN);
+
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-16"),
+        Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
+    }));
+    const std::vector<RecordedMessage> messages = EditMessages(parent);
+    ASSERT_EQ(2u, messages.size());
+    EXPECT_EQ(QEL_EDITID_DATE, EditInfo(messages[0]).nCtrlID);
+    EXPECT_EQ("2009-03-16", CellText(0, kDateColumn));
+}
+
+TEST_F(DateEditor, EscapeAfterAChangeReportsOnlyTheEnd)
+{
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    NextDay(hPicker);
+    parent.Flush();
+    Press(hPicker, VK_ESCAPE);
+    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
+    EXPECT_EQ("2009-03-15", CellText(0, kDateColumn));
+}
+
+TEST_F(DateEditor, TextThatIsNoDateStartsAt1900AndStaysUnchangedWhenLeft)
+{
+    for (int row : { 1, 2 })
+    {
+        const std::string before = CellText(row, kDateColumn);
+        const HWND hPicker = Open(row);
+        ASSERT_NE(HWND(NULL), hPicker);
+        const SYSTEMTIME st = PickerTime(hPicker);
+        EXPECT_EQ(1900, st.wYear);
+        EXPECT_EQ(1, st.wMonth);
+        EXPECT_EQ(1, st.wDay);
+        parent.Flush();
+        Press(hPicker, VK_RETURN);
+        EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, row, kDateColumn) }));
+        EXPECT_EQ(before, CellText(row, kDateColumn));
+    }
+}
+
+TEST_F(DateEditor, WithTheFlagAnEmptyCellStartsToday)
+{
+    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, QEL_STYLEFLAG_AUTO);
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    const HWND hPicker = Open(1);
+    ASSERT_NE(HWND(NULL), hPicker);
+    const SYSTEMTIME st = PickerTime(hPicker);
+    EXPECT_EQ(now.wYear, st.wYear);
+    EXPECT_EQ(now.wMonth, st.wMonth);
+    EXPECT_EQ(now.wDay, st.wDay);
+    parent.Flush();
+    Press(hPicker, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, kDateColumn) }));
+    EXPECT_EQ("", CellText(1, kDateColumn));
+}
+
+TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
+{
+    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "dd.MM.yyyy");
+    list.SetItemText(0, kDateColumn, "15.03.2009");
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    const SYSTEMTIME st = PickerTime(hPicker);
+    EXPECT_EQ(2009, st.wYear);
+    EXPECT_EQ(3, st.wMonth);
+    EXPECT_EQ(15, st.wDay);
+    EXPECT_EQ("15.03.2009", EditorText());
+
+    // Day is the first field here.
+    Press(hPicker, VK_HOME);
+    Press(hPicker, VK_UP);
+    parent.Flush();
+    Press(hPicker, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "16.03.2009"),
+        Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
+    }));
+    EXPECT_EQ("16.03.2009", CellText(0, kDateColumn));
+}
+
+TEST_F(DateEditor, TheCalendarDropDownDoesNotEndTheEdit)
+{
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    parent.Flush();
+
+    Click(hPicker, DropButtonPoint(hPicker));
+    PumpUntilIdle();
+    const HWND hCalendar = VisibleCalendar();
+    ASSERT_NE(HWND(NULL), hCalendar) << "the calendar did not open";
+    EXPECT_EQ(hPicker, EditorHwnd());
+    EXPECT_TRUE(EditMessages(parent).empty());
+
+    // Closing it again leaves the editor open as well.
+    Click(hPicker, DropButtonPoint(hPicker));
+    PumpUntilIdle();
+    EXPECT_EQ(HWND(NULL), VisibleCalendar());
+    EXPECT_EQ(hPicker, EditorHwnd());
+    EXPECT_TRUE(EditMessages(parent).empty());
+
+    // With the calendar closed, a focus change elsewhere ends the edit.
+    ::SetFocus(hPicker);
+    PumpUntilIdle();
+    parent.SetFocus();
+    PumpUntilIdle();
+    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
+    EXPECT_EQ(nullptr, Editor());
+}
+
+TEST_F(DateEditor, DrawsAOnePixelHighlightFrameInANarrowedBorder)
+{
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+
+    CRect window, client;
+    ::GetWindowRect(hPicker, &window);
+    ::GetClientRect(hPicker, &client);
+    ::MapWindowPoints(hPicker, NULL, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(window.left + 1, client.left);
+    EXPECT_EQ(window.top + 1, client.top);
+    EXPECT_EQ(window.right - 1, client.right);
+    EXPECT_EQ(window.bottom - 1, client.bottom);
+
+    ::RedrawWindow(hPicker, NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    const COLORREF highlight = _gWindowColor.m_crHighlight;
+    const int w = window.Width(), h = window.Height();
+    EXPECT_EQ(highlight, WindowPixelAt(hPicker, 0, h / 2));
+    EXPECT_EQ(highlight, WindowPixelAt(hPicker, w - 1, h / 2));
+    EXPECT_EQ(highlight, WindowPixelAt(hPicker, w / 2, 0));
+    EXPECT_EQ(highlight, WindowPixelAt(hPicker, w / 2, h - 1));
+}
+
+TEST_F(DateEditor, DoesNotTakeTheListsFont)
+{
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    EXPECT_NE(static_cast<HFONT>(listFont.GetSafeHandle()), reinterpret_cast<HFONT>(::SendMessageA(hPicker, WM_GETFONT, 0, 0)));
+}
+
+TEST_F(DateEditor, CtrlTabMovesToTheNextEditableCell)
+{
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    NextDay(hPicker);
+    parent.Flush();
+    Press(hPicker, VK_TAB, true);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 0, 4),
+        CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-16"),
+        Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
+        Cell(WM_QEL_LISTITEMCONST, 0, 4),
+    }));
+    EXPECT_FALSE(::IsWindow(hPicker));
+    ASSERT_NE(nullptr, Editor());
+    EXPECT_EQ("r0c4", EditorText());
+}
+
+TEST_F(DateEditor, TheWheelChangesNoFieldAndScrollsNothing)
+{
+    for (int row = 5; row < 60; ++row)
+        list.InsertItem(row, "more");
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    parent.Flush();
+    ::SendMessageA(hPicker, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(50, 50));
+    ::SendMessageA(hPicker, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA * 2), MAKELPARAM(50, 50));
+    PumpUntilIdle();
+    EXPECT_EQ(15, PickerTime(hPicker).wDay);
+    EXPECT_EQ(0, list.GetTopIndex());
+    EXPECT_EQ(hPicker, EditorHwnd());
+    EXPECT_TRUE(EditMessages(parent).empty());
+}
+
+TEST_F(DateEditor, TheFactoryRefusesAMissingListOrStyle)
+{
+    CQELListItemDateTimeCtrl factory;
+    _tag_QELListColumnStyle style = {};
+    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), nullptr, &list));
+    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), &style, nullptr));
+    CObject* pObject = RUNTIME_CLASS(CQELListItemDateTimeCtrl)->CreateObject();
+    ASSERT_NE(nullptr, pObject);
+    EXPECT_STREQ("CQELListItemDateTimeCtrl", pObject->GetRuntimeClass()->m_lpszClassName);
+    delete pObject;
+}
+
+class DateEditorInDialog : public EditorTest
+{
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        CreateListInDialog();
+        list.SetItemText(1, kDateColumn, "2010-12-31");
+        SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
+        SetColumnStyle(4, RUNTIME_CLASS(CQELListItemEdit));
+    }
+};
+
+TEST_F(DateEditorInDialog, TabAndCtrlTabReachTheKeyRules)
+{
+    ASSERT_EQ(0, list.EditSubItem(1, kDateColumn));
+    PumpUntilIdle();
+    const HWND hPicker = EditorHwnd();
+    ASSERT_NE(HWND(NULL), hPicker);
+    ASSERT_EQ(hPicker, ::GetFocus());
+    parent.Flush();
+
+    InputKey(VK_TAB);
+    EXPECT_EQ(hPicker, ::GetFocus());
+    EXPECT_TRUE(EditMessages(parent).empty());
+
+    InputKey(VK_TAB, true);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        Cell(WM_QEL_LISTEDITBEGIN, 1, 4),
+        Cell(WM_QEL_LISTEDITEND, 1, kDateColumn),
+        Cell(WM_QEL_LISTITEMCONST, 1, 4),
+    }));
+    EXPECT_FALSE(::IsWindow(hPicker));
+}
+
+} // namespace

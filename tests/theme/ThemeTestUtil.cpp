@@ -1,0 +1,198 @@
+// Helpers of the theme tests.
+#include "ThemeTestUtil.h"
+
+#include <stdio.h>
+#include <string.h>
+
+namespace themetest {
+
+CImportPatch::CImportPatch(HMODULE hModule, const char* pszFunction, void* pfnReplacement)
+{
+    if (hModule == NULL)
+        return;
+    BYTE* pBase = reinterpret_cast<BYTE*>(hModule);
+    const IMAGE_DOS_HEADER* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase);
+    const IMAGE_NT_HEADERS* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + pDos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (dir.VirtualAddress == 0)
+        return;
+
+    for (const IMAGE_IMPORT_DESCRIPTOR* pDesc =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + dir.VirtualAddress);
+         pDesc->Name != 0; ++pDesc)
+    {
+        const DWORD nNames = pDesc->OriginalFirstThunk != 0 ? pDesc->OriginalFirstThunk : pDesc->FirstThunk;
+        const IMAGE_THUNK_DATA* pName = reinterpret_cast<const IMAGE_THUNK_DATA*>(pBase + nNames);
+        IMAGE_THUNK_DATA* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDesc->FirstThunk);
+        for (; pName->u1.AddressOfData != 0; ++pName, ++pSlot)
+        {
+            if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal))
+                continue;
+            const IMAGE_IMPORT_BY_NAME* pByName =
+                reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData);
+            if (strcmp(reinterpret_cast<const char*>(pByName->Name), pszFunction) != 0)
+                continue;
+            void** ppSlot = reinterpret_cast<void**>(&pSlot->u1.Function);
+            DWORD dwOld = 0;
+            ::VirtualProtect(ppSlot, sizeof(void*), PAGE_READWRITE, &dwOld);
+            m_pfnOriginal = *ppSlot;
+            *ppSlot = pfnReplacement;
+            ::VirtualProtect(ppSlot, sizeof(void*), dwOld, &dwOld);
+            m_slots.push_back(ppSlot);
+        }
+    }
+}
+
+CImportPatch::~CImportPatch()
+{
+    for (void** ppSlot : m_slots)
+    {
+        DWORD dwOld = 0;
+        ::VirtualProtect(ppSlot, sizeof(void*), PAGE_READWRITE, &dwOld);
+        *ppSlot = m_pfnOriginal;
+        ::VirtualProtect(ppSlot, sizeof(void*), dwOld, &dwOld);
+    }
+}
+
+HMODULE ControlLibrary()
+{
+    return ::GetModuleHandleA("QELCtrl.dll");
+}
+
+const char* const kColorFieldNames[44] = {
+    "m_crScrollBar", "m_crBackground", "m_crActiveCaption", "m_crInactiveCaption", "m_crMenu", "m_crWindow",
+    "m_crWindowFrame", "m_crMenuText", "m_crWindowText", "m_crCaptionText", "m_crActiveBorder",
+    "m_crInactiveBorder", "m_crAppWorkspace", "m_crHighlight", "m_crHighlightText", "m_crBtnFace",
+    "m_crBtnShadow", "m_crGrayText", "m_crBtnText", "m_crInactiveCaptionText", "m_crBtnHighlight",
+    "m_cr3DDkShadow", "m_cr3DLight", "m_crInfoText", "m_crInfoBk", "m_crHotLight", "m_crGradientActiveCaption",
+    "m_crGradientInactiveCaption", "m_crMenuHilight", "m_crMenuBar", "m_crEdgeBackground", "m_crEdgeFace",
+    "m_crEdgeShadow", "m_crEdgeHighlight", "m_crEdgeHighlight2", "m_crEdgeHighlight3", "m_crButtonDkShadow",
+    "m_crButtonLight", "m_crToolbarText", "m_crToolbarFill", "m_crToolbarLight", "m_crToolbarHighlight",
+    "m_crToolbarShadow", "m_crToolbarDkShadow",
+};
+
+COLORREF& ColorAt(CQELWindowColor& color, int nField)
+{
+    static COLORREF CQELWindowColor::* const fields[44] = {
+        &CQELWindowColor::m_crScrollBar, &CQELWindowColor::m_crBackground, &CQELWindowColor::m_crActiveCaption,
+        &CQELWindowColor::m_crInactiveCaption, &CQELWindowColor::m_crMenu, &CQELWindowColor::m_crWindow,
+        &CQELWindowColor::m_crWindowFrame, &CQELWindowColor::m_crMenuText, &CQELWindowColor::m_crWindowText,
+        &CQELWindowColor::m_crCaptionText, &CQELWindowColor::m_crActiveBorder,
+        &CQELWindowColor::m_crInactiveBorder, &CQELWindowColor::m_crAppWorkspace,
+        &CQELWindowColor::m_crHighlight, &CQELWindowColor::m_crHighlightText, &CQELWindowColor::m_crBtnFace,
+        &CQELWindowColor::m_crBtnShadow, &CQELWindowColor::m_crGrayText, &CQELWindowColor::m_crBtnText,
+        &CQELWindowColor::m_crInactiveCaptionText, &CQELWindowColor::m_crBtnHighlight,
+        &CQELWindowColor::m_cr3DDkShadow, &CQELWindowColor::m_cr3DLight, &CQELWindowColor::m_crInfoText,
+        &CQELWindowColor::m_crInfoBk, &CQELWindowColor::m_crHotLight,
+        &CQELWindowColor::m_crGradientActiveCaption, &CQELWindowColor::m_crGradientInactiveCaption,
+        &CQELWindowColor::m_crMenuHilight, &CQELWindowColor::m_crMenuBar, &CQELWindowColor::m_crEdgeBackground,
+        &CQELWindowColor::m_crEdgeFace, &CQELWindowColor::m_crEdgeShadow, &CQELWindowColor::m_crEdgeHighlight,
+        &CQELWindowColor::m_crEdgeHighlight2, &CQELWindowColor::m_crEdgeHighlight3,
+        &CQELWindowColor::m_crButtonDkShadow, &CQELWindowColor::m_crButtonLight,
+        &CQELWindowColor::m_crToolbarText, &CQELWindowColor::m_crToolbarFill, &CQELWindowColor::m_crToolbarLight,
+        &CQELWindowColor::m_crToolbarHighlight, &CQELWindowColor::m_crToolbarShadow,
+        &CQELWindowColor::m_crToolbarDkShadow,
+    };
+    return color.*fields[nField];
+}
+
+CQELWindowColor TellingColors()
+{
+    CQELWindowColor color;
+    for (int i = 0; i < 44; ++i)
+        ColorAt(color, i) = RGB(16 + i * 5, 200 - i * 4, 40 + (i % 7) * 30);
+    return color;
+}
+
+::testing::AssertionResult SameColors(const CQELWindowColor& expected, const CQELWindowColor& actual)
+{
+    CQELWindowColor e(expected);
+    CQELWindowColor a(actual);
+    for (int i = 0; i < 44; ++i)
+    {
+        if (ColorAt(e, i) != ColorAt(a, i))
+        {
+            char text[160];
+            sprintf(text, "%s (field %d): expected 0x%08lX, actual 0x%08lX", kColorFieldNames[i], i + 1,
+                    static_cast<unsigned long>(ColorAt(e, i)), static_cast<unsigned long>(ColorAt(a, i)));
+            return ::testing::AssertionFailure() << text;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult SameBitmaps(const qeltest::CTestBitmap& expected, const qeltest::CTestBitmap& actual,
+                                       int cx, int cy)
+{
+    for (int y = 0; y < cy; ++y)
+    {
+        for (int x = 0; x < cx; ++x)
+        {
+            if (expected.Pixel(x, y) != actual.Pixel(x, y))
+            {
+                char text[120];
+                sprintf(text, "pixel (%d, %d): expected 0x%06lX, actual 0x%06lX", x, y,
+                        static_cast<unsigned long>(expected.Pixel(x, y)),
+                        static_cast<unsigned long>(actual.Pixel(x, y)));
+                return ::testing::AssertionFailure() << text;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<COLORREF> Row(const qeltest::CTestBitmap& bitmap, int y, int cx)
+{
+    std::vector<COLORREF> row;
+    for (int x = 0; x < cx; ++x)
+        row.push_back(bitmap.Pixel(x, y));
+    return row;
+}
+
+BOOL CRecordingTheme::Record(const char* op, CDC* pDC, CQELWindowColor* pColor)
+{
+    m_calls.push_back(Call{op, pDC, pColor});
+    return m_bResult;
+}
+
+void CRecordingTheme::UpdateWindowColor(CQELWindowColor* pColor)
+{
+    Record("UpdateWindowColor", NULL, pColor);
+}
+
+BOOL CRecordingTheme::DrawParentBackground(CDC* pDC, RECT*, CWnd*, CQELWindowColor* pColor)
+{
+    return Record("DrawParentBackground", pDC, pColor);
+}
+
+BOOL CRecordingTheme::DrawHeaderCtrlBorder(CDC* pDC, CRect&, BOOL, BOOL, CWnd*, CQELWindowColor* pColor)
+{
+    return Record("DrawHeaderCtrlBorder", pDC, pColor);
+}
+
+BOOL CRecordingTheme::DrawHeaderCtrlSortArrow(CDC* pDC, CRect&, BOOL, CWnd*, CQELWindowColor* pColor)
+{
+    return Record("DrawHeaderCtrlSortArrow", pDC, pColor);
+}
+
+BOOL CRecordingTheme::DrawComboBorder(CDC* pDC, CRect&, BOOL, BOOL, BOOL, CWnd*, CQELWindowColor* pColor)
+{
+    return Record("DrawComboBorder", pDC, pColor);
+}
+
+BOOL CRecordingTheme::DrawComboDropButton(CDC* pDC, CRect&, BOOL, BOOL, BOOL, CWnd*, CQELWindowColor* pColor)
+{
+    return Record("DrawComboDropButton", pDC, pColor);
+}
+
+BOOL CRecordingTheme::DrawComboBorderEx(CDC* pDC, CRect&, BOOL, BOOL, BOOL, CWnd*, CQELWindowColor* pColor)
+{
+    return Record("DrawComboBorderEx", pDC, pColor);
+}
+
+BOOL CRecordingTheme::DrawComboDropButtonEx(CDC* pDC, CRect&, BOOL, BOOL, BOOL, CWnd*, CQELWindowColor* pColor)
+{
+    return Record("DrawComboDropButtonEx", pDC, pColor);
+}
+
+} // namespace themetest
