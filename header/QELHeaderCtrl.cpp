@@ -332,7 +332,7 @@ void CQELHeaderCtrl::RecordColumnWidths()
     int* pOrder = new int[nCount];
     for (int i = 0; i < nCount; ++i)
         pOrder[i] = i;   // stays the index order should the request fail
-    ::SendMessageA(m_hWnd, HDM_GETORDERARRAY, (WPARAM)nCount, (LPARAM)pOrder);
+    GetOrderArray(pOrder, nCount);
 
     BOOL bChanged = FALSE;
     for (int i = 0; i < nCount; ++i)

@@ -62,7 +62,7 @@ namespace QELDateTime
 //     picker displays those). When several names match, the longest wins.
 //   - Each field is checked against its own range (day 1-31, month 1-12, hours, minutes and seconds as
 //     above); the calendar check of the whole date is AvailabilityTime's. A weekday name must agree with the
-//     date when the format also reads year, month and day.
+//     date when the format also reads year, month and day and they form a real date.
 //   - A 12-hour value (h, hh) becomes 0-23 with the AM/PM designator when one is read (12 AM is 0, 12 PM is
 //     12); without a designator it is stored as read. A designator that contradicts a 24-hour value fails.
 //   - A weekday name sets wDayOfWeek (0 = Sunday). When year, month and day are all read and form a real

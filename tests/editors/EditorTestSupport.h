@@ -11,6 +11,12 @@
 
 namespace qeltest {
 
+// wParam of WM_MOUSEWHEEL: key flags in the low word, the signed delta in the high word.
+inline WPARAM WheelWParam(UINT flags, int delta)
+{
+    return MAKEWPARAM(flags, static_cast<WORD>(static_cast<short>(delta)));
+}
+
 // The list's registered edit messages (move requests and mouse moves excluded), in order.
 std::vector<RecordedMessage> EditMessages(const CRecorderWnd& wnd);
 
@@ -93,7 +99,7 @@ protected:
     CWnd* Editor() { return list.GetEditControl(); }
     HWND EditorHwnd() { return Editor() != nullptr ? Editor()->GetSafeHwnd() : NULL; }
     std::string EditorText();
-    std::string CellText(int nItem, int nSubItem) { return std::string(list.GetItemText(nItem, nSubItem)); }
+    std::string ItemText(int nItem, int nSubItem) { return std::string(list.GetItemText(nItem, nSubItem)); }
 
     // Opens an editor by a click on a cell of an already selected row, as a user does.
     bool ClickToEdit(int nItem, int nSubItem);

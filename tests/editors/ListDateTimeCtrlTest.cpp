@@ -108,7 +108,7 @@ TEST_F(DateEditor, ShowsTheCellsDateInTheDefaultFormat)
     EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
     EXPECT_EQ(nullptr, Editor());
     EXPECT_FALSE(::IsWindow(hPicker));
-    EXPECT_EQ("2009-03-15", CellText(0, kDateColumn));
+    EXPECT_EQ("2009-03-15", ItemText(0, kDateColumn));
 }
 
 TEST_F(DateEditor, AChangedDateIsReportedAsDisplayed)
@@ -127,7 +127,7 @@ TEST_F(DateEditor, AChangedDateIsReportedAsDisplayed)
     const std::vector<RecordedMessage> messages = EditMessages(parent);
     ASSERT_EQ(2u, messages.size());
     EXPECT_EQ(QEL_EDITID_DATE, EditInfo(messages[0]).nCtrlID);
-    EXPECT_EQ("2009-03-16", CellText(0, kDateColumn));
+    EXPECT_EQ("2009-03-16", ItemText(0, kDateColumn));
 }
 
 TEST_F(DateEditor, EscapeAfterAChangeReportsOnlyTheEnd)
@@ -138,14 +138,14 @@ TEST_F(DateEditor, EscapeAfterAChangeReportsOnlyTheEnd)
     parent.Flush();
     Press(hPicker, VK_ESCAPE);
     EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
-    EXPECT_EQ("2009-03-15", CellText(0, kDateColumn));
+    EXPECT_EQ("2009-03-15", ItemText(0, kDateColumn));
 }
 
 TEST_F(DateEditor, TextThatIsNoDateStartsAt1900AndStaysUnchangedWhenLeft)
 {
     for (int row : { 1, 2 })
     {
-        const std::string before = CellText(row, kDateColumn);
+        const std::string before = ItemText(row, kDateColumn);
         const HWND hPicker = Open(row);
         ASSERT_NE(HWND(NULL), hPicker);
         const SYSTEMTIME st = PickerTime(hPicker);
@@ -155,7 +155,7 @@ TEST_F(DateEditor, TextThatIsNoDateStartsAt1900AndStaysUnchangedWhenLeft)
         parent.Flush();
         Press(hPicker, VK_RETURN);
         EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, row, kDateColumn) }));
-        EXPECT_EQ(before, CellText(row, kDateColumn));
+        EXPECT_EQ(before, ItemText(row, kDateColumn));
     }
 }
 
@@ -173,7 +173,7 @@ TEST_F(DateEditor, WithTheFlagAnEmptyCellStartsToday)
     parent.Flush();
     Press(hPicker, VK_RETURN);
     EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, kDateColumn) }));
-    EXPECT_EQ("", CellText(1, kDateColumn));
+    EXPECT_EQ("", ItemText(1, kDateColumn));
 }
 
 TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
@@ -197,7 +197,7 @@ TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
         CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "16.03.2009"),
         Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
     }));
-    EXPECT_EQ("16.03.2009", CellText(0, kDateColumn));
+    EXPECT_EQ("16.03.2009", ItemText(0, kDateColumn));
 }
 
 TEST_F(DateEditor, TheCalendarDropDownDoesNotEndTheEdit)
@@ -284,8 +284,8 @@ TEST_F(DateEditor, TheWheelChangesNoFieldAndScrollsNothing)
     const HWND hPicker = Open(0);
     ASSERT_NE(HWND(NULL), hPicker);
     parent.Flush();
-    ::SendMessageA(hPicker, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(50, 50));
-    ::SendMessageA(hPicker, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA * 2), MAKELPARAM(50, 50));
+    ::SendMessageA(hPicker, WM_MOUSEWHEEL, WheelWParam(0, WHEEL_DELTA), MAKELPARAM(50, 50));
+    ::SendMessageA(hPicker, WM_MOUSEWHEEL, WheelWParam(0, -WHEEL_DELTA * 2), MAKELPARAM(50, 50));
     PumpUntilIdle();
     EXPECT_EQ(15, PickerTime(hPicker).wDay);
     EXPECT_EQ(0, list.GetTopIndex());

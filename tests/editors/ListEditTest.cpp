@@ -188,7 +188,7 @@ TEST_F(TextEditor, EnterCommitsTheTextAndTheListStoresIt)
     EXPECT_EQ(101u, EditInfo(messages[0]).dwItemData);
     EXPECT_EQ(nullptr, EditInfo(messages[1]).pszText);
     EXPECT_EQ(nullptr, EditInfo(messages[1]).pEditWnd);
-    EXPECT_EQ("new", CellText(1, 1));
+    EXPECT_EQ("new", ItemText(1, 1));
     EXPECT_EQ(nullptr, Editor());
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
@@ -202,7 +202,7 @@ TEST_F(TextEditor, ARefusedTextLeavesTheCell)
     Type(hEdit, "refused");
     Press(hEdit, VK_RETURN);
     EXPECT_EQ(1, parent.Count(WM_QEL_LISTEDITTING));
-    EXPECT_EQ("r1c0", CellText(1, 0));
+    EXPECT_EQ("r1c0", ItemText(1, 0));
 }
 
 TEST_F(TextEditor, EscapeCancelsAfterTyping)
@@ -213,7 +213,7 @@ TEST_F(TextEditor, EscapeCancelsAfterTyping)
     parent.Flush();
     Press(hEdit, VK_ESCAPE);
     EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, 0) }));
-    EXPECT_EQ("r1c0", CellText(1, 0));
+    EXPECT_EQ("r1c0", ItemText(1, 0));
     EXPECT_EQ(nullptr, Editor());
     EXPECT_FALSE(::IsWindow(hEdit));
 }
@@ -228,7 +228,7 @@ TEST_F(TextEditor, ChangingTheTextBackReportsOnlyTheEnd)
     parent.Flush();
     Press(hEdit, VK_RETURN);
     EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 2, 0) }));
-    EXPECT_EQ("r2c0", CellText(2, 0));
+    EXPECT_EQ("r2c0", ItemText(2, 0));
 }
 
 TEST_F(TextEditor, ALetterCaseChangeIsAChange)
@@ -281,7 +281,7 @@ TEST_F(TextEditor, CtrlTabMovesToTheNextEditableCellReportingInOrder)
         Cell(WM_QEL_LISTEDITEND, 1, 0),
         Cell(WM_QEL_LISTITEMCONST, 1, 1),
     }));
-    EXPECT_EQ("abc", CellText(1, 0));
+    EXPECT_EQ("abc", ItemText(1, 0));
     EXPECT_FALSE(::IsWindow(hEdit));
     ASSERT_NE(nullptr, Editor());
     EXPECT_EQ("r1c1", EditorText());
@@ -325,7 +325,7 @@ TEST_F(TextEditor, TheWheelNeverScrollsWhileEditing)
     ASSERT_NE(HWND(NULL), hEdit);
     parent.Flush();
 
-    ::SendMessageA(hEdit, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA * 3), MAKELPARAM(100, 100));
+    ::SendMessageA(hEdit, WM_MOUSEWHEEL, WheelWParam(0, -WHEEL_DELTA * 3), MAKELPARAM(100, 100));
     PumpUntilIdle();
     EXPECT_EQ(0, list.GetTopIndex());
     EXPECT_EQ(hEdit, EditorHwnd());
@@ -334,7 +334,7 @@ TEST_F(TextEditor, TheWheelNeverScrollsWhileEditing)
 
     // With Ctrl the wheel moves the edit: backwards is down.
     SetModifierKeys(true, false);
-    ::SendMessageA(hEdit, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA), MAKELPARAM(100, 100));
+    ::SendMessageA(hEdit, WM_MOUSEWHEEL, WheelWParam(MK_CONTROL, -WHEEL_DELTA), MAKELPARAM(100, 100));
     SetModifierKeys(false, false);
     PumpUntilIdle();
     EXPECT_TRUE(MatchesEdits(parent, {
@@ -357,7 +357,7 @@ TEST_F(TextEditor, FocusElsewhereCommitsAndTheListDeletesTheEditor)
         CellText(WM_QEL_LISTEDITTING, 4, 2, "moved away"),
         Cell(WM_QEL_LISTEDITEND, 4, 2),
     }));
-    EXPECT_EQ("moved away", CellText(4, 2));
+    EXPECT_EQ("moved away", ItemText(4, 2));
     EXPECT_EQ(nullptr, Editor());
     EXPECT_FALSE(::IsWindow(hEdit));
 }
@@ -366,7 +366,7 @@ TEST_F(TextEditor, ACellTextOver40000CharactersStillOpensTheEditor)
 {
     const std::string longText(40001, 'w');
     list.SetItemText(0, 0, longText.c_str());
-    ASSERT_EQ(longText.size(), CellText(0, 0).size());
+    ASSERT_EQ(longText.size(), ItemText(0, 0).size());
 
     const HWND hEdit = Open(0, 0);
     ASSERT_NE(HWND(NULL), hEdit);
@@ -375,7 +375,7 @@ TEST_F(TextEditor, ACellTextOver40000CharactersStillOpensTheEditor)
     parent.Flush();
     Press(hEdit, VK_RETURN);
     EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, 0) }));
-    EXPECT_EQ(longText, CellText(0, 0));
+    EXPECT_EQ(longText, ItemText(0, 0));
 
     // Typing at the end is a change of the whole long text.
     const HWND hEdit2 = Open(0, 0);
@@ -383,7 +383,7 @@ TEST_F(TextEditor, ACellTextOver40000CharactersStillOpensTheEditor)
     ::SendMessageA(hEdit2, EM_SETSEL, longText.size(), longText.size());
     Type(hEdit2, "!");
     Press(hEdit2, VK_RETURN);
-    EXPECT_EQ(longText + "!", CellText(0, 0));
+    EXPECT_EQ(longText + "!", ItemText(0, 0));
 }
 
 TEST_F(TextEditor, CreationWithoutAParentFails)
@@ -446,7 +446,7 @@ TEST_F(TextEditorInDialog, CtrlTabReachesTheEditorPastTheDialogNavigation)
     }));
     ASSERT_NE(nullptr, Editor());
     EXPECT_EQ(EditorHwnd(), ::GetFocus());
-    EXPECT_EQ("xy", CellText(1, 0));
+    EXPECT_EQ("xy", ItemText(1, 0));
 }
 
 TEST_F(TextEditorInDialog, TabStaysInTheEditorInsteadOfMovingTheDialogFocus)

@@ -294,8 +294,9 @@ TEST(DateTextReading, NeverReadsPastEitherTerminator)
 // Text the date-time picker displays for a value reads back to that value.
 TEST(DateTextReading, ReadsBackWhatTheDatePickerDisplays)
 {
-    HWND hPicker = CreateWindowExA(0, DATETIMEPICK_CLASSA, "", WS_POPUP | WS_VISIBLE | DTS_SHORTDATEFORMAT, 20,
-                                   20, 320, 28, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // Never shown: its window text is the formatted value all the same.
+    HWND hPicker = CreateWindowExA(0, DATETIMEPICK_CLASSA, "", WS_POPUP | DTS_SHORTDATEFORMAT, 20, 20, 320, 28,
+                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, hPicker);
 
     enum { kY = 1, kMo = 2, kD = 4, kH = 8, kMi = 16, kS = 32, kDow = 64 };
@@ -334,13 +335,16 @@ TEST(DateTextReading, ReadsBackWhatTheDatePickerDisplays)
             ASSERT_EQ(1, QELDateTime::ConvertStringToSystemtime(text, c.format, &st))
                 << "\"" << text << "\" by \"" << c.format << "\"";
             const std::string where = std::string(text) + " by " + c.format + ": " + Describe(st);
-            if (c.fields & kY) EXPECT_EQ(shown.wYear, st.wYear) << where;
-            if (c.fields & kMo) EXPECT_EQ(shown.wMonth, st.wMonth) << where;
-            if (c.fields & kD) EXPECT_EQ(shown.wDay, st.wDay) << where;
-            if (c.fields & kH) EXPECT_EQ(shown.wHour, st.wHour) << where;
-            if (c.fields & kMi) EXPECT_EQ(shown.wMinute, st.wMinute) << where;
-            if (c.fields & kS) EXPECT_EQ(shown.wSecond, st.wSecond) << where;
-            if (c.fields & kDow) EXPECT_EQ(shown.wDayOfWeek, st.wDayOfWeek) << where;
+            const WORD want[7] = {shown.wYear, shown.wMonth, shown.wDay, shown.wHour, shown.wMinute,
+                                  shown.wSecond, shown.wDayOfWeek};
+            const WORD got[7] = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek};
+            for (int i = 0; i < 7; ++i)
+            {
+                if (c.fields & (1u << i))
+                {
+                    EXPECT_EQ(want[i], got[i]) << where;
+                }
+            }
         }
     }
     DestroyWindow(hPicker);
@@ -387,7 +391,9 @@ TEST(DateValidity, YearAndTimeRanges)
     EXPECT_EQ(1, QELDateTime::AvailabilityTime(anyWeekday));
 }
 
-// Usable exactly when the system converts the value (within the documented SYSTEMTIME years).
+// Usable exactly when the system converts the value (within the documented SYSTEMTIME years). Wine's
+// converter takes 29 February in every year, which is no calendar date outside leap years; that day is
+// left to the leap-year test above.
 TEST(DateValidity, AgreesWithSystemTimeToFileTime)
 {
     const int years[] = {1, 1600, 1601, 1900, 1999, 2000, 2004, 2009, 2100, 2400, 9999, 30827};
@@ -399,6 +405,8 @@ TEST(DateValidity, AgreesWithSystemTimeToFileTime)
             for (int day = 0; day <= 32; ++day)
                 for (const auto& t : times)
                 {
+                    if (month == 2 && day == 29)
+                        continue;
                     const SYSTEMTIME st = Date(year, month, day, t[0], t[1], t[2], t[3]);
                     FILETIME ft;
                     const bool system = SystemTimeToFileTime(&st, &ft) != FALSE;

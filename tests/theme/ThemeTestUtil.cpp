@@ -195,4 +195,132 @@ BOOL CRecordingTheme::DrawComboDropButtonEx(CDC* pDC, CRect&, BOOL, BOOL, BOOL, 
     return Record("DrawComboDropButtonEx", pDC, pColor);
 }
 
+std::vector<HTHEME> CTestThemeSystem::Handles() const
+{
+    return {m_hThemeHeader,      m_hThemeToolbar,  m_hThemeRebar,      m_hThemeButton,   m_hThemeStatus,
+            m_hThemeWindow,      m_hThemeComboBox, m_hThemeProgress,   m_hThemeScrollBar, m_hThemeExplorerBar,
+            m_hThemeTreeView,    m_hThemeStartPanel, m_hThemeTaskBand, m_hThemeTaskBar,  m_hThemeSpin,
+            m_hThemeTab};
+}
+
+int CTestThemeSystem::EntryPointCount() const
+{
+    return (m_pfnOpenThemeData != NULL) + (m_pfnCloseThemeData != NULL) + (m_pfnDrawThemeBackground != NULL)
+           + (m_pfnGetThemeColor != NULL) + (m_pfnDrawThemeParentBackground != NULL);
+}
+
+bool CTestThemeSystem::IsAllZero() const
+{
+    for (HTHEME h : Handles())
+    {
+        if (h != NULL)
+            return false;
+    }
+    return !m_bLoadTheme && m_hThemeDll == NULL && EntryPointCount() == 0;
+}
+
+namespace {
+const char kChildMarkVariable[] = "QEL_THEME_CHILD_MARK";
+}
+
+int RunChildTests(const char* pszFilter, const std::vector<std::string>& environment, bool* ran)
+{
+    char szExe[MAX_PATH];
+    ::GetModuleFileNameA(NULL, szExe, MAX_PATH);
+    char szTempDir[MAX_PATH], szMark[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, szTempDir);
+    ::GetTempFileNameA(szTempDir, "qel", 0, szMark);
+    ::DeleteFileA(szMark);
+
+    // The child inherits this environment block; the extra variables are set around its start only.
+    struct Saved { std::string name; bool bHad; std::string value; };
+    std::vector<Saved> saved;
+    std::vector<std::string> all = environment;
+    all.push_back(std::string(kChildMarkVariable) + "=" + szMark);
+    for (const std::string& assignment : all)
+    {
+        const size_t eq = assignment.find('=');
+        const std::string name = assignment.substr(0, eq);
+        char old[1024];
+        const DWORD n = ::GetEnvironmentVariableA(name.c_str(), old, sizeof(old));
+        const bool bHad = n > 0 && n < sizeof(old);
+        saved.push_back(Saved{name, bHad, bHad ? std::string(old) : std::string()});
+        ::SetEnvironmentVariableA(name.c_str(), assignment.substr(eq + 1).c_str());
+    }
+
+    std::string command = std::string("\"") + szExe + "\" --gtest_color=no --gtest_filter=" + pszFilter;
+    std::vector<char> buffer(command.begin(), command.end());
+    buffer.push_back(0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    DWORD dwExit = 0xFFFFFFFF;
+    if (::CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+    {
+        ::WaitForSingleObject(pi.hProcess, 120000);
+        ::GetExitCodeProcess(pi.hProcess, &dwExit);
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+    }
+
+    for (const Saved& var : saved)
+        ::SetEnvironmentVariableA(var.name.c_str(), var.bHad ? var.value.c_str() : NULL);
+
+    if (ran != nullptr)
+        *ran = ::GetFileAttributesA(szMark) != INVALID_FILE_ATTRIBUTES;
+    ::DeleteFileA(szMark);
+    return static_cast<int>(dwExit);
+}
+
+bool IsChildRun()
+{
+    return ::GetEnvironmentVariableA(kChildMarkVariable, NULL, 0) > 0;
+}
+
+void MarkChildRan()
+{
+    char szMark[MAX_PATH];
+    if (::GetEnvironmentVariableA(kChildMarkVariable, szMark, MAX_PATH) == 0)
+        return;
+    HANDLE h = ::CreateFileA(szMark, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (h != INVALID_HANDLE_VALUE)
+        ::CloseHandle(h);
+}
+
+namespace {
+const char kThemeManagerKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
+}
+
+CThemeActiveSetting::CThemeActiveSetting(const char* pszValue)
+{
+    HKEY hKey = NULL;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kThemeManagerKey, 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &hKey,
+                          NULL) != ERROR_SUCCESS)
+        return;
+    char value[64] = {};
+    DWORD cb = sizeof(value) - 1;
+    DWORD type = 0;
+    if (::RegQueryValueExA(hKey, "ThemeActive", NULL, &type, reinterpret_cast<BYTE*>(value), &cb) == ERROR_SUCCESS)
+    {
+        m_bHadValue = true;
+        m_oldValue = value;
+    }
+    ::RegSetValueExA(hKey, "ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(pszValue),
+                     static_cast<DWORD>(strlen(pszValue) + 1));
+    ::RegCloseKey(hKey);
+}
+
+CThemeActiveSetting::~CThemeActiveSetting()
+{
+    HKEY hKey = NULL;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kThemeManagerKey, 0, KEY_WRITE, &hKey) != ERROR_SUCCESS)
+        return;
+    if (m_bHadValue)
+        ::RegSetValueExA(hKey, "ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(m_oldValue.c_str()),
+                         static_cast<DWORD>(m_oldValue.size() + 1));
+    else
+        ::RegDeleteValueA(hKey, "ThemeActive");
+    ::RegCloseKey(hKey);
+}
+
 } // namespace themetest

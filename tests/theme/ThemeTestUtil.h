@@ -110,4 +110,49 @@ private:
     CQELWindowColor m_saved;
 };
 
+// The visual-style theme with its state readable, as a derived application class sees it.
+class CTestThemeSystem : public CQELThemeSystem
+{
+public:
+    using CQELThemeSystem::LoadControl;
+
+    // The sixteen handles in field order.
+    std::vector<HTHEME> Handles() const;
+    HINSTANCE Module() const { return m_hThemeDll; }
+    HTHEME Header() const { return m_hThemeHeader; }
+    HTHEME Toolbar() const { return m_hThemeToolbar; }
+    HTHEME Button() const { return m_hThemeButton; }
+    HTHEME ComboBox() const { return m_hThemeComboBox; }
+    BOOL LoadFlag() const { return m_bLoadTheme; }
+    // Number of the five entry points that are set.
+    int EntryPointCount() const;
+    // Nothing loaded, opened or found: the state after construction.
+    bool IsAllZero() const;
+};
+
+// Runs this test program again with a test filter and extra environment variables ("NAME=value"), waits
+// for it, and returns its exit code; `ran` tells whether a child test called MarkChildRan().
+int RunChildTests(const char* pszFilter, const std::vector<std::string>& environment, bool* ran);
+
+// True in a program started by RunChildTests.
+bool IsChildRun();
+
+// Tells the parent that a child test ran.
+void MarkChildRan();
+
+// Sets the value ThemeActive of the user's theme settings for its lifetime; the old value (or its
+// absence) is put back by the destructor.
+class CThemeActiveSetting
+{
+public:
+    explicit CThemeActiveSetting(const char* pszValue);
+    ~CThemeActiveSetting();
+    CThemeActiveSetting(const CThemeActiveSetting&) = delete;
+    CThemeActiveSetting& operator=(const CThemeActiveSetting&) = delete;
+
+private:
+    bool        m_bHadValue = false;
+    std::string m_oldValue;
+};
+
 } // namespace themetest

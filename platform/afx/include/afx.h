@@ -79,6 +79,26 @@ inline void AFX_CDECL AfxTrace(LPCTSTR, ...) {}
 #define _countof(array) (sizeof(array) / sizeof((array)[0]))
 #endif
 
+// MFC code calls GetSafeHwnd() and its relatives on null object pointers. The optimiser may assume `this` is
+// never null and drop the test; passing the pointer through an empty asm hides its value, so the test stays.
+template <class T>
+inline T* AfxLaunderPtr(T* p)
+{
+#ifdef __GNUC__
+    __asm__("" : "+r"(p));
+#endif
+    return p;
+}
+
+// ---- Collections ---------------------------------------------------------------------------------------
+
+// Abstract iteration position of the collection classes.
+#ifndef BEFORE_START_POSITION
+struct __POSITION { };
+typedef __POSITION* POSITION;
+#define BEFORE_START_POSITION ((POSITION)-1L)
+#endif
+
 // ---- Run-time class information ---------------------------------------------------------------------
 
 // Describes one class derived from CObject: its name, size, base class and, for dynamically creatable

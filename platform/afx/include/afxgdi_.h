@@ -25,7 +25,7 @@ public:
     // Attributes
     HGDIOBJ m_hObject;   // the attached object; null when none
     operator HGDIOBJ() const { return m_hObject; }
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    HGDIOBJ GetSafeHandle() const { return AfxLaunderPtr(this) == NULL ? NULL : m_hObject; }
 
     static CGdiObject* PASCAL FromHandle(HGDIOBJ hObject);
     static void PASCAL DeleteTempMap();
@@ -206,7 +206,7 @@ public:
     HDC m_hAttribDC;   // the attribute DC
 
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { return m_hDC; }
+    HDC GetSafeHdc() const { return AfxLaunderPtr(this) == NULL ? NULL : m_hDC; }
     CWnd* GetWindow() const;
 
     static CDC* PASCAL FromHandle(HDC hDC);
@@ -505,7 +505,7 @@ public:
 
     // Attributes
     HMENU m_hMenu;   // the attached menu; null when none
-    HMENU GetSafeHmenu() const { return m_hMenu; }
+    HMENU GetSafeHmenu() const { return AfxLaunderPtr(this) == NULL ? NULL : m_hMenu; }
     operator HMENU() const { return m_hMenu; }
 
     static CMenu* PASCAL FromHandle(HMENU hMenu);

@@ -51,6 +51,7 @@ static QELStubCall* Record(int kind, HANDLE hTheme)
     return pCall;
 }
 
+#ifdef STUB_HAS_OTHERS
 static void RecordRect(QELStubCall* pCall, const RECT* pRect)
 {
     if (pCall != NULL && pRect != NULL)
@@ -60,6 +61,9 @@ static void RecordRect(QELStubCall* pCall, const RECT* pRect)
     }
 }
 
+#endif
+
+#ifdef STUB_HAS_OPEN
 static int IsMissing(const WCHAR* pszClass)
 {
     const WCHAR* p = g_state.szMissingClasses;
@@ -76,6 +80,7 @@ static int IsMissing(const WCHAR* pszClass)
     }
     return 0;
 }
+#endif
 
 STUB_EXPORT QELStubState* __cdecl QELStubUxTheme(void)
 {

@@ -1,0 +1,477 @@
+// Dialog boxes: creation from resource and in-memory templates, the modal loop, and dialog data exchange.
+#include "afximpl_.h"
+
+#include <stdio.h>
+
+namespace {
+
+// Thrown by CDataExchange::Fail and caught by UpdateData: ends the exchange at the failing control.
+struct DataExchangeFailure
+{
+};
+
+// Win16 message numbers still found in dialog-init resources.
+const WORD kWin16LbAddString = 0x0401;
+const WORD kWin16CbAddString = 0x0403;
+
+} // namespace
+
+// ---- Dialog data exchange --------------------------------------------------------------------------------
+
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_bFailed(FALSE), m_hWndLastControl(NULL)
+{
+}
+
+HWND CDataExchange::PrepareCtrl(int nIDC)
+{
+    HWND hWndCtrl = NULL;
+    if (m_pDlgWnd != NULL)
+        m_pDlgWnd->GetDlgItem(nIDC, &hWndCtrl);
+    if (hWndCtrl == NULL)
+        Fail();
+    m_hWndLastControl = hWndCtrl;
+    return hWndCtrl;
+}
+
+HWND CDataExchange::PrepareEditCtrl(int nIDC)
+{
+    return PrepareCtrl(nIDC);
+}
+
+void CDataExchange::Fail()
+{
+    m_bFailed = TRUE;
+    if (m_bSaveAndValidate && m_hWndLastControl != NULL)
+        ::SetFocus(m_hWndLastControl);      // the user goes back to the control that failed
+    throw DataExchangeFailure();
+}
+
+void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (rControl.m_hWnd == NULL)
+    {
+        HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+        if (!rControl.SubclassWindow(hWndCtrl))
+            pDX->Fail();
+    }
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
+{
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+    {
+        int nLen = ::GetWindowTextLengthA(hWndCtrl);
+        ::GetWindowTextA(hWndCtrl, value.GetBuffer(nLen), nLen + 1);
+        value.ReleaseBuffer();
+    }
+    else
+    {
+        ::SetWindowTextA(hWndCtrl, value);
+    }
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+    {
+        char szText[64];
+        ::GetWindowTextA(hWndCtrl, szText, (int)sizeof(szText));
+        int nValue = 0;
+        char chExtra = 0;
+        if (sscanf(szText, "%d %c", &nValue, &chExtra) != 1)
+            pDX->Fail();
+        value = nValue;
+    }
+    else
+    {
+        char szText[16];
+        wsprintfA(szText, "%d", value);
+        ::SetWindowTextA(hWndCtrl, szText);
+    }
+}
+
+void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = (int)::SendMessageA(hWndCtrl, BM_GETCHECK, 0, 0);
+    else
+        ::SendMessageA(hWndCtrl, BM_SETCHECK, (WPARAM)value, 0);
+}
+
+void CWnd::DoDataExchange(CDataExchange*)
+{
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+
+    // Controls changed by the exchange must not notify their parent meanwhile.
+    _AFX_THREAD_STATE* pThreadState = AfxGetThreadState();
+    HWND hWndOldLockout = pThreadState->m_hLockoutNotifyWindow;
+    pThreadState->m_hLockoutNotifyWindow = m_hWnd;
+    BOOL bOK = FALSE;
+    try
+    {
+        DoDataExchange(&dx);
+        bOK = TRUE;
+    }
+    catch (const DataExchangeFailure&)
+    {
+    }
+    pThreadState->m_hLockoutNotifyWindow = hWndOldLockout;
+    return bOK;
+}
+
+BOOL CWnd::ExecuteDlgInit(LPCTSTR lpszResourceName)
+{
+    LPVOID lpResource = NULL;
+    if (lpszResourceName != NULL)
+    {
+        HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(240));
+        HRSRC hDlgInit = ::FindResourceA(hInst, lpszResourceName, MAKEINTRESOURCEA(240));   // RT_DLGINIT
+        if (hDlgInit != NULL)
+        {
+            HGLOBAL hResource = ::LoadResource(hInst, hDlgInit);
+            if (hResource != NULL)
+                lpResource = ::LockResource(hResource);
+        }
+    }
+    return ExecuteDlgInit(lpResource);
+}
+
+BOOL CWnd::ExecuteDlgInit(LPVOID lpResource)
+{
+    // Records of: control id, message, data length, data; a zero id ends the list. Only list and combo
+    // box strings are supported.
+    BOOL bSuccess = TRUE;
+    if (lpResource != NULL)
+    {
+        const BYTE* p = (const BYTE*)lpResource;
+        for (;;)
+        {
+            WORD nIDC;
+            memcpy(&nIDC, p, sizeof(WORD));
+            if (nIDC == 0)
+                break;
+            WORD nMsg;
+            DWORD dwLen;
+            memcpy(&nMsg, p + 2, sizeof(WORD));
+            memcpy(&dwLen, p + 4, sizeof(DWORD));
+            p += 8;
+            if (nMsg == kWin16LbAddString)
+                nMsg = LB_ADDSTRING;
+            else if (nMsg == kWin16CbAddString)
+                nMsg = CB_ADDSTRING;
+            if ((nMsg == LB_ADDSTRING || nMsg == CB_ADDSTRING) &&
+                ::SendDlgItemMessageA(m_hWnd, nIDC, nMsg, 0, (LPARAM)p) == -1)
+            {
+                bSuccess = FALSE;
+                break;
+            }
+            p += dwLen;
+        }
+    }
+    if (bSuccess)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, FALSE, FALSE);
+    return bSuccess;
+}
+
+// ---- Dialog creation -------------------------------------------------------------------------------------
+
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
+{
+    // The dialog manager calls this for WM_INITDIALOG when CDialog's handler passes it on (Default()).
+    if (message == WM_INITDIALOG)
+    {
+        CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, CWnd::FromHandlePermanent(hWnd));
+        return pDlg != NULL ? pDlg->OnInitDialog() : TRUE;
+    }
+    return 0;
+}
+
+BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+{
+    if (lpDialogTemplate == NULL || m_hWnd != NULL)
+        return FALSE;
+    if (hInst == NULL)
+        hInst = AfxGetInstanceHandle();
+
+    m_nModalResult = -1;
+    m_nFlags |= WF_CONTINUEMODAL;
+
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
+
+    // EndDialog during OnInitDialog ends the dialog before it is shown.
+    if (hWnd != NULL && !(m_nFlags & WF_CONTINUEMODAL))
+    {
+        ::DestroyWindow(hWnd);
+        hWnd = NULL;
+    }
+    if (hWnd == NULL)
+        m_nFlags &= ~WF_CONTINUEMODAL;
+    return hWnd != NULL;
+}
+
+// ---- CDialog ---------------------------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_MESSAGE(WM_SETFONT, HandleSetFont)
+END_MESSAGE_MAP()
+
+CDialog::CDialog()
+    : m_nIDHelp(0), m_lpszTemplateName(NULL), m_hDialogTemplate(NULL), m_lpDialogTemplate(NULL),
+      m_lpDialogInit(NULL), m_pParentWnd(NULL), m_hWndTop(NULL)
+{
+}
+
+CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+    : m_nIDHelp(0), m_lpszTemplateName(lpszTemplateName), m_hDialogTemplate(NULL), m_lpDialogTemplate(NULL),
+      m_lpDialogInit(NULL), m_pParentWnd(pParentWnd), m_hWndTop(NULL)
+{
+    if (IS_INTRESOURCE(lpszTemplateName))
+        m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_hDialogTemplate(NULL),
+      m_lpDialogTemplate(NULL), m_lpDialogInit(NULL), m_pParentWnd(pParentWnd), m_hWndTop(NULL)
+{
+}
+
+CDialog::~CDialog()
+{
+    if (m_hWnd != NULL)
+        DestroyWindow();
+}
+
+BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    m_lpszTemplateName = lpszTemplateName;
+    if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
+        m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
+
+    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, (LPCSTR)RT_DIALOG);
+    HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, (LPCSTR)RT_DIALOG);
+    if (hResource == NULL)
+        return FALSE;
+    HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
+    if (hTemplate == NULL)
+        return FALSE;
+    if (pParentWnd == NULL)
+        pParentWnd = AfxGetMainWnd();
+    m_pParentWnd = pParentWnd;
+    return CreateDlgIndirect((LPCDLGTEMPLATE)::LockResource(hTemplate), pParentWnd, hInst);
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
+}
+
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+{
+    if (pParentWnd == NULL)
+        pParentWnd = AfxGetMainWnd();
+    m_pParentWnd = pParentWnd;
+    m_lpDialogInit = lpDialogInit;
+    return CreateDlgIndirect(lpDialogTemplate, pParentWnd, NULL);
+}
+
+BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
+{
+    if (hDialogTemplate == NULL)
+        return FALSE;
+    LPCDLGTEMPLATE lpTemplate = (LPCDLGTEMPLATE)::GlobalLock(hDialogTemplate);
+    BOOL bResult = CreateIndirect(lpTemplate, pParentWnd, NULL);
+    ::GlobalUnlock(hDialogTemplate);
+    return bResult;
+}
+
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+{
+    m_lpDialogTemplate = lpDialogTemplate;
+    m_pParentWnd = pParentWnd;
+    m_lpDialogInit = lpDialogInit;
+    return TRUE;
+}
+
+BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
+{
+    m_hDialogTemplate = hDialogTemplate;
+    m_pParentWnd = pParentWnd;
+    return TRUE;
+}
+
+HWND CDialog::PreModal()
+{
+    HWND hWnd = AfxGetSafeOwner(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
+    AfxHookWindowCreate(this);
+    return hWnd;
+}
+
+void CDialog::PostModal()
+{
+    AfxUnhookWindowCreate();
+    Detach();
+    if (m_hWndTop != NULL && ::IsWindow(m_hWndTop))
+        ::EnableWindow(m_hWndTop, TRUE);
+    m_hWndTop = NULL;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    if (m_hWnd != NULL)
+        return -1;      // already a modeless dialog
+
+    LPCDLGTEMPLATE lpDialogTemplate = m_lpDialogTemplate;
+    HGLOBAL hDialogTemplate = m_hDialogTemplate;
+    HINSTANCE hInst = AfxGetResourceHandle();
+    BOOL bLockedGlobal = FALSE;
+    if (m_lpszTemplateName != NULL)
+    {
+        hInst = AfxFindResourceHandle(m_lpszTemplateName, (LPCSTR)RT_DIALOG);
+        HRSRC hResource = ::FindResourceA(hInst, m_lpszTemplateName, (LPCSTR)RT_DIALOG);
+        hDialogTemplate = hResource != NULL ? ::LoadResource(hInst, hResource) : NULL;
+        if (hDialogTemplate != NULL)
+            lpDialogTemplate = (LPCDLGTEMPLATE)::LockResource(hDialogTemplate);
+    }
+    else if (hDialogTemplate != NULL)
+    {
+        lpDialogTemplate = (LPCDLGTEMPLATE)::GlobalLock(hDialogTemplate);
+        bLockedGlobal = TRUE;
+    }
+    if (lpDialogTemplate == NULL)
+        return -1;
+
+    // Disable the parent before the dialog exists.
+    HWND hWndParent = PreModal();
+    AfxUnhookWindowCreate();
+    BOOL bEnableParent = FALSE;
+    if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
+    {
+        ::EnableWindow(hWndParent, FALSE);
+        bEnableParent = TRUE;
+    }
+
+    if (CreateDlgIndirect(lpDialogTemplate, CWnd::FromHandle(hWndParent), hInst))
+    {
+        if (m_nFlags & WF_CONTINUEMODAL)
+        {
+            DWORD dwFlags = MLF_SHOWONIDLE;
+            if (GetStyle() & DS_NOIDLEMSG)
+                dwFlags |= MLF_NOIDLEMSG;
+            RunModalLoop(dwFlags);
+        }
+        // Hide before the parent is enabled again, so that activation goes back to it.
+        if (m_hWnd != NULL)
+            SetWindowPos(NULL, 0, 0, 0, 0,
+                SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+
+    if (bEnableParent)
+        ::EnableWindow(hWndParent, TRUE);
+    if (hWndParent != NULL && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hWndParent);
+
+    DestroyWindow();
+    PostModal();
+
+    if (bLockedGlobal)
+        ::GlobalUnlock(hDialogTemplate);
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+        EndModalLoop(nResult);
+    ::EndDialog(m_hWnd, nResult);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    BOOL bDlgInit = m_lpDialogInit != NULL ? ExecuteDlgInit(m_lpDialogInit) : ExecuteDlgInit(m_lpszTemplateName);
+    if (!bDlgInit || !UpdateData(FALSE))
+    {
+        EndDialog(-1);
+        return FALSE;
+    }
+    return TRUE;    // focus to the first control
+}
+
+void CDialog::OnSetFont(CFont*)
+{
+}
+
+void CDialog::PreInitDialog()
+{
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::CheckAutoCenter()
+{
+    return !(GetStyle() & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+
+    CFrameWnd* pFrameWnd = GetTopLevelFrame();
+    if (pFrameWnd != NULL && pFrameWnd->m_bHelpMode)
+        return FALSE;
+
+    // Escape in a multi-line edit of a dialog without an enabled Cancel button still cancels.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
+        (::GetWindowLongA(pMsg->hwnd, GWL_STYLE) & ES_MULTILINE))
+    {
+        char szClass[8];
+        if (::GetClassNameA(pMsg->hwnd, szClass, (int)sizeof(szClass)) > 0 && lstrcmpiA(szClass, "Edit") == 0)
+        {
+            HWND hItem = ::GetDlgItem(m_hWnd, IDCANCEL);
+            if (hItem == NULL || ::IsWindowEnabled(hItem))
+            {
+                SendMessage(WM_COMMAND, IDCANCEL, 0);
+                return TRUE;
+            }
+        }
+    }
+    return PreTranslateInput(pMsg);
+}
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
+{
+    PreInitDialog();
+    return Default();   // the dialog manager calls AfxDlgProc, which calls OnInitDialog
+}
+
+LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM)
+{
+    OnSetFont(CFont::FromHandle((HFONT)wParam));
+    return Default();
+}

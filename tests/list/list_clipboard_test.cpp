@@ -1,0 +1,160 @@
+// Clipboard copy: exact text, column visibility and order, large texts, and every failure path.
+#include "ListTestSupport.h"
+
+#include <algorithm>
+
+using namespace qeltest;
+
+namespace {
+
+int g_failAt = 0;
+std::vector<int> g_asked;
+
+BOOL FailAt(int nAllocation)
+{
+    g_asked.push_back(nAllocation);
+    return nAllocation == g_failAt;
+}
+
+class ListClipboard : public ListTest
+{
+protected:
+    void SetUp() override
+    {
+        ListTest::SetUp();
+        CreateList(3, 3);
+        SelectOnly(0);
+        list->SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    void TearDown() override
+    {
+        CTestList::s_pfnClipboardFault = NULL;
+        ListTest::TearDown();
+    }
+    std::string Copy(DWORD dwMask, int nExpected = 1)
+    {
+        WriteClipboardText("before");
+        EXPECT_EQ(nExpected, list->CopyToClipboard(dwMask));
+        return ReadClipboardText();
+    }
+    void FillLarge(int nRows, size_t nCellLen)
+    {
+        list->DeleteAllItems();
+        const std::string cell(nCellLen, 'x');
+        for (int r = 0; r < nRows; ++r)
+        {
+            list->InsertItem(r, cell.c_str());
+            list->SetItemText(r, 1, cell.c_str());
+            list->SetItemText(r, 2, cell.c_str());
+            list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
+        }
+    }
+};
+
+const char kCaptions[] = "Col0\tCol1\tCol2";
+
+} // namespace
+
+TEST_F(ListClipboard, CaptionLineThenTheChosenRows)
+{
+    EXPECT_EQ(std::string(kCaptions) + "\r\nr0c0\tr0c1\tr0c2\r\nr2c0\tr2c1\tr2c2", Copy(LVIS_SELECTED));
+    EXPECT_EQ(std::string(kCaptions) + "\r\nr0c0\tr0c1\tr0c2", Copy(LVIS_FOCUSED));
+    EXPECT_EQ(std::string(kCaptions), Copy(0));
+    list->SetItemState(1, LVIS_FOCUSED, LVIS_FOCUSED);
+    list->SetItemState(2, 0, LVIS_SELECTED);
+    EXPECT_EQ(std::string(kCaptions) + "\r\nr0c0\tr0c1\tr0c2\r\nr1c0\tr1c1\tr1c2",
+              Copy(LVIS_SELECTED | LVIS_FOCUSED));
+    list->SetItemState(0, 0, LVIS_SELECTED);
+    EXPECT_EQ(std::string(kCaptions), Copy(LVIS_SELECTED));
+    EXPECT_EQ(list->GetSafeHwnd(), ::GetClipboardOwner());
+}
+
+TEST_F(ListClipboard, VisibleColumnsInDisplayOrder)
+{
+    ASSERT_TRUE(list->ShowColumn(0, 0, -1));
+    EXPECT_EQ("\tCol1\tCol2\r\n\tr0c1\tr0c2\r\n\tr2c1\tr2c2", Copy(LVIS_SELECTED));
+    ASSERT_TRUE(list->ShowColumn(0, 1, -1));
+
+    int order[] = { 2, 0, 1 };
+    list->SetColumnOrderArray(3, order);
+    EXPECT_EQ("Col2\tCol0\tCol1\r\nr0c2\tr0c0\tr0c1\r\nr2c2\tr2c0\tr2c1", Copy(LVIS_SELECTED));
+
+    for (int c = 0; c < 3; ++c)
+        ASSERT_TRUE(list->ShowColumn(c, 0, -1));
+    bool present = false;
+    WriteClipboardText("before");
+    EXPECT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
+    EXPECT_EQ("", ReadClipboardText(&present));
+    EXPECT_TRUE(present);
+}
+
+TEST_F(ListClipboard, LongCaptionsAreCutCellsAreNot)
+{
+    const std::string a(1500, 'a');
+    const std::string b(1500, 'b');
+    LVCOLUMN col = {};
+    col.mask = LVCF_TEXT;
+    col.pszText = const_cast<LPSTR>(a.c_str());
+    list->SetColumn(1, &col);
+    list->SetItemText(0, 1, b.c_str());
+    EXPECT_EQ("Col0\t" + a.substr(0, 1023) + "\tCol2\r\nr0c0\t" + b + "\tr0c2", Copy(LVIS_FOCUSED));
+}
+
+TEST_F(ListClipboard, TextsLargerThanOneBlockAreCopiedWhole)
+{
+    FillLarge(300, 1000);   // about 900,000 bytes
+    const std::string text = Copy(LVIS_SELECTED);
+    ASSERT_EQ(strlen(kCaptions) + 300 * (2 + 3 * 1000 + 2), text.size());
+    EXPECT_EQ(0u, text.rfind(kCaptions, 0));
+    EXPECT_EQ(300, std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(ListClipboard, ClipboardHeldByAnotherThread)
+{
+    WriteClipboardText("kept");
+    HANDLE opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    struct Args { HANDLE opened; HANDLE release; } args = { opened, release };
+    HANDLE thread = ::CreateThread(NULL, 0, [](LPVOID p) -> DWORD {
+        Args* a = static_cast<Args*>(p);
+        ::OpenClipboard(NULL);
+        ::SetEvent(a->opened);
+        ::WaitForSingleObject(a->release, 10000);
+        ::CloseClipboard();
+        return 0;
+    }, &args, 0, NULL);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(opened, 10000));
+    EXPECT_EQ(0, list->CopyToClipboard(LVIS_SELECTED));
+    ::SetEvent(release);
+    ::WaitForSingleObject(thread, 10000);
+    ::CloseHandle(thread);
+    ::CloseHandle(opened);
+    ::CloseHandle(release);
+    EXPECT_EQ("kept", ReadClipboardText());
+}
+
+TEST_F(ListClipboard, EveryAllocationFailureReportsZeroAndClosesTheClipboard)
+{
+    FillLarge(150, 1000);   // needs the buffer to grow
+    CTestList::s_pfnClipboardFault = FailAt;
+    const int points[] = { CTestList::clipOrderBuffer, CTestList::clipTextBuffer, CTestList::clipTextGrow,
+                           CTestList::clipGlobalAlloc, CTestList::clipGlobalLock };
+    for (int point : points)
+    {
+        g_failAt = point;
+        g_asked.clear();
+        WriteClipboardText("before");
+        EXPECT_EQ(0, list->CopyToClipboard(LVIS_SELECTED)) << point;
+        EXPECT_NE(g_asked.end(), std::find(g_asked.begin(), g_asked.end(), point)) << point;
+        ASSERT_TRUE(::OpenClipboard(NULL)) << "left open after failure " << point;
+        ::CloseClipboard();
+        bool present = false;
+        const std::string text = ReadClipboardText(&present);
+        if (point == CTestList::clipGlobalAlloc || point == CTestList::clipGlobalLock)
+            EXPECT_FALSE(present) << point;   // emptied before the block was made
+        else
+            EXPECT_EQ("before", text) << point;
+    }
+    g_failAt = 0;
+    EXPECT_EQ(1, list->CopyToClipboard(LVIS_FOCUSED));
+}

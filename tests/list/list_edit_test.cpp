@@ -1,0 +1,543 @@
+// In-place editing: starting, placing, ending and moving edits, with a test editor and factory.
+#include "ListTestSupport.h"
+
+using namespace qeltest;
+
+namespace {
+
+UINT MoveKey(UINT vk, bool ctrl, bool shift, int nCol)
+{
+    UINT flags = vk;
+    if (ctrl)
+        flags |= QEL_LISTKEY_CTRL;
+    if (shift)
+        flags |= QEL_LISTKEY_SHIFT;
+    return (flags << 16) | (UINT)(nCol & 0xFFFF);
+}
+
+class ListEditing : public ListTest
+{
+protected:
+    // Eight rows, columns 1 to 3 editable (column 0 not).
+    void CreateEditable(DWORD dwExStyle = LVS_EX_FULLROWSELECT)
+    {
+        CreateList(8, 4, LVS_REPORT, dwExStyle);
+        for (int c = 1; c <= 3; ++c)
+            SetStyle(c);
+    }
+    // Cell of the open editor, (-1, -1) when none.
+    std::pair<int, int> EditCell()
+    {
+        PumpUntilIdle();
+        if (Editor() == nullptr)
+            return { -1, -1 };
+        return { Editor()->m_nItem, Editor()->m_nSubItem };
+    }
+    int Move(int nRow, UINT vk, bool ctrl, bool shift, int nCol)
+    {
+        return list->EditNewSubItem(nRow, MoveKey(vk, ctrl, shift, nCol));
+    }
+    void CommitEdit()
+    {
+        list->SetFocus();
+        PumpUntilIdle();
+    }
+    static std::pair<int, int> At(int r, int c) { return { r, c }; }
+};
+
+} // namespace
+
+TEST_F(ListEditing, StartResultsForEveryRefusal)
+{
+    CreateList(3, 4);
+    SetStyle(1);
+    SetStyle(2, RUNTIME_CLASS(CNullFactory));
+    SetStyle(3, RUNTIME_CLASS(CNoCreateFactory));
+    SelectOnly(0);
+    const HWND hFocus = ::GetFocus();
+
+    EXPECT_EQ(2, list->EditSubItem(-1, 1));
+    EXPECT_EQ(2, list->EditSubItem(3, 1));
+    EXPECT_EQ(2, list->EditSubItem(0, -1));
+    EXPECT_EQ(2, list->EditSubItem(0, 4));
+    EXPECT_EQ(3, list->EditSubItem(0, 0));
+    ASSERT_TRUE(list->ShowColumn(1, 0, -1));
+    EXPECT_EQ(4, list->EditSubItem(0, 1));
+    ASSERT_TRUE(list->ShowColumn(1, 1, -1));
+    EXPECT_EQ(-1, list->EditSubItem(0, 3));
+    EXPECT_TRUE(ListMessages().empty());
+
+    parent.SetAnswer(WM_QEL_LISTEDITBEGIN, 1);
+    EXPECT_EQ(1, list->EditSubItem(1, 1));
+    EXPECT_EQ(hFocus, ::GetFocus());
+    EXPECT_EQ((UINT)LVIS_SELECTED, list->GetItemState(0, LVIS_SELECTED));
+    EXPECT_EQ(0u, list->GetItemState(1, LVIS_SELECTED));
+    parent.ClearAnswers();
+
+    // No window from the factory: still 0, the row is selected, nothing is reported as built.
+    parent.Flush();
+    EXPECT_EQ(0, list->EditSubItem(1, 2));
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITBEGIN, 1, 2) }));
+    EXPECT_EQ(nullptr, list->GetEditControl());
+    EXPECT_EQ(1u, list->GetSelectedCount());
+    EXPECT_EQ((UINT)(LVIS_SELECTED | LVIS_FOCUSED), list->GetItemState(1, LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_EQ(-1, list->m_nEditItem);
+}
+
+TEST_F(ListEditing, StartReportsTheRecordAndPlacesTheEditorOnTheLabel)
+{
+    CreateList(3, 4);
+    _tag_QELListColumnStyle style = {};
+    style.nColumn = 2;
+    style.dwExtra1 = 77;
+    style.pRuntimeClass = RUNTIME_CLASS(CTestFactory);
+    ASSERT_EQ(0u, list->SetColumnStyle(&style));
+    HDITEM hdi = {};
+    hdi.mask = HDI_LPARAM;
+    hdi.lParam = 0x55;
+    list->GetHeaderCtrl()->SetItem(2, &hdi);
+
+    ASSERT_EQ(0, list->EditSubItem(1, 2));
+    ASSERT_NE(nullptr, Editor());
+    const std::vector<RecordedMessage> msgs = ListMessages();
+    ASSERT_EQ(2u, msgs.size());
+    for (const RecordedMessage& m : msgs)
+    {
+        const _tag_QELListEditInfo info = EditInfo(m);
+        EXPECT_EQ((WPARAM)kId << 16, m.wParam);
+        EXPECT_EQ(1, info.nItem);
+        EXPECT_EQ(2, info.nSubItem);
+        EXPECT_EQ(101u, info.dwItemData);
+        EXPECT_EQ(0x55, info.lColumnData);
+        EXPECT_EQ(nullptr, info.pszText);
+        EXPECT_EQ(0u, info.dwReserved);
+        ASSERT_TRUE(HasStyle(m));
+        EXPECT_EQ(77u, StyleOf(m).dwExtra1);
+    }
+    EXPECT_EQ(WM_QEL_LISTEDITBEGIN, msgs[0].message);
+    EXPECT_EQ(0u, EditInfo(msgs[0]).nCtrlID);
+    EXPECT_EQ(nullptr, EditInfo(msgs[0]).pEditWnd);
+    EXPECT_EQ(WM_QEL_LISTITEMCONST, msgs[1].message);
+    EXPECT_EQ(QEL_EDITID_TEXT, EditInfo(msgs[1]).nCtrlID);
+    EXPECT_EQ(Editor(), EditInfo(msgs[1]).pEditWnd);
+
+    EXPECT_EQ(Editor()->m_hWnd, ::GetFocus());
+    EXPECT_EQ(0, CTestFactory::s_nLive);
+    EXPECT_EQ(1, list->m_nEditItem);
+    EXPECT_EQ(2, list->m_nEditSubItem);
+    CRect label;
+    list->GetSubItemRect(1, 2, LVIR_LABEL, label);
+    EXPECT_EQ(label, CTestFactory::s_rect);
+    CommitEdit();
+}
+
+TEST_F(ListEditing, GridLinesMoveTheEditorUpOnePixel)
+{
+    CreateEditable(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    ASSERT_EQ(0, list->EditSubItem(2, 1));
+    CRect label;
+    list->GetSubItemRect(2, 1, LVIR_LABEL, label);
+    EXPECT_EQ(label.top - 1, CTestFactory::s_rect.top);
+    EXPECT_EQ(label.bottom, CTestFactory::s_rect.bottom);
+    CommitEdit();
+}
+
+TEST_F(ListEditing, CommitVetoAndCancel)
+{
+    CreateEditable();
+    ASSERT_EQ(0, list->EditSubItem(0, 1));
+    Editor()->SetWindowText("new");
+    parent.Flush();
+    CommitEdit();
+    EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 0, 1, "new"), Cell(WM_QEL_LISTEDITEND, 0, 1) }));
+    const std::vector<RecordedMessage> msgs = ListMessages();
+    ASSERT_EQ(2u, msgs.size());
+    EXPECT_EQ((WPARAM)kId << 16, msgs[0].wParam);
+    EXPECT_EQ(100u, EditInfo(msgs[0]).dwItemData);
+    EXPECT_EQ(100u, EditInfo(msgs[1]).dwItemData);
+    EXPECT_EQ("new", std::string(list->GetItemText(0, 1)));
+    EXPECT_EQ(nullptr, list->GetEditControl());
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
+
+    parent.SetAnswer(WM_QEL_LISTEDITTING, 1);
+    ASSERT_EQ(0, list->EditSubItem(1, 1));
+    Editor()->SetWindowText("vetoed");
+    PressKey(Editor()->m_hWnd, VK_RETURN);
+    PumpUntilIdle();
+    EXPECT_EQ("r1c1", std::string(list->GetItemText(1, 1)));
+    EXPECT_EQ(list->m_hWnd, ::GetFocus());
+    parent.ClearAnswers();
+
+    ASSERT_EQ(0, list->EditSubItem(2, 1));
+    Editor()->SetWindowText("dropped");
+    parent.Flush();
+    PressKey(Editor()->m_hWnd, VK_ESCAPE);
+    PumpUntilIdle();
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, 2, 1) }));
+    EXPECT_EQ("r2c1", std::string(list->GetItemText(2, 1)));
+    EXPECT_EQ(nullptr, list->GetEditControl());
+}
+
+TEST_F(ListEditing, NullRecordsAreForwardedAndStoreNothing)
+{
+    CreateEditable();
+    EXPECT_EQ(0, list->SendMessage(WM_QEL_LISTEDITTING, 0, 0));
+    ASSERT_EQ(0, list->EditSubItem(0, 1));
+    parent.Flush();
+    list->SendMessage(WM_QEL_LISTEDITEND, 0, 0);
+    EXPECT_EQ(nullptr, list->GetEditControl());
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
+    const std::vector<RecordedMessage> ends = parent.MessagesOf(WM_QEL_LISTEDITEND);
+    ASSERT_FALSE(ends.empty());
+    EXPECT_EQ(0, ends[0].lParam);
+    EXPECT_EQ((WPARAM)kId << 16, ends[0].wParam);
+    EXPECT_EQ("r0c1", std::string(list->GetItemText(0, 1)));
+}
+
+TEST_F(ListEditing, ClickOnASelectedRowOpensAfterTheDoubleClickTime)
+{
+    CreateEditable();
+    const DWORD wait = ::GetDoubleClickTime() + 300;
+    SelectOnly(1);
+
+    Click(list->m_hWnd, CellPoint(2, 2));   // row not selected yet: selects only
+    PumpFor(wait);
+    EXPECT_EQ(nullptr, Editor());
+    EXPECT_EQ((UINT)LVIS_SELECTED, list->GetItemState(2, LVIS_SELECTED));
+
+    Click(list->m_hWnd, CellPoint(2, 2));
+    EXPECT_EQ(nullptr, Editor());            // not before the timer
+    ASSERT_TRUE(PumpUntil([&] { return Editor() != nullptr; }, wait + 2000));
+    EXPECT_EQ(At(2, 2), EditCell());
+    CommitEdit();
+
+    DoubleClick(list->m_hWnd, CellPoint(2, 3));
+    PumpFor(wait);
+    EXPECT_EQ(nullptr, Editor());
+
+    Click(list->m_hWnd, CellPoint(2, 0));    // column 0 has no style
+    EXPECT_FALSE(::KillTimer(list->m_hWnd, QEL_TIMER_CLICKEDIT));
+
+    for (bool ctrl : { true, false })
+    {
+        SelectOnly(2);
+        SetModifierKeys(ctrl, !ctrl);
+        Click(list->m_hWnd, CellPoint(2, 1));
+        EXPECT_FALSE(::KillTimer(list->m_hWnd, QEL_TIMER_CLICKEDIT)) << "ctrl " << ctrl;
+        ReleaseAllKeys();
+    }
+
+    SelectOnly(3);
+    Click(list->m_hWnd, CellPoint(3, 1));
+    list->SetItemState(3, 0, LVIS_SELECTED);   // deselected before the timer fires
+    PumpFor(wait);
+    EXPECT_EQ(nullptr, Editor());
+}
+
+TEST_F(ListEditing, CellsAreScrolledIntoView)
+{
+    CreateList(40, 4, LVS_REPORT, LVS_EX_FULLROWSELECT, 150);
+    SetStyle(3);
+    SetStyle(2);
+    SetStyle(0);
+    CRect client;
+    list->GetClientRect(&client);
+
+    ASSERT_EQ(0, list->EditSubItem(30, 3));   // right edge to the client's right edge
+    EXPECT_EQ(client.right, CTestFactory::s_rect.right);
+    EXPECT_GE(CTestFactory::s_rect.top, 0);
+    EXPECT_LE(CTestFactory::s_rect.bottom, client.bottom);
+
+    ASSERT_EQ(0, list->EditSubItem(30, 0));   // left of the view: left edge to the left
+    EXPECT_EQ(0, CTestFactory::s_rect.left);
+    CommitEdit();
+
+    list->SetColumnWidth(2, 600);            // wider than what aligning the right edges leaves
+    ASSERT_EQ(0, list->EditSubItem(30, 2));
+    EXPECT_EQ(0, CTestFactory::s_rect.left);
+    CommitEdit();
+}
+
+TEST_F(ListEditing, StartLeavesOnlyTheEditedRowSelected)
+{
+    CreateEditable();
+    for (int r : { 0, 2, 5 })
+        list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_EQ(0, list->EditSubItem(2, 1));
+    EXPECT_EQ(1u, list->GetSelectedCount());
+    EXPECT_EQ((UINT)(LVIS_SELECTED | LVIS_FOCUSED), list->GetItemState(2, LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_EQ(0u, list->GetStyle() & LVS_SINGLESEL);
+    CommitEdit();
+    list->SetItemState(4, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(2u, list->GetSelectedCount());
+}
+
+TEST_F(ListEditing, HitTestFindsColumnsByLabelEdges)
+{
+    CreateList(3, 4);
+    CRect r0, r1;
+    list->GetSubItemRect(1, 0, LVIR_LABEL, r0);
+    list->GetSubItemRect(1, 1, LVIR_LABEL, r1);
+    ASSERT_EQ(r0.right, r1.left);
+    const int y = (r1.top + r1.bottom) / 2;
+
+    int nCol = -7;
+    EXPECT_EQ(1, list->HitTestEx(CPoint(r1.left, y), nCol));
+    EXPECT_EQ(0, nCol);   // the shared edge belongs to the lower index
+    EXPECT_EQ(1, list->HitTestEx(CPoint(r1.left + 1, y), nCol));
+    EXPECT_EQ(1, nCol);
+    nCol = -7;
+    EXPECT_EQ(-1, list->HitTestEx(CPoint(r1.left + 1, 290), nCol));   // below the rows
+    EXPECT_EQ(0, nCol);
+
+    nCol = -7;
+    const int nRow = list->HitTestEx(CPoint(395, y), nCol);           // right of the last column
+    if (nRow >= 0)
+        EXPECT_EQ(-7, nCol);
+    else
+        EXPECT_EQ(0, nCol);
+
+    list->SetExtendedStyle(0);   // the platform then finds rows over column 0 only
+    EXPECT_EQ(-1, list->HitTestEx(CPoint(r1.left + 5, y), nCol));
+    EXPECT_EQ(1, list->HitTestEx(CPoint(r0.left + 5, y), nCol));
+}
+
+TEST_F(ListEditing, EditableColumnsFollowTheDisplayOrder)
+{
+    CreateList(2, 5);
+    EXPECT_EQ(-1, list->FirstEditColumn());
+    EXPECT_EQ(-1, list->NextEditColumn(0));
+    for (int c : { 1, 3, 4 })
+        SetStyle(c);
+    int order[] = { 4, 0, 3, 1, 2 };
+    list->SetColumnOrderArray(5, order);
+    EXPECT_EQ(4, list->FirstEditColumn());
+    EXPECT_EQ(1, list->LastEditColumn());
+    EXPECT_EQ(3, list->NextEditColumn(4));
+    EXPECT_EQ(3, list->NextEditColumn(0));
+    EXPECT_EQ(-1, list->NextEditColumn(1));
+    EXPECT_EQ(-1, list->NextEditColumn(9));
+    EXPECT_EQ(4, list->PreviousEditColumn(3));
+    EXPECT_EQ(3, list->PreviousEditColumn(1));
+    EXPECT_EQ(-1, list->PreviousEditColumn(4));
+    EXPECT_EQ(-1, list->PreviousEditColumn(9));
+}
+
+TEST_F(ListEditing, MoveKeysWalkRowsPagesAndColumns)
+{
+    CreateEditable();
+    ASSERT_GE(list->GetCountPerPage(), 4);
+    struct Case { int row; int col; UINT vk; bool ctrl; bool shift; int result; std::pair<int, int> cell; };
+    const Case cases[] = {
+        { 2, 3, VK_TAB,   true,  false, 1, At(3, 1) },   // wraps to the next row's first column
+        { 2, 1, VK_TAB,   true,  false, 1, At(2, 2) },
+        { 2, 1, VK_TAB,   true,  true,  1, At(1, 3) },   // wraps back to the previous row
+        { 0, 1, VK_TAB,   true,  true,  0, At(-1, -1) },
+        { 0, 2, VK_UP,    true,  false, 0, At(-1, -1) },
+        { 3, 2, VK_UP,    true,  false, 1, At(2, 2) },
+        { 3, 2, VK_DOWN,  true,  false, 1, At(4, 2) },
+        { 3, 2, VK_NEXT,  false, false, 1, At(7, 2) },
+        { 7, 2, VK_NEXT,  false, false, 0, At(-1, -1) },
+        { 2, 2, VK_NEXT,  true,  false, 1, At(7, 2) },
+        { 5, 2, VK_PRIOR, true,  false, 1, At(0, 2) },
+        { 0, 2, VK_PRIOR, false, false, 0, At(-1, -1) },
+        { 2, 3, VK_HOME,  true,  false, 1, At(2, 1) },
+        { 2, 1, VK_HOME,  true,  false, 0, At(-1, -1) },
+        { 2, 1, VK_END,   true,  false, 1, At(2, 3) },
+        { 2, 3, VK_END,   true,  false, 0, At(-1, -1) },
+        { 2, 2, VK_LEFT,  true,  false, 0, At(-1, -1) },
+    };
+    for (const Case& c : cases)
+    {
+        CommitEdit();
+        EXPECT_EQ(c.result, Move(c.row, c.vk, c.ctrl, c.shift, c.col)) << c.row << "," << c.col << " key " << c.vk;
+        EXPECT_EQ(c.cell, EditCell()) << c.row << "," << c.col << " key " << c.vk;
+    }
+    CommitEdit();
+}
+
+TEST_F(ListEditing, MovingFromCellToCellReportsInOrder)
+{
+    CreateEditable();
+    ASSERT_EQ(0, list->EditSubItem(1, 1));
+    CTestCellEditor* pFirst = Editor();
+    pFirst->SetWindowText("new");
+    parent.Flush();
+    SetModifierKeys(true, false);
+    PressKey(pFirst->m_hWnd, VK_TAB);
+    PumpUntilIdle();
+    EXPECT_TRUE(parent.Matches({
+        Cell(WM_QEL_LISTEDITBEGIN, 1, 2),
+        CellText(WM_QEL_LISTEDITTING, 1, 1, "new"),
+        Cell(WM_QEL_LISTEDITEND, 1, 1),
+        Cell(WM_QEL_LISTITEMCONST, 1, 2),
+    }));
+    EXPECT_EQ(At(1, 2), EditCell());
+    EXPECT_EQ(1, CTestCellEditor::s_nLive);
+    ReleaseAllKeys();
+    CommitEdit();
+}
+
+TEST_F(ListEditing, PastTheLastRowTheParentIsAskedFirst)
+{
+    CreateEditable();
+    ASSERT_EQ(0, list->EditSubItem(7, 3));
+    CTestCellEditor* pOpen = Editor();
+    parent.Flush();
+    EXPECT_EQ(0, Move(7, VK_TAB, true, false, 3));   // answered 0: the edit stays
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITMAX, 7, 0) }));
+    const _tag_QELListEditInfo ask = EditInfo(parent.Messages()[0]);
+    EXPECT_EQ(107u, ask.dwItemData);
+    EXPECT_EQ(0u, ask.nCtrlID);
+    EXPECT_EQ(0, ask.lColumnData);
+    EXPECT_EQ((WPARAM)kId << 16, parent.Messages()[0].wParam);
+    EXPECT_EQ(pOpen, Editor());
+
+    parent.SetAnswer(WM_QEL_LISTEDITMAX, [&](const RecordedMessage&, bool& handled) {
+        handled = true;
+        return (LRESULT)list->InsertItem(list->GetItemCount(), "appended");
+    });
+    pOpen->SetWindowText("last");
+    parent.Flush();
+    EXPECT_EQ(1, Move(7, VK_TAB, true, false, 3));
+    PumpUntilIdle();
+    EXPECT_TRUE(parent.Matches({
+        Cell(WM_QEL_LISTEDITMAX, 7, 0),
+        Cell(WM_QEL_LISTEDITBEGIN, 8, 1),
+        CellText(WM_QEL_LISTEDITTING, 7, 3, "last"),
+        Cell(WM_QEL_LISTEDITEND, 7, 3),
+        Cell(WM_QEL_LISTITEMCONST, 8, 1),
+    }));
+    EXPECT_EQ(1, Move(8, VK_DOWN, true, false, 1));   // Ctrl+Down on the new last row: same column
+    EXPECT_EQ(At(9, 1), EditCell());
+    CommitEdit();
+}
+
+TEST_F(ListEditing, RefusedHiddenAndPlainColumnsArePassedOver)
+{
+    CreateEditable();
+    parent.SetAnswer(WM_QEL_LISTEDITBEGIN, [](const RecordedMessage& m, bool& handled) {
+        handled = true;
+        return (LRESULT)(EditInfo(m).nItem == 4);
+    });
+    EXPECT_EQ(1, Move(3, VK_DOWN, true, false, 2));
+    EXPECT_EQ(At(5, 2), EditCell());
+    parent.ClearAnswers();
+
+    ASSERT_TRUE(list->ShowColumn(2, 0, -1));
+    EXPECT_EQ(1, Move(1, VK_TAB, true, false, 1));
+    EXPECT_EQ(At(1, 3), EditCell());
+
+    int order[] = { 0, 3, 2, 1 };   // display order now 0 3 2 1; column 2 hidden
+    list->SetColumnOrderArray(4, order);
+    EXPECT_EQ(1, Move(1, VK_TAB, true, false, 3));
+    EXPECT_EQ(At(1, 1), EditCell());
+    EXPECT_EQ(1, Move(1, VK_HOME, true, false, 1));
+    EXPECT_EQ(At(1, 3), EditCell());
+    CommitEdit();
+}
+
+TEST_F(ListEditing, OneEditableColumnNeverChangesTheRowByTab)
+{
+    CreateList(5, 4);
+    SetStyle(2);
+    EXPECT_EQ(0, Move(2, VK_TAB, true, false, 2));
+    EXPECT_EQ(0, Move(2, VK_TAB, true, true, 2));
+    EXPECT_EQ(At(-1, -1), EditCell());
+}
+
+TEST_F(ListEditing, AnswersThatDoNotAppendEndTheMovement)
+{
+    CreateEditable();
+    parent.SetAnswer(WM_QEL_LISTEDITBEGIN, 1);   // every cell refused
+    for (LRESULT answer : { (LRESULT)99, (LRESULT)2, (LRESULT)7, (LRESULT)-5 })
+    {
+        int asked = 0;
+        // Watchdog: a movement that keeps asking is stopped here and fails the test instead of hanging.
+        parent.SetAnswer(WM_QEL_LISTEDITMAX, [&](const RecordedMessage&, bool& handled) {
+            handled = true;
+            return ++asked > 20 ? (LRESULT)0 : answer;
+        });
+        EXPECT_EQ(0, Move(6, VK_DOWN, true, false, 2)) << answer;
+        EXPECT_EQ(1, asked) << answer;
+        asked = 0;
+        EXPECT_EQ(0, Move(7, VK_TAB, true, false, 3)) << answer;
+        EXPECT_EQ(1, asked) << answer;
+        parent.ClearAnswers();
+        parent.SetAnswer(WM_QEL_LISTEDITBEGIN, 1);
+    }
+    parent.ClearAnswers();
+    EXPECT_EQ(8, list->GetItemCount());
+}
+
+TEST_F(ListEditing, ScrollingSizingAndFocusEndTheEdit)
+{
+    CreateList(40, 4);
+    SetStyle(1);
+    ASSERT_EQ(0, list->EditSubItem(0, 1));
+    Editor()->SetWindowText("v");
+    parent.Flush();
+    list->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 0, 1, "v"), Cell(WM_QEL_LISTEDITEND, 0, 1) }));
+    EXPECT_EQ(1, list->GetTopIndex());
+    EXPECT_EQ(nullptr, list->GetEditControl());
+
+    ASSERT_EQ(0, list->EditSubItem(2, 1));
+    parent.Flush();
+    list->SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, 2, 1) }));
+
+    ASSERT_EQ(0, list->EditSubItem(3, 1));
+    parent.Flush();
+    list->SetWindowPos(NULL, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, 3, 1) }));
+
+    // An editor that never reported is removed when the list gets the focus.
+    ASSERT_EQ(0, list->EditSubItem(4, 1));
+    list->SendMessage(WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(nullptr, list->GetEditControl());
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
+}
+
+TEST_F(ListEditing, DestroyingTheListObjectReleasesAnOpenEditor)
+{
+    CTestList* pList = new CTestList;
+    list = pList;
+    CreateList(3, 3);
+    SetStyle(1);
+    ASSERT_EQ(0, list->EditSubItem(0, 1));
+    list = &ownList;
+    delete pList;
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
+}
+
+TEST_F(ListEditing, MouseMovesArePostedWithRowAndColumn)
+{
+    CreateList(3, 4);
+    const UINT moves = WM_QEL_LISTMOUSEMOVE;
+    auto last = [&] {
+        PumpUntilIdle();
+        std::vector<RecordedMessage> m = parent.MessagesOf(moves);
+        parent.Flush();
+        return m.empty() ? RecordedMessage() : m.back();
+    };
+    MouseMove(list->m_hWnd, CellPoint(1, 2));
+    RecordedMessage m = last();
+    EXPECT_EQ(moves, m.message);
+    EXPECT_EQ(((WPARAM)kId << 16) | 2, m.wParam);
+    EXPECT_EQ(1, m.lParam);
+
+    MouseMove(list->m_hWnd, CPoint(50, 280));   // below the last row
+    m = last();
+    EXPECT_EQ((WPARAM)kId << 16, m.wParam);
+    EXPECT_EQ(-1, m.lParam);
+
+    CRect r;
+    list->GetSubItemRect(1, 3, LVIR_LABEL, r);
+    MouseMove(list->m_hWnd, CPoint(r.right + 20, r.top + 2));   // right of the last column
+    m = last();
+    if (m.lParam >= 0)
+        EXPECT_EQ((WPARAM)0xFFFFFFFF, m.wParam);
+    else
+        EXPECT_EQ((WPARAM)kId << 16, m.wParam);
+}
