@@ -13,6 +13,10 @@ namespace {
 
 const char kDefaultDateFormat[] = "yyyy-MM-dd";
 
+// Posted to the picker itself after its calendar closed; handled once the picker's own processing of the
+// close is over.
+const UINT kCalendarClosed = WM_APP + 0x0E1;
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CQELListDateTimeCtrl, CDateTimeCtrl)
@@ -24,6 +28,7 @@ BEGIN_MESSAGE_MAP(CQELListDateTimeCtrl, CDateTimeCtrl)
     ON_NOTIFY_REFLECT(DTN_CLOSEUP, OnCloseup)
     ON_WM_NCPAINT()
     ON_WM_NCCALCSIZE()
+    ON_MESSAGE(kCalendarClosed, OnCalendarClosed)
 END_MESSAGE_MAP()
 
 CQELListDateTimeCtrl::CQELListDateTimeCtrl()
@@ -125,16 +130,47 @@ void CQELListDateTimeCtrl::OnCloseup(NMHDR*, LRESULT* pResult)
 {
     m_bDropDown = 0;
     InvalidateRect(NULL, TRUE);
+    PostMessage(kCalendarClosed, 0, 0);
     *pResult = 0;
+}
+
+LRESULT CQELListDateTimeCtrl::OnCalendarClosed(WPARAM, LPARAM)
+{
+    // The calendar held the focus while it was open, so the picker has not seen it go. When hiding the
+    // calendar left the focus nowhere in particular (no window, or the top-level window itself), the edit
+    // goes on in the picker; when the user put it into another window, the edit ends as on any focus loss.
+    const HWND hFocus = ::GetFocus();
+    if (hFocus == m_hWnd || m_bDropDown)
+        return 0;
+    if (hFocus == NULL || hFocus == ::GetAncestor(m_hWnd, GA_ROOT))
+    {
+        SetFocus();
+        return 0;
+    }
+    if (IsCalendarWindow(hFocus))
+        return 0;
+    SetListText();
+    return 0;
+}
+
+BOOL CQELListDateTimeCtrl::IsCalendarWindow(HWND hWnd) const
+{
+    const HWND hCalendar = (HWND)::SendMessageA(m_hWnd, DTM_GETMONTHCAL, 0, 0);
+    if (hWnd == NULL || hCalendar == NULL)
+        return FALSE;
+    // The calendar itself, a popup that hosts it, or a window inside it.
+    return hWnd == hCalendar || ::IsChild(hWnd, hCalendar) || ::IsChild(hCalendar, hWnd);
 }
 
 void CQELListDateTimeCtrl::OnKillFocus(CWnd* pNewWnd)
 {
     Default();
-    // The open calendar takes the focus without ending the edit.
+    // The open calendar takes the focus without ending the edit. Some pickers activate the calendar
+    // before they announce the drop-down, so the calendar receiving the focus counts as open as well.
     if (m_bDropDown)
         return;
-    if (pNewWnd != NULL && pNewWnd->GetSafeHwnd() == m_hWnd)
+    const HWND hNewWnd = pNewWnd != NULL ? pNewWnd->GetSafeHwnd() : NULL;
+    if (hNewWnd == m_hWnd || IsCalendarWindow(hNewWnd))
         return;
     SetListText();
 }

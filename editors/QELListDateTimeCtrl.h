@@ -34,10 +34,12 @@ protected:
     afx_msg void OnCloseup(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnNcPaint();
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg LRESULT OnCalendarClosed(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     void SetListText();
+    BOOL IsCalendarWindow(HWND hWnd) const;
 
     int              m_nItem;      // row of the edited cell, -1 until created
     int              m_nSubItem;   // column of the edited cell, -1 until created

@@ -284,7 +284,7 @@ DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
     if (pStyle == NULL)
         return 0xFFFFFFFF;
 
-    _tag_QELListColumnStyle stored;
+    _tag_QELListColumnStyle stored = {};
     if (pStyle->pRuntimeClass == NULL)
     {
         if (m_mapColumnStyle.Lookup(pStyle->nColumn, stored))
@@ -326,7 +326,7 @@ BOOL CQELListCtrl::GetEditColumnStyle(int nColumn, _tag_QELListColumnStyle& styl
 {
     if ((::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_TYPEMASK) == LVS_LIST && nColumn != 0)
         return FALSE;
-    _tag_QELListColumnStyle stored;
+    _tag_QELListColumnStyle stored = {};
     if (!m_mapColumnStyle.Lookup(nColumn, stored))
         return FALSE;
     style = stored;
@@ -335,13 +335,13 @@ BOOL CQELListCtrl::GetEditColumnStyle(int nColumn, _tag_QELListColumnStyle& styl
 
 BOOL CQELListCtrl::IsEditColumn(int nColumn)
 {
-    _tag_QELListColumnStyle stored;
+    _tag_QELListColumnStyle stored = {};
     return GetEditColumnStyle(nColumn, stored);
 }
 
 void CQELListCtrl::RemoveColumnStyle(int nColumn)
 {
-    _tag_QELListColumnStyle stored;
+    _tag_QELListColumnStyle stored = {};
     if (nColumn >= 0)
     {
         if (m_mapColumnStyle.Lookup(nColumn, stored))
@@ -443,21 +443,25 @@ LRESULT CQELListCtrl::OnHeaderVisiableChange(WPARAM wParam, LPARAM lParam)
 
 void CQELListCtrl::OnEndDrag(NMHDR* /*pNMHDR*/, LRESULT* pResult)
 {
-    // The list view recomputes its column positions from this notification; without it the cells would keep
-    // the old order until some later layout change.
-    Default();
     SetFocus();
     const HWND hParent = ::GetParent(m_hWnd);
     if (hParent != NULL)
         ::PostMessageA(hParent, WM_QEL_HEADERCHANGED, IdWParam(m_hWnd, 0), 0);
     InvalidateRect(NULL, TRUE);
+    // The list view marks its cached column positions stale here and measures them again when next asked,
+    // after the header has applied the drop. Taken last: the focus change above already asks for them,
+    // which would cache the positions of the old order.
+    Default();
     *pResult = 0;
 }
 
-void CQELListCtrl::OnStyleChanged(int /*nStyleType*/, LPSTYLESTRUCT lpStyleStruct)
+void CQELListCtrl::OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct)
 {
     Default();
-    if ((lpStyleStruct->styleNew & 0x0001) != 0 && (lpStyleStruct->styleOld & 0x0001) == 0)
+    // Bit 0 newly set covers a switch to report view from the icon views; a switch from the list view, whose
+    // type bits have bit 0 set as well, is recognised by the report type itself.
+    const BOOL bBitSet = (lpStyleStruct->styleNew & 0x0001) != 0 && (lpStyleStruct->styleOld & 0x0001) == 0;
+    if (bBitSet || (nStyleType == GWL_STYLE && IsReportStyle(lpStyleStruct->styleNew)))
     {
         CQELHeaderCtrl* pHeader = GetHeaderCtrl();
         if (pHeader == NULL || pHeader->m_hWnd == NULL)

@@ -60,8 +60,7 @@ void CScreenshotTour::Act(int nStep)
         Shoot("01-overview.png");
         break;
     case 1:
-        list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        list.EditSubItem(1, colTitle);
+        list.EditSubItem(2, colTitle);
         TypeIntoEditor("Replace the drill press motor and belts");
         break;
     case 2:
@@ -69,7 +68,7 @@ void CScreenshotTour::Act(int nStep)
         break;
     case 3:
         EndEdit();
-        list.EditSubItem(4, colDue);
+        list.EditSubItem(3, colDue);
         if (CWnd* pPicker = list.GetEditControl())
         {
             CRect r;
@@ -84,7 +83,7 @@ void CScreenshotTour::Act(int nStep)
         break;
     case 5:
         EndEdit();
-        list.EditSubItem(6, colStatus);
+        list.EditSubItem(5, colStatus);
         if (CComboBox* pCombo = static_cast<CComboBox*>(list.GetEditControl()))
             pCombo->ShowDropDown(TRUE);
         break;

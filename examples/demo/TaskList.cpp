@@ -30,9 +30,10 @@ CTaskList::~CTaskList()
 {
 }
 
-void CTaskList::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData)
+void CTaskList::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData, DWORD dwFlags)
 {
     _tag_QELListColumnStyle style = {};
+    style.dwFlags = dwFlags;
     style.nColumn = nColumn;
     style.nLimitText = nLimit;
     style.dwStyle = dwStyle;
@@ -50,10 +51,10 @@ void CTaskList::Init(CTaskStore* pStore)
         InsertColumn(i, s_columns[i].pszCaption, s_columns[i].nFormat, s_columns[i].nWidth);
 
     // Editable columns: a text with a limit, a number, a date in the column's own format, a fixed choice.
-    SetStyle(colTitle, RUNTIME_CLASS(CQELListItemEdit), 0, 60, NULL);
-    SetStyle(colHours, RUNTIME_CLASS(CQELListItemEdit), 0, 4, NULL);
-    SetStyle(colDue, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, s_szDateFormat);
-    SetStyle(colStatus, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, 0, NULL);
+    SetStyle(colTitle, RUNTIME_CLASS(CQELListItemEdit), 0, 60, NULL, QEL_STYLEFLAG_AUTO);   // grows with its text
+    SetStyle(colHours, RUNTIME_CLASS(CQELListItemEdit), 0, 4, NULL, 0);
+    SetStyle(colDue, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, s_szDateFormat, 0);
+    SetStyle(colStatus, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, 0, NULL, 0);
 
     for (int i = 0; i < colCount; ++i)
         EnableSortColumn(i, TRUE);

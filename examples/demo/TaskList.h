@@ -34,7 +34,7 @@ public:
 
 private:
     int  CompareColumn(const CTask& a, const CTask& b, int nColumn) const;
-    void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData);
+    void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData, DWORD dwFlags);
     const CTask& TaskOfRow(int nRow) const;
 
     CTaskStore* m_pStore;      // not owned

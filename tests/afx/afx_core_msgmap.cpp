@@ -309,7 +309,8 @@ TEST_F(AfxCoreMessageMap, RegisteredMessageIdIsReadWhenTheMessageArrives)
 
 TEST_F(AfxCoreMessageMap, CommandsFromMenusAndRangesReachTheirHandlers)
 {
-    EXPECT_EQ(0, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kCmdId, 0), 0));
+    // A handled command answers 1, an unhandled one what the default procedure answers (0).
+    EXPECT_EQ(1, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kCmdId, 0), 0));
     EXPECT_EQ((std::vector<std::string>{ "OnCommandOne" }), wnd.m_calls);
 
     wnd.m_calls.clear();
@@ -318,8 +319,8 @@ TEST_F(AfxCoreMessageMap, CommandsFromMenusAndRangesReachTheirHandlers)
     EXPECT_EQ(kRangeFirst + 4, wnd.m_nCmdId);
 
     wnd.m_calls.clear();
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kRangeLast + 1, 0), 0);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(0, 0), 0);
+    EXPECT_EQ(0, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kRangeLast + 1, 0), 0));
+    EXPECT_EQ(0, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(0, 0), 0));
     EXPECT_TRUE(wnd.m_calls.empty());
 }
 

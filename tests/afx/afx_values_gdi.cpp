@@ -348,6 +348,61 @@ TEST(GdiRegions, CombineAndQuery)
     EXPECT_TRUE(c.RectInRegion(CRect(9, 9, 12, 12)));
 }
 
+// A child window that paints its client area through CPaintDC and remembers what the DC looked like.
+class CPaintProbeWnd : public CWnd
+{
+public:
+    int m_nPaints = 0;
+    HWND m_hPaintWnd = NULL;     // CPaintDC's window during the last paint
+    bool m_bDCWasPermanent = false;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        m_nPaints++;
+        m_hPaintWnd = ::WindowFromDC(dc.m_hDC);
+        m_bDCWasPermanent = (CDC::FromHandle(dc.m_hDC) == &dc) && dc.m_ps.hdc == dc.m_hDC;
+        CRect rc;
+        GetClientRect(&rc);
+        dc.FillSolidRect(&rc, kGreen);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintProbeWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST(GdiWindowDC, PaintAndClientDCsDrawIntoTheWindow)
+{
+    qeltest::CRecorderWnd parent;
+    ASSERT_TRUE(parent.CreateParent(200, 100));
+    CPaintProbeWnd probe;
+    ASSERT_TRUE(probe.Create(NULL, "probe", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &parent, 1));
+    probe.Invalidate();
+    EXPECT_EQ(kGreen, qeltest::PixelAt(probe.m_hWnd, 5, 5));
+    EXPECT_GE(probe.m_nPaints, 1);
+    EXPECT_EQ(probe.m_hWnd, probe.m_hPaintWnd);
+    EXPECT_TRUE(probe.m_bDCWasPermanent);
+
+    {
+        CClientDC dc(&probe);
+        ASSERT_NE(nullptr, dc.GetSafeHdc());
+        EXPECT_EQ(&probe, dc.GetWindow());
+        dc.FillSolidRect(0, 0, 4, 4, kRed);
+    }
+    EXPECT_EQ(kRed, ::GetPixel(CClientDC(&probe).m_hDC, 1, 1));
+    {
+        // the window DC's origin is the window's corner, the same as the client's for a borderless child
+        CWindowDC dc(&probe);
+        EXPECT_EQ(kRed, dc.GetPixel(2, 2));
+    }
+    CDC::DeleteTempMap();
+    probe.DestroyWindow();
+    parent.DestroyWindow();
+}
+
 TEST(GdiScreenDC, NullWindowMeansTheScreen)
 {
     CClientDC client(NULL);

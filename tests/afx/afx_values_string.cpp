@@ -18,6 +18,9 @@ TEST(CStringValues, ConstructionForms)
     EXPECT_STREQ("wide", (LPCTSTR)CString(L"wide"));
     // a resource id with no such string resource gives an empty string, never a read of address 0x1234
     EXPECT_TRUE(CString(MAKEINTRESOURCEA(0x1234)).IsEmpty());
+    CString loaded("stale");
+    EXPECT_FALSE(loaded.LoadString(0x1234));
+    EXPECT_TRUE(loaded.IsEmpty());
     EXPECT_EQ(sizeof(LPTSTR), sizeof(CString));
 }
 

@@ -44,13 +44,16 @@ protected:
         return st;
     }
 
-    // The picker's day field is selected and incremented, as a user does with the arrow keys.
-    void NextDay(HWND hPicker)
+    // Selects the picker's n-th field (1 = first) with the arrow keys and increments it, as a user does.
+    void IncrementField(HWND hPicker, int nField)
     {
-        // The fields of yyyy-MM-dd are year, month, day: End selects the last one, Up increments it.
-        Press(hPicker, VK_END);
+        for (int i = 0; i < nField; ++i)
+            Press(hPicker, VK_RIGHT);
         Press(hPicker, VK_UP);
     }
+
+    // The fields of yyyy-MM-dd are year, month, day.
+    void NextDay(HWND hPicker) { IncrementField(hPicker, 3); }
 
     // Point in the middle of the picker's drop-down button (right end of the client area).
     static POINT DropButtonPoint(HWND hPicker)
@@ -188,9 +191,7 @@ TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
     EXPECT_EQ(15, st.wDay);
     EXPECT_EQ("15.03.2009", EditorText());
 
-    // Day is the first field here.
-    Press(hPicker, VK_HOME);
-    Press(hPicker, VK_UP);
+    IncrementField(hPicker, 1);   // the day is the first field here
     parent.Flush();
     Press(hPicker, VK_RETURN);
     EXPECT_TRUE(MatchesEdits(parent, {
@@ -207,26 +208,63 @@ TEST_F(DateEditor, TheCalendarDropDownDoesNotEndTheEdit)
     parent.Flush();
 
     Click(hPicker, DropButtonPoint(hPicker));
-    PumpUntilIdle();
     const HWND hCalendar = VisibleCalendar();
     ASSERT_NE(HWND(NULL), hCalendar) << "the calendar did not open";
     EXPECT_EQ(hPicker, EditorHwnd());
     EXPECT_TRUE(EditMessages(parent).empty());
 
-    // Closing it again leaves the editor open as well.
+    // Closing it with the button leaves the edit open, with the focus back in the picker.
     Click(hPicker, DropButtonPoint(hPicker));
-    PumpUntilIdle();
     EXPECT_EQ(HWND(NULL), VisibleCalendar());
     EXPECT_EQ(hPicker, EditorHwnd());
+    EXPECT_EQ(hPicker, ::GetFocus());
     EXPECT_TRUE(EditMessages(parent).empty());
 
     // With the calendar closed, a focus change elsewhere ends the edit.
-    ::SetFocus(hPicker);
-    PumpUntilIdle();
     parent.SetFocus();
     PumpUntilIdle();
     EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
     EXPECT_EQ(nullptr, Editor());
+}
+
+TEST_F(DateEditor, ADayChosenInTheCalendarIsCommittedWhenTheEditEnds)
+{
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    Click(hPicker, DropButtonPoint(hPicker));
+    const HWND hCalendar = VisibleCalendar();
+    ASSERT_NE(HWND(NULL), hCalendar);
+
+    // Find the 20th of the shown month and click it.
+    RECT rc;
+    ::GetClientRect(hCalendar, &rc);
+    MCHITTESTINFO hit = {};
+    hit.cbSize = sizeof(hit);
+    POINT day = { -1, -1 };
+    for (int y = 0; y < rc.bottom && day.x < 0; y += 2)
+        for (int x = 0; x < rc.right && day.x < 0; x += 2)
+        {
+            hit.pt.x = x;
+            hit.pt.y = y;
+            ::SendMessageA(hCalendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+            if (hit.uHit == MCHT_CALENDARDATE && hit.st.wMonth == 3 && hit.st.wDay == 20)
+                day = hit.pt;
+        }
+    ASSERT_GE(day.x, 0) << "no 20 March in the calendar";
+    parent.Flush();
+    Click(hCalendar, day);
+    EXPECT_EQ(HWND(NULL), VisibleCalendar());
+    EXPECT_EQ(20, PickerTime(hPicker).wDay);
+    EXPECT_EQ(hPicker, EditorHwnd());
+    EXPECT_EQ(hPicker, ::GetFocus());
+    EXPECT_TRUE(EditMessages(parent).empty());
+
+    parent.SetFocus();
+    PumpUntilIdle();
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-20"),
+        Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
+    }));
 }
 
 TEST_F(DateEditor, DrawsAOnePixelHighlightFrameInANarrowedBorder)

@@ -27,9 +27,10 @@ protected:
     // Opens the editor on a cell through EditSubItem and checks that it opened.
     HWND Open(int nItem, int nSubItem)
     {
+        parent.Flush();
         EXPECT_EQ(0, list.EditSubItem(nItem, nSubItem));
         PumpUntilIdle();
-        EXPECT_NE(nullptr, Editor());
+        EXPECT_NE(nullptr, Editor()) << MatchesEdits(parent, {}).message() << " focus=" << ::GetFocus();
         return EditorHwnd();
     }
 

@@ -47,23 +47,16 @@ protected:
         return CPoint(-1, -1);
     }
 
-    static bool Tracking(HWND hTarget)
+    // Leave requests that the header (not the control underneath) makes.
+    static BOOL WINAPI CountingTrackMouseEvent(LPTRACKMOUSEEVENT tme)
     {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_QUERY;
-        ::TrackMouseEvent(&tme);
-        return tme.hwndTrack == hTarget && (tme.dwFlags & TME_LEAVE);
+        s_requests.push_back(*tme);
+        return TRUE;
     }
-    static void CancelTracking(HWND hTarget)
-    {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE | TME_CANCEL;
-        tme.hwndTrack = hTarget;
-        ::TrackMouseEvent(&tme);
-    }
+    static std::vector<TRACKMOUSEEVENT> s_requests;
 };
+
+std::vector<TRACKMOUSEEVENT> HeaderMouse::s_requests;
 
 // ---- Width recording -------------------------------------------------------------------------------
 
@@ -168,7 +161,9 @@ TEST_F(HeaderMouse, HiddenColumnCannotBeDraggedOpen)
     Drag(hwnd, at, CPoint(at.x + 40, at.y));
     EXPECT_EQ(0, ItemWidth(hwnd, 1));
     // A visible column is still resized by the same gesture.
-    Drag(hwnd, CPoint(100, 12), CPoint(130, 12));
+    const CPoint at0 = FindHit(hwnd, 0, HHT_ONDIVIDER);
+    ASSERT_GE(at0.x, 0);
+    Drag(hwnd, at0, CPoint(at0.x + 30, at0.y));
     EXPECT_EQ(130, ItemWidth(hwnd, 0));
 }
 
@@ -199,7 +194,9 @@ TEST_F(HeaderMouse, HiddenColumnOfAListViewCannotBeDraggedOpen)
     nm.iItem = 1;
     EXPECT_EQ(1, ::SendMessageA(list.GetSafeHwnd(), WM_NOTIFY, 0, (LPARAM)&nm));
 
-    Drag(hHeader, CPoint(100, 10), CPoint(130, 10));
+    const CPoint at0 = FindHit(hHeader, 0, HHT_ONDIVIDER);
+    ASSERT_GE(at0.x, 0);
+    Drag(hHeader, at0, CPoint(at0.x + 30, at0.y));
     EXPECT_EQ(130, list.GetColumnWidth(0));
     listHeader.UnsubclassWindow();
     list.DestroyWindow();
@@ -241,7 +238,9 @@ TEST_F(HeaderMouse, ArrowCursorOverAHiddenColumn)
 
 TEST_F(HeaderMouse, HotColumnFollowsTheMouseAndDividersAreNotHot)
 {
-    PlaceCursor(CPoint(50, 12));
+    PlaceCursor(CPoint(50, 12));       // the real pointer too, so that the system's own moves agree
+    MouseMove(hwnd, CPoint(100, 12));  // divider
+    ASSERT_EQ(-1, header.HotItem());
     header.ResetProbe();
     CDefaultLog::Clear();
     MouseMove(hwnd, CPoint(50, 12));
@@ -249,7 +248,7 @@ TEST_F(HeaderMouse, HotColumnFollowsTheMouseAndDividersAreNotHot)
     EXPECT_EQ(1, header.nPaints);
     MouseMove(hwnd, CPoint(60, 12));
     EXPECT_EQ(1, header.nPaints);       // same column: no redraw
-    MouseMove(hwnd, CPoint(100, 12));   // divider
+    MouseMove(hwnd, CPoint(100, 12));
     EXPECT_EQ(-1, header.HotItem());
     EXPECT_EQ(2, header.nPaints);
     MouseMove(hwnd, CPoint(175, 12));
@@ -261,23 +260,29 @@ TEST_F(HeaderMouse, HotColumnFollowsTheMouseAndDividersAreNotHot)
 
 TEST_F(HeaderMouse, OneLeaveRequestAtATime)
 {
-    PlaceCursor(CPoint(50, 12));
-    PumpUntilIdle();
-    CancelTracking(hwnd);
+    CImportPatch patch("QELCtrl.dll", "user32.dll", "TrackMouseEvent", (const void*)&CountingTrackMouseEvent);
+    ASSERT_TRUE(patch.Installed());
+    s_requests.clear();
     MouseMove(hwnd, CPoint(50, 12));
+    ASSERT_EQ(1u, s_requests.size());
+    EXPECT_EQ(sizeof(TRACKMOUSEEVENT), s_requests[0].cbSize);
+    EXPECT_EQ((DWORD)TME_LEAVE, s_requests[0].dwFlags);
+    EXPECT_EQ(hwnd, s_requests[0].hwndTrack);
+    EXPECT_EQ((DWORD)HOVER_DEFAULT, s_requests[0].dwHoverTime);
     EXPECT_EQ(1, header.TrackMouse());
-    EXPECT_TRUE(Tracking(hwnd));
 
-    // Until the leave arrives, further moves request nothing.
-    CancelTracking(hwnd);
+    // Until the leave arrives, further moves request nothing; after it, the next move asks again.
     MouseMove(hwnd, CPoint(175, 12));
-    EXPECT_FALSE(Tracking(hwnd));
-
+    MouseMove(hwnd, CPoint(100, 12));
+    EXPECT_EQ(1u, s_requests.size());
     ::SendMessageA(hwnd, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(0, header.TrackMouse());
     MouseMove(hwnd, CPoint(175, 12));
-    EXPECT_TRUE(Tracking(hwnd));
-    CancelTracking(hwnd);
+    EXPECT_EQ(2u, s_requests.size());
+    // A move with the left button down does not track at all.
+    ::SendMessageA(hwnd, WM_MOUSELEAVE, 0, 0);
+    MouseMove(hwnd, CPoint(60, 12), MK_LBUTTON);
+    EXPECT_EQ(2u, s_requests.size());
 }
 
 TEST_F(HeaderMouse, LeavingClearsTheHotColumn)
@@ -362,17 +367,26 @@ TEST_F(HeaderMouse, PressedColumnIsDrawnPushedIn)
     EXPECT_EQ(0, header.draws[1].bPressed);
 }
 
-TEST_F(HeaderMouse, PressedNeedsTheCursorOnTheColumn)
+TEST_F(HeaderMouse, PressedIsTheColumnUnderTheCursor)
 {
-    PlaceCursor(CPoint(175, 12));
+    // The press is over column 1, but the system cursor is over column 0 when the header paints.
+    PlaceCursor(CPoint(50, 12));
     ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(175, 12));
-    PlaceCursor(CPoint(50, 12));   // the real cursor is over column 0 now
     header.ResetProbe();
     Repaint();
     ASSERT_EQ(4u, header.draws.size());
     EXPECT_EQ(1, header.draws[0].bPressed);
     EXPECT_EQ(0, header.draws[1].bPressed);
-    ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(50, 12));
+    ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(175, 12));
+    // Over a divider nothing is pressed.
+    PlaceCursor(CPoint(100, 12));
+    ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(175, 12));
+    header.ResetProbe();
+    Repaint();
+    ASSERT_EQ(4u, header.draws.size());
+    for (const DrawCall& d : header.draws)
+        EXPECT_EQ(0, d.bPressed) << d.nItem;
+    ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(175, 12));
 }
 
 TEST_F(HeaderMouse, PressOnAHiddenColumnIsNotDrawnButReachesTheControl)

@@ -340,12 +340,12 @@ TEST_F(HeaderPaint, HiddenMarkedColumnLeavesNoTrace)
 TEST_F(HeaderPaint, HotColumnIsFlaggedAndLooksLikeANormalOneInTheBuiltInTheme)
 {
     MakeHeader({100, 150, 120});
-    PlaceCursor(CPoint(175, 12));
     CCapture before(hwnd);
-    header.ResetProbe();
+    PlaceCursor(CPoint(175, 12));
     MouseMove(hwnd, CPoint(175, 12));
-    PumpUntilIdle();
     ASSERT_EQ(1, header.HotItem());
+    header.ResetProbe();
+    Repaint();
     const DrawCall* hot = FindDraw(1);
     ASSERT_TRUE(hot != nullptr);
     EXPECT_EQ(1, hot->bHot);

@@ -187,10 +187,11 @@ TEST_F(ListEditing, NullRecordsAreForwardedAndStoreNothing)
     list->SendMessage(WM_QEL_LISTEDITEND, 0, 0);
     EXPECT_EQ(nullptr, list->GetEditControl());
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
+    // The editor, losing the focus as its window goes, reports first; the null record follows.
     const std::vector<RecordedMessage> ends = parent.MessagesOf(WM_QEL_LISTEDITEND);
     ASSERT_FALSE(ends.empty());
-    EXPECT_EQ(0, ends[0].lParam);
-    EXPECT_EQ((WPARAM)kId << 16, ends[0].wParam);
+    EXPECT_EQ(0, ends.back().lParam);
+    EXPECT_EQ((WPARAM)kId << 16, ends.back().wParam);
     EXPECT_EQ("r0c1", std::string(list->GetItemText(0, 1)));
 }
 
@@ -291,11 +292,12 @@ TEST_F(ListEditing, HitTestFindsColumnsByLabelEdges)
     EXPECT_EQ(0, nCol);
 
     nCol = -7;
-    const int nRow = list->HitTestEx(CPoint(395, y), nCol);           // right of the last column
-    if (nRow >= 0)
-        EXPECT_EQ(-7, nCol);
-    else
-        EXPECT_EQ(0, nCol);
+    EXPECT_EQ(-1, list->HitTestEx(CPoint(395, y), nCol));   // right of the last column: no row here
+    EXPECT_EQ(0, nCol);
+    ASSERT_GT(r0.left, 0);                                  // a row, but left of the first label
+    nCol = -7;
+    EXPECT_EQ(1, list->HitTestEx(CPoint(0, y), nCol));
+    EXPECT_EQ(-7, nCol);
 
     list->SetExtendedStyle(0);   // the platform then finds rows over column 0 only
     EXPECT_EQ(-1, list->HitTestEx(CPoint(r1.left + 5, y), nCol));
@@ -532,12 +534,9 @@ TEST_F(ListEditing, MouseMovesArePostedWithRowAndColumn)
     EXPECT_EQ((WPARAM)kId << 16, m.wParam);
     EXPECT_EQ(-1, m.lParam);
 
-    CRect r;
-    list->GetSubItemRect(1, 3, LVIR_LABEL, r);
-    MouseMove(list->m_hWnd, CPoint(r.right + 20, r.top + 2));   // right of the last column
+    const CPoint cell = CellPoint(1, 0);
+    MouseMove(list->m_hWnd, CPoint(0, cell.y));   // over row 1 but over no column's label
     m = last();
-    if (m.lParam >= 0)
-        EXPECT_EQ((WPARAM)0xFFFFFFFF, m.wParam);
-    else
-        EXPECT_EQ((WPARAM)kId << 16, m.wParam);
+    EXPECT_EQ((WPARAM)0xFFFFFFFF, m.wParam);
+    EXPECT_EQ(1, m.lParam);
 }

@@ -12,6 +12,7 @@ public:
     int OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn) override
     {
         columns.push_back(nColumn);
+        waitCursor = waitCursor && ::GetCursor() == ::LoadCursor(NULL, IDC_WAIT);
         return (int)(lParam1 - lParam2);
     }
     void Sort(int nColumn, int bAscending, int bAdd) override
@@ -21,6 +22,7 @@ public:
     }
     std::vector<int> columns;
     std::vector<std::vector<int>> sorts;
+    bool waitCursor = true;   // the wait cursor was up at every comparison
 };
 
 class ListSorting : public ListTest
@@ -94,6 +96,8 @@ TEST_F(ListSorting, RepeatedClicksRunDescendingAscendingDescending)
             EXPECT_EQ(1, c);
     }
     EXPECT_EQ(3u, sortList.sorts.size());
+    EXPECT_TRUE(sortList.waitCursor);
+    EXPECT_NE(::LoadCursor(NULL, IDC_WAIT), ::GetCursor());
 }
 
 TEST_F(ListSorting, RealHeaderClicksReachTheVirtualSort)
@@ -240,3 +244,4 @@ TEST_F(ListSorting, ARealColumnDragMovesCellsAndEditors)
     EXPECT_LT(CTestFactory::s_rect.left, 10);   // column 1 now shown first
     list->SetFocus();
 }
+

@@ -107,7 +107,8 @@ TEST_F(StubUxTheme, BindsUxThemeByNameAndReleasesItAgain)
     ASSERT_TRUE(hLoaded != NULL);
     char szPath[MAX_PATH];
     ::GetModuleFileNameA(hLoaded, szPath, MAX_PATH);
-    EXPECT_EQ(ExeFolder() + "uxtheme.dll", std::string(szPath)) << "the stand-in beside the program";
+    EXPECT_EQ(0, lstrcmpiA((ExeFolder() + "uxtheme.dll").c_str(), szPath)) << "the stand-in beside the program: "
+                                                                          << szPath;
     EXPECT_EQ(hLoaded, m_theme.Module());
     EXPECT_EQ(5, m_theme.EntryPointCount());
 

@@ -1,0 +1,255 @@
+// Dialogs from in-memory templates: the modal loop with keyboard handling, controls subclassed in
+// OnInitDialog, data exchange, ending during initialisation, and modeless dialogs.
+#include "afx_core_testutil.h"
+
+#include <commctrl.h>
+
+using namespace afxcore;
+
+namespace {
+
+const UINT kDlgListId = 2001;
+const UINT kDlgEditId = 2002;
+const UINT_PTR kStepTimer = 77;
+
+// The dialog's list view: paints through its own reflected custom draw.
+class CCoreDialogList : public CWnd
+{
+public:
+    int m_nItemPrePaints = 0;
+    bool m_bInitWasNull = false;
+
+    void PreSubclassWindow() override
+    {
+        m_bInitWasNull = AfxGetThreadState()->m_pWndInit == NULL;
+        CWnd::PreSubclassWindow();
+    }
+
+protected:
+    afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        NMCUSTOMDRAW* pDraw = (NMCUSTOMDRAW*)pNMHDR;
+        if (pDraw->dwDrawStage == CDDS_ITEMPREPAINT)
+            ++m_nItemPrePaints;
+        *pResult = pDraw->dwDrawStage == CDDS_PREPAINT ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCoreDialogList, CWnd)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+END_MESSAGE_MAP()
+
+// What a dialog run should do once its modal loop runs.
+enum class Finish { Escape, OkButton, EndDialog };
+
+class CCoreListDialog : public CDialog
+{
+public:
+    explicit CCoreListDialog(CWnd* pParent) : CDialog((UINT)0, pParent) { m_lpszTemplateName = NULL; }
+
+    CCoreDialogList m_list;
+    CWnd m_edit;
+    CString m_strName = "initial";
+    Finish m_finish = Finish::Escape;
+    int m_nEndAtInit = 0;           // non-zero: EndDialog with it in OnInitDialog
+    int m_nInitDialog = 0;
+    int m_nExchangesIn = 0;
+    int m_nExchangesOut = 0;
+    BOOL m_bListSubclassed = FALSE;
+    bool m_bVisibleInLoop = false;
+    bool m_bModalLoop = false;
+    bool m_bParentDisabled = false;
+    HWND m_hParentSeen = NULL;
+    int m_nEarlyTicks = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        CDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, kDlgEditId, m_edit);
+        DDX_Text(pDX, kDlgEditId, m_strName);
+        if (pDX->m_bSaveAndValidate)
+            ++m_nExchangesOut;
+        else
+            ++m_nExchangesIn;
+    }
+
+    BOOL OnInitDialog() override
+    {
+        ++m_nInitDialog;
+        CDialog::OnInitDialog();
+        m_bListSubclassed = m_list.SubclassDlgItem(kDlgListId, this);
+        if (m_bListSubclassed)
+        {
+            LVCOLUMNA col = {};
+            col.mask = LVCF_TEXT | LVCF_WIDTH;
+            col.cx = 100;
+            col.pszText = (LPSTR)"Name";
+            m_list.SendMessage(LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
+            for (int i = 0; i < 2; i++)
+            {
+                LVITEMA item = {};
+                item.mask = LVIF_TEXT;
+                item.iItem = i;
+                item.pszText = (LPSTR)"item";
+                m_list.SendMessage(LVM_INSERTITEMA, 0, (LPARAM)&item);
+            }
+        }
+        if (m_nEndAtInit != 0)
+        {
+            EndDialog(m_nEndAtInit);
+            return FALSE;
+        }
+        // A timer, not a posted message: the loop first goes idle and shows the dialog.
+        SetTimer(kStepTimer, 10, NULL);
+        return TRUE;
+    }
+
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        // The loop shows the dialog when it first runs out of messages; a slow start may let the
+        // timer come first, so wait for that.
+        if (nIDEvent != kStepTimer || (!IsWindowVisible() && ++m_nEarlyTicks < 100))
+            return;
+        KillTimer(kStepTimer);
+        m_bVisibleInLoop = IsWindowVisible() != FALSE;
+        m_bModalLoop = (m_nFlags & WF_MODALLOOP) != 0;
+        m_hParentSeen = ::GetWindow(m_hWnd, GW_OWNER);
+        m_bParentDisabled = m_hParentSeen != NULL && !::IsWindowEnabled(m_hParentSeen);
+        m_list.RedrawWindow();
+        switch (m_finish)
+        {
+        case Finish::Escape:
+            // Through the queue, so that the loop's pre-translation gives it to the dialog manager.
+            m_list.SetFocus();
+            m_list.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+            break;
+        case Finish::OkButton:
+            m_edit.SetWindowText("typed");
+            GetDlgItem(IDOK)->PostMessage(BM_CLICK);
+            break;
+        case Finish::EndDialog:
+            EndDialog(42);
+            break;
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCoreListDialog, CDialog)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+class AfxCoreDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CreateTopLevel(owner, "Dialog owner"));
+        dlgTemplate.AddControl(WC_LISTVIEWA, "", kDlgListId, 5, 5, 150, 60,
+            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT);
+        dlgTemplate.AddControl("EDIT", "", kDlgEditId, 5, 70, 150, 12, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
+        dlgTemplate.AddControl("BUTTON", "OK", IDOK, 160, 5, 40, 14, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
+        dlgTemplate.AddControl("BUTTON", "Cancel", IDCANCEL, 160, 25, 40, 14, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+    }
+    void TearDown() override
+    {
+        owner.DestroyWindow();
+        qeltest::PumpUntilIdle();
+    }
+
+    CWnd owner;
+    qeltest::CDialogTemplate dlgTemplate{ "Core dialog", 210, 90 };
+};
+
+} // namespace
+
+TEST_F(AfxCoreDialog, EscapeInTheSubclassedListCancelsTheModalDialog)
+{
+    CCoreListDialog dlg(&owner);
+    ASSERT_TRUE(dlg.InitModalIndirect(dlgTemplate.Get(), &owner));
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+
+    EXPECT_EQ(1, dlg.m_nInitDialog);
+    EXPECT_TRUE(dlg.m_bListSubclassed);
+    EXPECT_TRUE(dlg.m_list.m_bInitWasNull);
+    EXPECT_GE(dlg.m_list.m_nItemPrePaints, 2);
+    EXPECT_TRUE(dlg.m_bVisibleInLoop);
+    EXPECT_TRUE(dlg.m_bModalLoop);
+    EXPECT_EQ(owner.m_hWnd, dlg.m_hParentSeen);
+    EXPECT_TRUE(dlg.m_bParentDisabled);
+
+    // Afterwards: window and controls gone, objects detached, owner enabled again.
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(nullptr, dlg.m_list.m_hWnd);
+    EXPECT_EQ(nullptr, dlg.m_edit.m_hWnd);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_EQ(1, dlg.m_nExchangesIn);
+    EXPECT_EQ(0, dlg.m_nExchangesOut);
+}
+
+TEST_F(AfxCoreDialog, OkButtonExchangesDataAndEndsWithIdOk)
+{
+    CCoreListDialog dlg(&owner);
+    dlg.m_finish = Finish::OkButton;
+    ASSERT_TRUE(dlg.InitModalIndirect(dlgTemplate.Get(), &owner));
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(1, dlg.m_nExchangesOut);
+    EXPECT_STREQ("typed", (LPCTSTR)dlg.m_strName);
+}
+
+TEST_F(AfxCoreDialog, EndDialogFromAHandlerEndsTheLoopWithItsResult)
+{
+    CCoreListDialog dlg(&owner);
+    dlg.m_finish = Finish::EndDialog;
+    ASSERT_TRUE(dlg.InitModalIndirect(dlgTemplate.Get(), &owner));
+    EXPECT_EQ(42, dlg.DoModal());
+    EXPECT_EQ(0, dlg.m_nExchangesOut);
+}
+
+TEST_F(AfxCoreDialog, EndDialogDuringInitialisationNeverShowsTheDialog)
+{
+    CCoreListDialog dlg(&owner);
+    dlg.m_nEndAtInit = 7;
+    ASSERT_TRUE(dlg.InitModalIndirect(dlgTemplate.Get(), &owner));
+    EXPECT_EQ(7, dlg.DoModal());
+    EXPECT_EQ(1, dlg.m_nInitDialog);
+    EXPECT_FALSE(dlg.m_bVisibleInLoop);
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST_F(AfxCoreDialog, DialogWithoutTemplateFailsAtOnce)
+{
+    CDialog dlg((UINT)0x7ABC, &owner);      // no such resource
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST_F(AfxCoreDialog, ModelessDialogFromAnInMemoryTemplate)
+{
+    CCoreListDialog dlg(&owner);
+    dlg.m_finish = Finish::EndDialog;
+    ASSERT_TRUE(dlg.CreateIndirect(dlgTemplate.Get(), &owner));
+    ASSERT_NE(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(&dlg, CWnd::FromHandlePermanent(dlg.m_hWnd));
+    EXPECT_EQ(1, dlg.m_nInitDialog);
+    EXPECT_TRUE(dlg.m_bListSubclassed);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_EQ(owner.m_hWnd, ::GetWindow(dlg.m_hWnd, GW_OWNER));
+    EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CDialog)));
+
+    dlg.ShowWindow(SW_SHOW);
+    // The step's timer: EndDialog hides a modeless dialog.
+    ASSERT_TRUE(qeltest::PumpUntil([&] { return !dlg.IsWindowVisible(); }));
+    EXPECT_FALSE(dlg.m_bModalLoop);
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+    EXPECT_FALSE(dlg.IsWindowVisible());
+
+    const HWND hList = dlg.m_list.m_hWnd;
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_FALSE(::IsWindow(hList));
+    EXPECT_EQ(nullptr, dlg.m_list.m_hWnd);
+}
