@@ -53,6 +53,23 @@ protected:
 
 const char kCaptions[] = "Col0\tCol1\tCol2";
 
+struct HolderArgs
+{
+    HANDLE opened;
+    HANDLE release;
+};
+
+// Holds the clipboard open from another thread until released.
+DWORD WINAPI HoldClipboard(LPVOID p)
+{
+    HolderArgs* a = static_cast<HolderArgs*>(p);
+    ::OpenClipboard(NULL);
+    ::SetEvent(a->opened);
+    ::WaitForSingleObject(a->release, 10000);
+    ::CloseClipboard();
+    return 0;
+}
+
 } // namespace
 
 TEST_F(ListClipboard, CaptionLineThenTheChosenRows)
@@ -114,15 +131,8 @@ TEST_F(ListClipboard, ClipboardHeldByAnotherThread)
     WriteClipboardText("kept");
     HANDLE opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
     HANDLE release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    struct Args { HANDLE opened; HANDLE release; } args = { opened, release };
-    HANDLE thread = ::CreateThread(NULL, 0, [](LPVOID p) -> DWORD {
-        Args* a = static_cast<Args*>(p);
-        ::OpenClipboard(NULL);
-        ::SetEvent(a->opened);
-        ::WaitForSingleObject(a->release, 10000);
-        ::CloseClipboard();
-        return 0;
-    }, &args, 0, NULL);
+    HolderArgs args = { opened, release };
+    HANDLE thread = ::CreateThread(NULL, 0, HoldClipboard, &args, 0, NULL);
     ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(opened, 10000));
     EXPECT_EQ(0, list->CopyToClipboard(LVIS_SELECTED));
     ::SetEvent(release);
