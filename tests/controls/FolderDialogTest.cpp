@@ -146,7 +146,9 @@ TEST_F(FolderDialog, PreselectsTheInitialFolderAndReturnsItsPath)
     // The browser either leaves the -1 it was given or sets the folder's index in the system image list.
     const int image = dlg.GetFolderImage();
     if (image != -1)
+    {
         EXPECT_EQ(SystemImageIndex(folder), image);
+    }
     // It may be called again: same answer, same path.
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(0, _stricmp(folder.c_str(), dlg.GetFolder()));
