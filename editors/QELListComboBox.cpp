@@ -113,7 +113,7 @@ BOOL CQELListComboBox::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     return TRUE;   // handled: the wheel never changes the chosen entry
 }
 
-void CQELListComboBox::OnKillFocus(CWnd* pNewWnd)
+void CQELListComboBox::OnKillFocus(CWnd*)
 {
     // Read before the default processing, which may already report through CBN_KILLFOCUS.
     const BOOL bEditField = HasEditField();
@@ -122,7 +122,6 @@ void CQELListComboBox::OnKillFocus(CWnd* pNewWnd)
     // CBN_KILLFOCUS once the focus has left both, and the edit ends there (OnComboKillFocus).
     if (bEditField)
         return;
-    (void)pNewWnd;
     SetListText();
 }
 

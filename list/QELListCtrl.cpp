@@ -179,9 +179,7 @@ CQELListCtrl::~CQELListCtrl()
     RemoveColumnStyle(-1);
     // An editor still open here never reported its end; release it while this object is complete, so that
     // its last reports still find the list (they find m_pEditCtrl null and delete nothing).
-    CWnd* pEdit = m_pEditCtrl;
-    m_pEditCtrl = NULL;
-    delete pEdit;
+    DestroyEditControl();
 }
 
 int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)

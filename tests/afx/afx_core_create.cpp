@@ -394,3 +394,44 @@ TEST_F(AfxCoreCreation, ModifyStyleReportsWhetherAnythingChanged)
     EXPECT_TRUE(parent.ModifyStyleEx(0, WS_EX_TOOLWINDOW));
     EXPECT_TRUE(parent.GetExStyle() & WS_EX_TOOLWINDOW);
 }
+
+namespace {
+
+// Throws from its handlers, as code that runs out of memory would.
+class CCoreThrowingWnd : public CWnd
+{
+public:
+    BOOL m_bThrowOnCreate = FALSE;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (m_bThrowOnCreate)
+            throw std::bad_alloc();
+        return CWnd::OnCreate(lpcs);
+    }
+    afx_msg LRESULT OnThrow(WPARAM, LPARAM) { throw std::bad_alloc(); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCoreThrowingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_MESSAGE(WM_USER + 7, OnThrow)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(AfxCoreCreation, ExceptionsFromHandlersFailTheMessageNotTheProgram)
+{
+    CCoreThrowingWnd refused;
+    refused.m_bThrowOnCreate = TRUE;
+    RECT rc = { 0, 0, 50, 20 };
+    EXPECT_FALSE(refused.Create(NULL, "x", WS_CHILD, rc, &parent, 101));
+    EXPECT_EQ(nullptr, refused.m_hWnd);
+
+    CCoreThrowingWnd wnd;
+    ASSERT_TRUE(wnd.Create(NULL, "x", WS_CHILD, rc, &parent, 102));
+    EXPECT_EQ(0, wnd.SendMessage(WM_USER + 7));
+    EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
+    EXPECT_NE((UINT)(WM_USER + 7), AfxGetThreadState()->m_lastSentMsg.message);   // nesting state restored
+}

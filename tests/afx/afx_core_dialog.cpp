@@ -253,3 +253,61 @@ TEST_F(AfxCoreDialog, ModelessDialogFromAnInMemoryTemplate)
     EXPECT_FALSE(::IsWindow(hList));
     EXPECT_EQ(nullptr, dlg.m_list.m_hWnd);
 }
+
+namespace {
+
+// Ends itself as soon as it is initialised; the template comes from a resource.
+class CCoreResourceDialog : public CDialog
+{
+public:
+    CCoreResourceDialog(LPCTSTR lpszTemplateName, CWnd* pParent) : CDialog(lpszTemplateName, pParent) {}
+    int m_nEndAtInit = 0;
+    int m_nControls = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+            ++m_nControls;
+        if (m_nEndAtInit != 0)
+            EndDialog(m_nEndAtInit);
+        return TRUE;
+    }
+};
+
+// Resources are looked up in another module for the duration of a test.
+class ResourceModule
+{
+public:
+    explicit ResourceModule(HINSTANCE hModule) : m_hOld(AfxGetResourceHandle()) { AfxSetResourceHandle(hModule); }
+    ~ResourceModule() { AfxSetResourceHandle(m_hOld); }
+
+private:
+    HINSTANCE m_hOld;
+};
+
+} // namespace
+
+// The system's message-box template serves as a dialog resource of another module.
+TEST_F(AfxCoreDialog, DialogsFromResourceTemplates)
+{
+    HMODULE hUser = ::GetModuleHandleA("user32.dll");
+    if (::FindResourceA(hUser, "MSGBOX", (LPCSTR)RT_DIALOG) == NULL)
+        GTEST_SKIP() << "no message-box dialog resource in this user32";
+    ResourceModule resources(hUser);
+
+    CCoreResourceDialog modal("MSGBOX", &owner);
+    modal.m_nEndAtInit = 5;
+    EXPECT_EQ(5, modal.DoModal());
+    EXPECT_GT(modal.m_nControls, 0);
+
+    CCoreResourceDialog modeless("MSGBOX", &owner);
+    ASSERT_TRUE(modeless.Create("MSGBOX", &owner));
+    EXPECT_GT(modeless.m_nControls, 0);
+    EXPECT_TRUE(modeless.DestroyWindow());
+
+    CDialog missing("NO_SUCH_DIALOG", &owner);
+    EXPECT_EQ(-1, missing.DoModal());
+    EXPECT_FALSE(missing.Create("NO_SUCH_DIALOG", &owner));
+}

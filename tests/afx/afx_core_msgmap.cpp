@@ -366,3 +366,111 @@ TEST_F(AfxCoreMessageMap, NotificationWithoutSenderIsNotRouted)
     EXPECT_EQ(0, wnd.SendMessage(WM_NOTIFY, kNotifyId, (LPARAM)&nm));
     EXPECT_TRUE(wnd.m_calls.empty());
 }
+
+namespace {
+
+// Every window-message entry of the layer, with CWnd's own handlers: each must answer exactly what the
+// window's procedure answers.
+class CCoreAllEntriesWnd : public CWnd
+{
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCoreAllEntriesWnd, CWnd)
+    ON_WM_ACTIVATE()
+    ON_WM_ACTIVATEAPP()
+    ON_WM_CANCELMODE()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_CHAR()
+    ON_WM_CLOSE()
+    ON_WM_CONTEXTMENU()
+    ON_WM_CREATE()
+    ON_WM_DEADCHAR()
+    ON_WM_DESTROY()
+    ON_WM_ENABLE()
+    ON_WM_ERASEBKGND()
+    ON_WM_GETDLGCODE()
+    ON_WM_GETMINMAXINFO()
+    ON_WM_INITMENUPOPUP()
+    ON_WM_KEYDOWN()
+    ON_WM_KEYUP()
+    ON_WM_KILLFOCUS()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MBUTTONDBLCLK()
+    ON_WM_MBUTTONDOWN()
+    ON_WM_MBUTTONUP()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_MOUSEHOVER()
+    ON_WM_MOUSELEAVE()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_MOVE()
+    ON_WM_NCACTIVATE()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCCREATE()
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_NCLBUTTONUP()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_NCPAINT()
+    ON_WM_NCRBUTTONDOWN()
+    ON_WM_NCRBUTTONUP()
+    ON_WM_PAINT()
+    ON_WM_RBUTTONDBLCLK()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
+    ON_WM_SETCURSOR()
+    ON_WM_SETFOCUS()
+    ON_WM_SETTINGCHANGE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_SIZE()
+    ON_WM_SIZING()
+    ON_WM_STYLECHANGED()
+    ON_WM_STYLECHANGING()
+    ON_WM_SYSCHAR()
+    ON_WM_SYSCOMMAND()
+    ON_WM_SYSKEYDOWN()
+    ON_WM_SYSKEYUP()
+    ON_WM_THEMECHANGED()
+    ON_WM_TIMER()
+    ON_WM_WINDOWPOSCHANGED()
+    ON_WM_WINDOWPOSCHANGING()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(AfxCoreDefaultHandlers, EveryEntryAnswersLikeTheWindowsOwnProcedure)
+{
+    CCoreAllEntriesWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, "All entries"));
+    RECT rc;
+    wnd.GetWindowRect(&rc);
+    const LPARAM inCaption = MAKELPARAM(rc.left + 40, rc.top + 5);
+    const LPARAM inClient = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    struct { UINT message; WPARAM wParam; LPARAM lParam; } cases[] = {
+        { WM_NCHITTEST, 0, inCaption },
+        { WM_NCHITTEST, 0, inClient },
+        { WM_GETDLGCODE, 0, 0 },
+        { WM_MOUSEACTIVATE, (WPARAM)wnd.m_hWnd, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN) },
+        { WM_SETCURSOR, (WPARAM)wnd.m_hWnd, MAKELPARAM(HTCAPTION, WM_MOUSEMOVE) },
+        { WM_NCACTIVATE, TRUE, 0 },
+        { WM_MOUSEWHEEL, MAKEWPARAM(0, 120), inClient },
+        { WM_KEYDOWN, VK_F9, 1 },
+        { WM_TIMER, 12345, 0 },
+    };
+    for (const auto& c : cases)
+    {
+        const LRESULT expected = ::DefWindowProcA(wnd.m_hWnd, c.message, c.wParam, c.lParam);
+        EXPECT_EQ(expected, wnd.SendMessage(c.message, c.wParam, c.lParam)) << "message " << std::hex << c.message;
+    }
+
+    HDC hdc = ::GetDC(wnd.m_hWnd);
+    EXPECT_EQ(::DefWindowProcA(wnd.m_hWnd, WM_ERASEBKGND, (WPARAM)hdc, 0), wnd.SendMessage(WM_ERASEBKGND, (WPARAM)hdc));
+    ::ReleaseDC(wnd.m_hWnd, hdc);
+
+    wnd.SendMessage(WM_CLOSE);      // default processing destroys the window
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+}

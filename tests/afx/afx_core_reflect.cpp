@@ -301,3 +301,60 @@ TEST_F(AfxCoreReflection, ControlColoursComeFromTheReflectedHandler)
     EXPECT_EQ((LRESULT)::DefWindowProcA(parent.m_hWnd, WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)colored.m_hWnd), hbr);
     ::ReleaseDC(colored.m_hWnd, hdc);
 }
+
+namespace {
+
+// An owner-drawn button and a trackbar that handle their own drawing and scrolling.
+class CCoreSelfDrawnButton : public CWnd
+{
+public:
+    int m_nDrawItems = 0;
+
+protected:
+    afx_msg void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+    {
+        ++m_nDrawItems;
+        ::FillRect(lpDrawItemStruct->hDC, &lpDrawItemStruct->rcItem, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCoreSelfDrawnButton, CWnd)
+    ON_WM_DRAWITEM_REFLECT()
+END_MESSAGE_MAP()
+
+class CCoreSelfScrollingBar : public CWnd
+{
+public:
+    UINT m_nLastCode = 0xdeadbeef;
+    UINT m_nLastPos = 0xdeadbeef;
+
+protected:
+    afx_msg void HScroll(UINT nSBCode, UINT nPos)
+    {
+        m_nLastCode = nSBCode;
+        m_nLastPos = nPos;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCoreSelfScrollingBar, CWnd)
+    ON_WM_HSCROLL_REFLECT()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(AfxCoreReflection, OwnerDrawAndScrollMessagesReachTheControl)
+{
+    CCoreSelfDrawnButton button;
+    ASSERT_TRUE(button.Create("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 40), &parent, 1101));
+    button.RedrawWindow();
+    EXPECT_GE(button.m_nDrawItems, 1);
+    EXPECT_EQ(RGB(0, 0, 0), qeltest::PixelAt(button.m_hWnd, 25, 15));
+
+    CCoreSelfScrollingBar bar;
+    ASSERT_TRUE(bar.Create(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE, CRect(10, 60, 200, 90), &parent, 1102));
+    bar.SendMessage(TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+    bar.SendMessage(WM_KEYDOWN, VK_RIGHT, 0);       // the trackbar reports to its parent
+    EXPECT_EQ((UINT)TB_LINEDOWN, bar.m_nLastCode);
+}

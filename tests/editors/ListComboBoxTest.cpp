@@ -28,7 +28,7 @@ protected:
         parent.SetAnswer(WM_QEL_LISTITEMCONST, [this](const RecordedMessage& m, bool& handled) {
             const _tag_QELListEditInfo info = EditInfo(m);
             CComboBox* pCombo = static_cast<CComboBox*>(info.pEditWnd);
-            if (info.nCtrlID == QEL_EDITID_COMBO && pCombo != nullptr && fill)
+            if (info.nCtrlID == QEL_EDITID_COMBO && pCombo != nullptr)
             {
                 for (const char* choice : { "Red", "Green", "Blue" })
                     pCombo->AddString(choice);
@@ -54,8 +54,6 @@ protected:
     }
 
     CComboBox* Combo() { return static_cast<CComboBox*>(Editor()); }
-
-    bool fill = true;
 };
 
 std::vector<CRect>* g_pMoves = nullptr;

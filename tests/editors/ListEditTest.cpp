@@ -30,7 +30,7 @@ protected:
         parent.Flush();
         EXPECT_EQ(0, list.EditSubItem(nItem, nSubItem));
         PumpUntilIdle();
-        EXPECT_NE(nullptr, Editor()) << MatchesEdits(parent, {}).message() << " focus=" << ::GetFocus();
+        EXPECT_NE(nullptr, Editor()) << MatchesEdits(parent, {}).message();
         return EditorHwnd();
     }
 

@@ -39,6 +39,7 @@ protected:
     }
     void FillLarge(int nRows, size_t nCellLen)
     {
+        list->SetRedraw(FALSE);   // the list view re-measures on every insert otherwise
         list->DeleteAllItems();
         const std::string cell(nCellLen, 'x');
         for (int r = 0; r < nRows; ++r)
@@ -48,6 +49,7 @@ protected:
             list->SetItemText(r, 2, cell.c_str());
             list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
         }
+        list->SetRedraw(TRUE);
     }
 };
 
@@ -168,3 +170,4 @@ TEST_F(ListClipboard, EveryAllocationFailureReportsZeroAndClosesTheClipboard)
     g_failAt = 0;
     EXPECT_EQ(1, list->CopyToClipboard(LVIS_FOCUSED));
 }
+

@@ -58,9 +58,10 @@ inline void AFX_CDECL AfxTrace(LPCTSTR, ...) {}
 #define ASSERT_VALID(pOb) (::AfxAssertValidObject(pOb, __FILE__, __LINE__))
 #define DEBUG_ONLY(f)    (f)
 #else
-#define ASSERT(f)        ((void)0)
+// The expression is not evaluated, but naming it keeps variables used only in assertions "used".
+#define ASSERT(f)        ((void)sizeof(!(f)))
 #define VERIFY(f)        ((void)(f))
-#define ASSERT_VALID(pOb) ((void)0)
+#define ASSERT_VALID(pOb) ((void)sizeof(pOb))
 #define DEBUG_ONLY(f)    ((void)0)
 #endif
 
@@ -71,7 +72,6 @@ inline void AFX_CDECL AfxTrace(LPCTSTR, ...) {}
 #define TRACE3(sz, p1, p2, p3) ((void)0)
 #define ASSERT_KINDOF(class_name, object) ((void)0)
 #define DEBUG_NEW        new
-#define THIS_FILE        __FILE__
 #define UNUSED(x)        ((void)(x))
 #define UNUSED_ALWAYS(x) ((void)(x))
 

@@ -161,10 +161,25 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
         dwStyleOld = (DWORD)::GetWindowLongA(hWnd, GWL_STYLE);
     }
 
-    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    // An exception must not unwind through the system's frames: the message fails instead (creation is
+    // refused, a paint is marked done so that it does not come back at once).
+    LRESULT lResult = 0;
+    BOOL bThrown = FALSE;
+    try
+    {
+        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    }
+    catch (...)
+    {
+        bThrown = TRUE;
+        if (nMsg == WM_CREATE || nMsg == WM_NCCREATE)
+            lResult = nMsg == WM_CREATE ? -1 : FALSE;
+        else if (nMsg == WM_PAINT)
+            ::ValidateRect(hWnd, NULL);
+    }
 
     // The handler may have deleted the object: look it up again before using it.
-    if (nMsg == WM_INITDIALOG && CWnd::FromHandlePermanent(hWnd) == pWnd && !(dwStyleOld & WS_VISIBLE))
+    if (nMsg == WM_INITDIALOG && !bThrown && CWnd::FromHandlePermanent(hWnd) == pWnd && !(dwStyleOld & WS_VISIBLE))
     {
         RECT rect;
         ::GetWindowRect(hWnd, &rect);
