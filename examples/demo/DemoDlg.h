@@ -20,6 +20,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
 
     afx_msg void    OnFilterChange();
     afx_msg void    OnCopy();
@@ -38,6 +40,7 @@ protected:
 
 private:
     void Layout(int cx, int cy);
+    BOOL ForwardToEditor(UINT nKey);
     CString CellName(const _tag_QELListEditInfo* pInfo) const;
 
     CTaskStore       m_store;

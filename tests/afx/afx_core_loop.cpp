@@ -224,3 +224,15 @@ TEST(AfxCoreWaitCursor, NestedBeginsNeedAsManyEnds)
     EXPECT_EQ(1, pApp->m_nWaitCursorCount);
     pApp->EndWaitCursor();
 }
+
+TEST(AfxCoreApplication, WinMainInitialisesRunsAndEndsWithoutAMainWindow)
+{
+    qeltest::PumpUntilIdle();
+    CWinApp* pApp = AfxGetApp();
+    // The application has no main window, so its loop ends at once with exit code 0.
+    EXPECT_EQ(0, AfxWinMain(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWMINIMIZED));
+    EXPECT_EQ(SW_SHOWMINIMIZED, pApp->m_nCmdShow);
+    EXPECT_EQ(::GetModuleHandleA(NULL), AfxGetInstanceHandle());
+    EXPECT_STREQ("QELTest", pApp->m_pszAppName);
+    pApp->m_nCmdShow = 0;
+}

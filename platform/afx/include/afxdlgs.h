@@ -6,7 +6,6 @@
 
 #include <afxwin.h>
 #include <commdlg.h>
-#include <shlobj.h>
 
 // Base of the system's common dialogs; OK and Cancel are handled by the system dialog itself.
 class AFX_CLASS_API CCommonDialog : public CDialog

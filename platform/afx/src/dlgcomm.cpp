@@ -16,13 +16,15 @@ CCommonDialog::~CCommonDialog()
 {
 }
 
+// The system's dialog procedure ends its own dialog: pass the command on instead of calling EndDialog.
 void CCommonDialog::OnOK()
 {
-    // The system dialog validates and closes itself; nothing to exchange here.
-    CDialog::OnOK();
+    if (!UpdateData(TRUE))
+        return;
+    Default();
 }
 
 void CCommonDialog::OnCancel()
 {
-    CDialog::OnCancel();
+    Default();
 }
