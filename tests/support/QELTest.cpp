@@ -33,8 +33,10 @@ void PumpUntilIdle()
         else
             ++quiet;
     }
+    // The idle rounds of CWinThread::Run: the second one frees temporary objects.
     if (CWinThread* pThread = AfxGetThread())
-        pThread->OnIdle(0);
+        for (LONG lCount = 0; pThread->OnIdle(lCount) && lCount < 8; ++lCount)
+            ;
 }
 
 void PumpFor(DWORD milliseconds)

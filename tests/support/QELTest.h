@@ -17,7 +17,7 @@ namespace qeltest {
 // ---- Message pumping -------------------------------------------------------------------------------
 
 // Dispatches every queued message of this thread (posted messages, timers that are due, paints) until
-// the queue stays empty; the MFC idle processing runs once at the end.
+// the queue stays empty; then runs the MFC idle rounds (which free temporary objects).
 void PumpUntilIdle();
 
 // Dispatches messages for the given time, then until idle.
