@@ -106,10 +106,11 @@ void CScreenshotTour::Act(int nStep)
         ::EndMenu();
         break;
     case 9:
-        list.Sort(colStatus, TRUE, FALSE);
-        list.Sort(colDue, TRUE, TRUE);
+        // A click on Due, then a Shift+click on Status: rows by status, each status by due date.
+        list.Sort(colDue, TRUE, FALSE);
+        list.Sort(colStatus, TRUE, TRUE);
         list.EnsureVisible(0, FALSE);
-        m_pDlg->SetStatus("Sorted by status, then (Shift+click) by due date: both columns carry a mark.");
+        m_pDlg->SetStatus("Sorted by status, ties by due date (Shift+click keeps both marks).");
         break;
     case 10:
         Shoot("06-multiple-sort.png");
