@@ -688,7 +688,39 @@ void CQELHeaderCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 void CQELHeaderCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
     RecordColumnWidths();
-    CHeaderCtrl::OnLButtonUp(nFlags, point);
+    CArray<int, int> orderBefore;
+    ReadOrder(orderBefore);
+    CHeaderCtrl::OnLButtonUp(nFlags, point);   // a column drag is dropped here
+    RefreshItemRectsAfterDrop(orderBefore);
+}
+
+void CQELHeaderCtrl::ReadOrder(CArray<int, int>& order)
+{
+    const int nCount = GetItemCountSafe();
+    order.SetSize(nCount);
+    if (nCount > 0 && !GetOrderArray(order.GetData(), nCount))
+        order.RemoveAll();
+}
+
+// The header control recomputes its item rectangles after a drop only while painting itself, which this
+// class replaces; until then HDM_GETITEMRECT (used by the list view for cells and editors) gives the old
+// places. Re-applying the new order has the control recompute them at once.
+void CQELHeaderCtrl::RefreshItemRectsAfterDrop(const CArray<int, int>& orderBefore)
+{
+    if (!::IsWindow(m_hWnd))
+        return;
+    CArray<int, int> order;
+    ReadOrder(order);
+    if (order.GetSize() != orderBefore.GetSize() || order.GetSize() == 0)
+        return;
+    for (INT_PTR i = 0; i < order.GetSize(); ++i)
+    {
+        if (order[i] != orderBefore[i])
+        {
+            SetOrderArray(static_cast<int>(order.GetSize()), order.GetData());
+            return;
+        }
+    }
 }
 
 void CQELHeaderCtrl::OnRButtonDown(UINT nFlags, CPoint point)

@@ -102,6 +102,8 @@ private:
     void Redraw();                                                        // RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW
     void RecordColumnWidths();                                            // after a left-button release
     HWND GetNotifyHwnd() const;                                           // owner, else parent
+    void ReadOrder(CArray<int, int>& order);                              // display order; empty on failure
+    void RefreshItemRectsAfterDrop(const CArray<int, int>& orderBefore);  // item rectangles after a column drop
 
 protected:
     CMap<int, int, _tag_QELHeaderColumnState, _tag_QELHeaderColumnState&> m_mapColumnState;  // records by column index; never removed
