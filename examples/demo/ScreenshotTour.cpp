@@ -94,6 +94,7 @@ void CScreenshotTour::Act(int nStep)
         if (CComboBox* pCombo = static_cast<CComboBox*>(list.GetEditControl()))
             pCombo->ShowDropDown(FALSE);
         EndEdit();
+        m_pDlg->SetStatus("Right click on the header: the column menu shows and hides columns; Ref is hidden by force.");
         {
             CRect r;
             list.GetHeaderCtrl()->GetItemRect(colHours, &r);
