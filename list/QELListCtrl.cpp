@@ -267,6 +267,16 @@ void CQELListCtrl::FillEditInfoData(_tag_QELListEditInfo* pInfo)
     pInfo->lColumnData = GetColumnData(pInfo->nSubItem);
 }
 
+void CQELListCtrl::RemoveStoredStyle(int nColumn)
+{
+    _tag_QELListColumnStyle stored = {};
+    if (m_mapColumnStyle.Lookup(nColumn, stored))
+    {
+        m_mapColumnStyle.RemoveKey(nColumn);
+        free(stored.pData);
+    }
+}
+
 void CQELListCtrl::DestroyEditControl()
 {
     // Cleared before the delete: destroying the window may bring its reports back here.
@@ -282,14 +292,9 @@ DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
     if (pStyle == NULL)
         return 0xFFFFFFFF;
 
-    _tag_QELListColumnStyle stored = {};
     if (pStyle->pRuntimeClass == NULL)
     {
-        if (m_mapColumnStyle.Lookup(pStyle->nColumn, stored))
-        {
-            m_mapColumnStyle.RemoveKey(pStyle->nColumn);
-            free(stored.pData);
-        }
+        RemoveStoredStyle(pStyle->nColumn);
         return 0;
     }
 
@@ -311,11 +316,7 @@ DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
         copy.pData = NULL;
     }
 
-    if (m_mapColumnStyle.Lookup(pStyle->nColumn, stored))
-    {
-        m_mapColumnStyle.RemoveKey(pStyle->nColumn);
-        free(stored.pData);
-    }
+    RemoveStoredStyle(pStyle->nColumn);
     m_mapColumnStyle.SetAt(copy.nColumn, copy);
     return 0;
 }
@@ -339,17 +340,13 @@ BOOL CQELListCtrl::IsEditColumn(int nColumn)
 
 void CQELListCtrl::RemoveColumnStyle(int nColumn)
 {
-    _tag_QELListColumnStyle stored = {};
     if (nColumn >= 0)
     {
-        if (m_mapColumnStyle.Lookup(nColumn, stored))
-        {
-            m_mapColumnStyle.RemoveKey(nColumn);
-            free(stored.pData);
-        }
+        RemoveStoredStyle(nColumn);
         return;
     }
 
+    _tag_QELListColumnStyle stored = {};
     POSITION pos = m_mapColumnStyle.GetStartPosition();
     while (pos != NULL)
     {
@@ -548,6 +545,36 @@ int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
 
     // An open editor loses the focus here, reports and is deleted.
     SetFocus();
+    ScrollCellIntoView(nItem, nSubItem);
+
+    CRect rect;
+    GetSubItemRect(nItem, nSubItem, LVIR_LABEL, rect);
+    if (SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_GRIDLINES)
+        rect.top -= 1;
+
+    // An editor that never took the focus survived the focus change above; it goes now instead of leaking.
+    if (m_pEditCtrl != NULL)
+        DestroyEditControl();
+    m_pEditCtrl = pFactory->CreateItem(nItem, nSubItem, rect, &style, this);
+    if (m_pEditCtrl != NULL)
+    {
+        info.nCtrlID = (UINT)m_pEditCtrl->GetDlgCtrlID();
+        info.pEditWnd = m_pEditCtrl;
+        SendToParent(WM_QEL_LISTITEMCONST, wParam, (LPARAM)&info);
+    }
+    delete pFactory;
+
+    SelectOnlyRow(nItem);
+    if (m_pEditCtrl != NULL)
+    {
+        m_nEditItem = nItem;
+        m_nEditSubItem = nSubItem;
+    }
+    return 0;
+}
+
+void CQELListCtrl::ScrollCellIntoView(int nItem, int nSubItem)
+{
     SendMessage(LVM_ENSUREVISIBLE, (WPARAM)nItem, TRUE);
 
     CRect rect;
@@ -563,40 +590,21 @@ int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
         else
             SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)nDelta, 0);
     }
+    // Measured before any scrolling above, as the cell was when the edit started.
     if (rect.left < 0)
         SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)rect.left, 0);
+}
 
-    GetSubItemRect(nItem, nSubItem, LVIR_LABEL, rect);
-    if (SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_GRIDLINES)
-        rect.top -= 1;
-
-    m_pEditCtrl = pFactory->CreateItem(nItem, nSubItem, rect, &style, this);
-    if (m_pEditCtrl != NULL)
-    {
-        info.nCtrlID = (UINT)m_pEditCtrl->GetDlgCtrlID();
-        info.pEditWnd = m_pEditCtrl;
-        SendToParent(WM_QEL_LISTITEMCONST, wParam, (LPARAM)&info);
-    }
-    delete pFactory;
-
-    // Leave exactly this row selected and focused: with single selection the list view drops the others.
-    if (GetStyle() & LVS_SINGLESEL)
-    {
-        SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    }
-    else
-    {
+void CQELListCtrl::SelectOnlyRow(int nItem)
+{
+    // The list view drops the other selected rows only under single selection; multiple selection comes back
+    // afterwards.
+    const BOOL bMultiple = (GetStyle() & LVS_SINGLESEL) == 0;
+    if (bMultiple)
         ModifyStyle(0, LVS_SINGLESEL);
-        SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (bMultiple)
         ModifyStyle(LVS_SINGLESEL, 0);
-    }
-
-    if (m_pEditCtrl != NULL)
-    {
-        m_nEditItem = nItem;
-        m_nEditSubItem = nSubItem;
-    }
-    return 0;
 }
 
 int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
@@ -620,17 +628,34 @@ int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
     return nItem;
 }
 
+// Walking the display order from position iFrom in steps of nStep (1 or -1): the first editable column, -1 if none.
+static int FindEditColumn(CQELListCtrl* pList, const COrderArray& order, int iFrom, int nStep)
+{
+    for (int i = iFrom; i >= 0 && i < order.GetCount(); i += nStep)
+    {
+        if (pList->IsEditColumn(order[i]))
+            return order[i];
+    }
+    return -1;
+}
+
+// Display position of nColumn, searched from the left (nStep 1) or from the right (nStep -1); -1 if absent.
+static int FindPosition(const COrderArray& order, int nColumn, int nStep)
+{
+    for (int i = nStep > 0 ? 0 : order.GetCount() - 1; i >= 0 && i < order.GetCount(); i += nStep)
+    {
+        if (order[i] == nColumn)
+            return i;
+    }
+    return -1;
+}
+
 int CQELListCtrl::FirstEditColumn()
 {
     COrderArray order;
     if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
         return -1;
-    for (int i = 0; i < order.GetCount(); ++i)
-    {
-        if (IsEditColumn(order[i]))
-            return order[i];
-    }
-    return -1;
+    return FindEditColumn(this, order, 0, 1);
 }
 
 int CQELListCtrl::LastEditColumn()
@@ -638,12 +663,7 @@ int CQELListCtrl::LastEditColumn()
     COrderArray order;
     if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
         return -1;
-    for (int i = order.GetCount() - 1; i >= 0; --i)
-    {
-        if (IsEditColumn(order[i]))
-            return order[i];
-    }
-    return -1;
+    return FindEditColumn(this, order, order.GetCount() - 1, -1);
 }
 
 int CQELListCtrl::NextEditColumn(int nCol)
@@ -651,15 +671,8 @@ int CQELListCtrl::NextEditColumn(int nCol)
     COrderArray order;
     if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
         return -1;
-    int i = 0;
-    while (i < order.GetCount() && order[i] != nCol)
-        ++i;
-    for (++i; i < order.GetCount(); ++i)
-    {
-        if (IsEditColumn(order[i]))
-            return order[i];
-    }
-    return -1;
+    const int nPos = FindPosition(order, nCol, 1);
+    return nPos < 0 ? -1 : FindEditColumn(this, order, nPos + 1, 1);
 }
 
 int CQELListCtrl::PreviousEditColumn(int nCol)
@@ -667,17 +680,8 @@ int CQELListCtrl::PreviousEditColumn(int nCol)
     COrderArray order;
     if (!order.Load(this, HeaderWindow(GetHeaderCtrl()), FALSE))
         return -1;
-    int i = order.GetCount() - 1;
-    while (i >= 0 && order[i] != nCol)
-        --i;
-    if (i < 0)
-        return -1;
-    for (--i; i >= 0; --i)
-    {
-        if (IsEditColumn(order[i]))
-            return order[i];
-    }
-    return -1;
+    const int nPos = FindPosition(order, nCol, -1);
+    return nPos < 0 ? -1 : FindEditColumn(this, order, nPos - 1, -1);
 }
 
 int CQELListCtrl::AskParentForRow(int nRow)
@@ -692,6 +696,11 @@ int CQELListCtrl::AskParentForRow(int nRow)
     if (nAnswer > 0 && nAnswer > nRow && nAnswer < (int)SendMessage(LVM_GETITEMCOUNT))
         return nAnswer;
     return -1;
+}
+
+int CQELListCtrl::RowBelow(int nRow, int nCount)
+{
+    return nRow + 1 < nCount ? nRow + 1 : AskParentForRow(nRow);
 }
 
 LRESULT CQELListCtrl::OnEditItem(WPARAM wParam, LPARAM lParam)
@@ -726,13 +735,9 @@ int CQELListCtrl::EditNewSubItem(int nItem, UINT lParam)
             break;
 
         case VK_DOWN:
-            nNewRow = nRow + 1;
-            if (nNewRow >= nCount)
-            {
-                nNewRow = AskParentForRow(nRow);
-                if (nNewRow < 0)
-                    return 0;
-            }
+            nNewRow = RowBelow(nRow, nCount);
+            if (nNewRow < 0)
+                return 0;
             break;
 
         case VK_PRIOR:
@@ -789,13 +794,9 @@ int CQELListCtrl::EditNewSubItem(int nItem, UINT lParam)
                     nNewCol = FirstEditColumn();
                     if (nNewCol == -1)
                         return 0;
-                    nNewRow = nRow + 1;
-                    if (nNewRow >= nCount)
-                    {
-                        nNewRow = AskParentForRow(nRow);
-                        if (nNewRow < 0)
-                            return 0;
-                    }
+                    nNewRow = RowBelow(nRow, nCount);
+                    if (nNewRow < 0)
+                        return 0;
                 }
             }
             if (nNewCol == nCol)
@@ -1071,6 +1072,14 @@ int CQELListCtrl::GetLastDisplayColumn()
     return order[order.GetCount() - 1];
 }
 
+// Vertical scroll state of the list: nPos the top visible row, nPage the rows that fit.
+static void GetRowScroll(CWnd* pList, SCROLLINFO& info)
+{
+    memset(&info, 0, sizeof(info));
+    info.cbSize = sizeof(info);
+    pList->GetScrollInfo(SB_VERT, &info, SIF_ALL);
+}
+
 BOOL CQELListCtrl::GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, const CRect& rectClient, CRect& rect)
 {
     CRect rectLabel;
@@ -1094,9 +1103,7 @@ void CQELListCtrl::OnPaint()
         return;
 
     SCROLLINFO info;
-    memset(&info, 0, sizeof(info));
-    info.cbSize = sizeof(info);
-    GetScrollInfo(SB_VERT, &info, SIF_ALL);
+    GetRowScroll(this, info);
     const DWORD dwExStyle = (DWORD)SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE);
     const BOOL bFullRow = (dwExStyle & LVS_EX_FULLROWSELECT) != 0;
     const BOOL bGridLines = (dwExStyle & LVS_EX_GRIDLINES) != 0;
@@ -1121,9 +1128,7 @@ void CQELListCtrl::OnItemchanged(NMHDR* pNMHDR, LRESULT* /*pResult*/)
 {
     const NMLISTVIEW* pInfo = (const NMLISTVIEW*)pNMHDR;
     SCROLLINFO info;
-    memset(&info, 0, sizeof(info));
-    info.cbSize = sizeof(info);
-    GetScrollInfo(SB_VERT, &info, SIF_ALL);
+    GetRowScroll(this, info);
     if (pInfo->iItem < info.nPos || pInfo->iItem >= info.nPos + (int)info.nPage + 1)
         return;
 
@@ -1212,29 +1217,32 @@ int CQELListCtrl::CopyToClipboard(DWORD dwMask)
         return 0;
     }
 
-    // From here the previous contents are gone; a failure still closes the clipboard and frees the block.
+    const BOOL bPut = PutClipboardText(text.GetText(), text.GetLength());
+    ::CloseClipboard();
+    return bPut ? 1 : 0;
+}
+
+BOOL CQELListCtrl::PutClipboardText(const char* pText, size_t nLength)
+{
+    // From here the previous contents are gone; on failure the block is freed, as the clipboard did not take it.
     ::EmptyClipboard();
-    const size_t nSize = text.GetLength() + 1;
+    const size_t nSize = nLength + 1;
     HGLOBAL hBlock = ClipboardFault(clipGlobalAlloc) ? NULL : ::GlobalAlloc(GMEM_MOVEABLE, nSize);
-    char* pBlock = NULL;
-    if (hBlock != NULL && !ClipboardFault(clipGlobalLock))
-        pBlock = (char*)::GlobalLock(hBlock);
+    if (hBlock == NULL)
+        return FALSE;
+    char* pBlock = ClipboardFault(clipGlobalLock) ? NULL : (char*)::GlobalLock(hBlock);
     if (pBlock == NULL)
     {
-        if (hBlock != NULL)
-            ::GlobalFree(hBlock);
-        ::CloseClipboard();
-        return 0;
+        ::GlobalFree(hBlock);
+        return FALSE;
     }
     memset(pBlock, 0, nSize);
-    memcpy(pBlock, text.GetText(), text.GetLength());
+    memcpy(pBlock, pText, nLength);
     ::GlobalUnlock(hBlock);
     if (::SetClipboardData(CF_TEXT, hBlock) == NULL)
     {
         ::GlobalFree(hBlock);
-        ::CloseClipboard();
-        return 0;
+        return FALSE;
     }
-    ::CloseClipboard();
-    return 1;
+    return TRUE;
 }

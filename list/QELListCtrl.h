@@ -129,11 +129,16 @@ private:
     LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
     void    FillEditInfoData(_tag_QELListEditInfo* pInfo);
     LPARAM  GetColumnData(int nSubItem);
+    void    RemoveStoredStyle(int nColumn);
+    void    ScrollCellIntoView(int nItem, int nSubItem);
+    void    SelectOnlyRow(int nItem);
+    int     RowBelow(int nRow, int nCount);   // next row, or the row the parent appends past the last; -1 none
     int     AskParentForRow(int nRow);
     void    DestroyEditControl();
     BOOL    GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, const CRect& rectClient, CRect& rect);
     int     GetLastDisplayColumn();
     BOOL    ClipboardFault(int nAllocation);
+    BOOL    PutClipboardText(const char* pText, size_t nLength);
 
 // State
 protected:

@@ -3,6 +3,24 @@
 
 using namespace qeltest;
 
+// Factory whose editor leaves the focus where it was, so the list keeps it while the editor is open.
+class CUnfocusedFactory : public CQELBaseListItem
+{
+    DECLARE_DYNCREATE(CUnfocusedFactory)
+public:
+    CWnd* CreateItem(int nItem, int nSubItem, CRect rect, _tag_QELListColumnStyle* const, CQELListCtrl* pList) override
+    {
+        CTestCellEditor* pEdit = new CTestCellEditor(nItem, nSubItem);
+        if (!pEdit->Create(WS_CHILD | WS_VISIBLE, rect, pList, QEL_EDITID_TEXT))
+        {
+            delete pEdit;
+            return NULL;
+        }
+        return pEdit;
+    }
+};
+IMPLEMENT_DYNCREATE(CUnfocusedFactory, CQELBaseListItem)
+
 namespace {
 
 UINT MoveKey(UINT vk, bool ctrl, bool shift, int nCol)
@@ -539,4 +557,24 @@ TEST_F(ListEditing, MouseMovesArePostedWithRowAndColumn)
     m = last();
     EXPECT_EQ((WPARAM)0xFFFFFFFF, m.wParam);
     EXPECT_EQ(1, m.lParam);
+}
+
+TEST_F(ListEditing, AnEditorThatNeverTookTheFocusIsReplacedNotLost)
+{
+    CreateList(3, 3);
+    SetStyle(1, RUNTIME_CLASS(CUnfocusedFactory));
+    list->SetFocus();
+    ASSERT_EQ(0, list->EditSubItem(0, 1));
+    ASSERT_NE(nullptr, Editor());
+    ASSERT_EQ(list->m_hWnd, ::GetFocus());
+    const HWND hFirst = Editor()->m_hWnd;
+
+    ASSERT_EQ(0, list->EditSubItem(1, 1));   // the focus does not move: no report ends the first editor
+    EXPECT_EQ(1, CTestCellEditor::s_nLive);
+    EXPECT_FALSE(::IsWindow(hFirst));
+    ASSERT_NE(nullptr, Editor());
+    EXPECT_EQ(1, Editor()->m_nItem);
+
+    list->SendMessage(WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
 }
