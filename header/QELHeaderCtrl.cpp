@@ -129,6 +129,33 @@ BOOL CQELHeaderCtrl::ReadItemWidth(int nColumn, int& nWidth) const
     return TRUE;
 }
 
+void CQELHeaderCtrl::WriteItemWidth(int nColumn, int nWidth)
+{
+    HDITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = HDI_WIDTH;
+    item.cxy = nWidth;
+    ::SendMessageA(m_hWnd, HDM_SETITEMA, (WPARAM)nColumn, (LPARAM)&item);
+}
+
+int CQELHeaderCtrl::HitTestPoint(CPoint point, UINT& nFlags) const
+{
+    HDHITTESTINFO hti;
+    memset(&hti, 0, sizeof(hti));
+    hti.pt = point;
+    const int nHit = (int)::SendMessageA(m_hWnd, HDM_HITTEST, 0, (LPARAM)&hti);
+    nFlags = hti.flags;
+    return nHit;
+}
+
+int CQELHeaderCtrl::HitTestCursor(UINT& nFlags) const
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    return HitTestPoint(point, nFlags);
+}
+
 void CQELHeaderCtrl::Redraw()
 {
     // An object not yet attached to a window has nothing to repaint (and a null handle means the desktop).
@@ -136,10 +163,27 @@ void CQELHeaderCtrl::Redraw()
         ::RedrawWindow(m_hWnd, NULL, NULL, kRedrawFlags);
 }
 
+void CQELHeaderCtrl::ClearHotItem()
+{
+    if (m_nHotItem >= 0)
+    {
+        m_nHotItem = -1;
+        Redraw();
+    }
+}
+
 HWND CQELHeaderCtrl::GetNotifyHwnd() const
 {
     CWnd* pOwner = GetOwner();
     return pOwner != NULL ? pOwner->GetSafeHwnd() : NULL;
+}
+
+void CQELHeaderCtrl::PostHeaderChanged()
+{
+    // A null target would make this a thread message that no window receives.
+    const HWND hWndNotify = GetNotifyHwnd();
+    if (hWndNotify != NULL)
+        ::PostMessageA(hWndNotify, WM_QEL_HEADERCHANGED, 0, 0);
 }
 
 int CQELHeaderCtrl::EnableSortColumn(int nColumn, int bEnable)
@@ -229,8 +273,10 @@ int CQELHeaderCtrl::IsAscending() const
 {
     if (m_bMultipleSort)
         return -1;
-    // With no marked column this reads the defaults of index -1: 0.
-    return GetColumnState(GetSortColumn()) > 0 ? 1 : 0;
+    const int nColumn = GetSortColumn();
+    if (nColumn < 0)
+        return 0;   // nothing marked
+    return GetColumnState(nColumn) > 0 ? 1 : 0;
 }
 
 int CQELHeaderCtrl::GetColumnState(int nColumn) const
@@ -266,12 +312,7 @@ int CQELHeaderCtrl::ShowColumn(int nColumn, int bShow, int nWidth)
         state.nWidth = nCurrent != 0 ? nCurrent : nWidth;
     }
     m_mapColumnState.SetAt(nColumn, state);
-
-    HDITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.mask = HDI_WIDTH;
-    item.cxy = nNewWidth;
-    ::SendMessageA(m_hWnd, HDM_SETITEMA, (WPARAM)nColumn, (LPARAM)&item);
+    WriteItemWidth(nColumn, nNewWidth);
     return 1;
 }
 
@@ -322,22 +363,23 @@ void CQELHeaderCtrl::EnableColumnMenu(int bEnable)
     m_bColumnMenu = bEnable;
 }
 
-void CQELHeaderCtrl::RecordColumnWidths()
+void CQELHeaderCtrl::ReadOrder(CArray<int, int>& order)
+{
+    const int nCount = GetItemCountSafe();
+    order.SetSize(nCount > 0 ? nCount : 0);
+    for (int i = 0; i < nCount; ++i)
+        order[i] = i;   // stays the index order should the request fail
+    if (nCount > 0)
+        GetOrderArray(order.GetData(), nCount);
+}
+
+void CQELHeaderCtrl::RecordColumnWidths(const CArray<int, int>& order)
 {
     m_bLButtonDown = 0;
-    const int nCount = GetItemCountSafe();
-    if (nCount <= 0)
-        return;
-
-    int* pOrder = new int[nCount];
-    for (int i = 0; i < nCount; ++i)
-        pOrder[i] = i;   // stays the index order should the request fail
-    GetOrderArray(pOrder, nCount);
-
     BOOL bChanged = FALSE;
-    for (int i = 0; i < nCount; ++i)
+    for (INT_PTR i = 0; i < order.GetSize(); ++i)
     {
-        const int nColumn = pOrder[i];
+        const int nColumn = order[i];
         int nWidth = 0;
         ReadItemWidth(nColumn, nWidth);
         _tag_QELHeaderColumnState state;
@@ -354,10 +396,8 @@ void CQELHeaderCtrl::RecordColumnWidths()
         }
         m_mapColumnState.SetAt(nColumn, state);
     }
-    delete[] pOrder;
-
     if (bChanged)
-        ::PostMessageA(GetNotifyHwnd(), WM_QEL_HEADERCHANGED, 0, 0);
+        PostHeaderChanged();
 }
 
 // ---- Painting --------------------------------------------------------------------------------------
@@ -380,26 +420,12 @@ void CQELHeaderCtrl::OnDrawSortArrow(CDC* pDC, CRect rectArrow)
 
 void CQELHeaderCtrl::OnDrawItem(CDC* pDC, int nItem, CRect rect, int bPressed, int bHot)
 {
-    // The theme may move the rectangle (a pressed face pushes it in); everything below uses it as left.
+    // The theme may move the rectangle (a pressed face pushes it in); everything below is laid out in the rectangle as the theme leaves it.
     _gThemeManager.DrawHeaderCtrlBorder(pDC, rect, bPressed, bHot, this, NULL);
     if (nItem < 0)
         return;
 
-    _tag_QELHeaderColumnState state;
-    if (m_mapColumnState.Lookup(nItem, state) && state.nSortState != 0)
-    {
-        // Every column starts at the header's top edge, so the arrow's top and bottom are absolute.
-        const int h = (rect.bottom - rect.top) / 3;
-        CRect rectArrow(rect.right - 5 - 2 * h, h, rect.right - 5, 2 * h);
-        if (bPressed)
-        {
-            rectArrow.right += 1;
-            rectArrow.bottom += 1;
-        }
-        rect.right = rectArrow.left - 1;
-        m_bAscending = state.nSortState > 0 ? 1 : 0;
-        OnDrawSortArrow(pDC, rectArrow);
-    }
+    DrawSortMark(pDC, nItem, rect, bPressed);
 
     char szText[kCaptionBuffer];
     szText[0] = '\0';
@@ -411,57 +437,84 @@ void CQELHeaderCtrl::OnDrawItem(CDC* pDC, int nItem, CRect rect, int bPressed, i
     if (!::SendMessageA(m_hWnd, HDM_GETITEMA, (WPARAM)nItem, (LPARAM)&item))
         return;
 
-    if ((item.fmt & HDF_IMAGE) && item.iImage >= 0)
-    {
-        HIMAGELIST hImageList = (HIMAGELIST)::SendMessageA(m_hWnd, HDM_GETIMAGELIST, 0, 0);
-        if (hImageList != NULL)
-        {
-            int cx = 0;
-            int cy = 0;
-            ::ImageList_GetIconSize(hImageList, &cx, &cy);
-            ::ImageList_Draw(hImageList, item.iImage, pDC->GetSafeHdc(), rect.left + 1,
-                             (rect.top + rect.bottom - cy) / 2, ILD_NORMAL);
-            rect.left += cx;
-        }
-    }
+    // The arrow has taken the right end; an icon takes the left end, a bitmap an end of what is left.
+    DrawItemIcon(pDC, item, rect);
+    DrawItemBitmap(pDC, item, rect);
+    DrawItemCaption(pDC, item.fmt, szText, rect);
+}
 
-    if ((item.fmt & (HDF_BITMAP | HDF_BITMAP_ON_RIGHT)) && item.hbm != NULL)
+void CQELHeaderCtrl::DrawSortMark(CDC* pDC, int nItem, CRect& rect, int bPressed)
+{
+    _tag_QELHeaderColumnState state;
+    if (!m_mapColumnState.Lookup(nItem, state) || state.nSortState == 0)
+        return;
+    // Every column starts at the header's top edge, so the arrow's top and bottom are absolute.
+    const int h = (rect.bottom - rect.top) / 3;
+    CRect rectArrow(rect.right - 5 - 2 * h, h, rect.right - 5, 2 * h);
+    if (bPressed)
     {
-        BITMAP bm;
-        memset(&bm, 0, sizeof(bm));
-        if (::GetObjectA(item.hbm, sizeof(bm), &bm))
-        {
-            const int w = bm.bmWidth;
-            const int h = bm.bmHeight;
-            int x = 0;
-            if (item.fmt & HDF_BITMAP_ON_RIGHT)
-            {
-                x = rect.right - 1 - w;
-                rect.right = x;
-            }
-            else
-            {
-                x = rect.left + 1;
-                rect.left = x + w;
-            }
-            const int nHalf = (rect.bottom - rect.top - h) / 2;
-            const int y = nHalf < 0 ? rect.top : rect.top + nHalf;
-            ::DrawStateA(pDC->GetSafeHdc(), NULL, NULL, (LPARAM)item.hbm, 0, x, y, w, h, DST_BITMAP);
-        }
+        rectArrow.right += 1;
+        rectArrow.bottom += 1;
     }
+    rect.right = rectArrow.left - 1;
+    m_bAscending = state.nSortState > 0 ? 1 : 0;
+    OnDrawSortArrow(pDC, rectArrow);
+}
 
-    if (item.fmt & HDF_STRING)
+void CQELHeaderCtrl::DrawItemIcon(CDC* pDC, const HDITEMA& item, CRect& rect)
+{
+    if (!(item.fmt & HDF_IMAGE) || item.iImage < 0)
+        return;
+    HIMAGELIST hImageList = (HIMAGELIST)::SendMessageA(m_hWnd, HDM_GETIMAGELIST, 0, 0);
+    if (hImageList == NULL)
+        return;
+    int cx = 0;
+    int cy = 0;
+    ::ImageList_GetIconSize(hImageList, &cx, &cy);
+    ::ImageList_Draw(hImageList, item.iImage, pDC->GetSafeHdc(), rect.left + 1, (rect.top + rect.bottom - cy) / 2,
+                     ILD_NORMAL);
+    rect.left += cx;
+}
+
+void CQELHeaderCtrl::DrawItemBitmap(CDC* pDC, const HDITEMA& item, CRect& rect)
+{
+    if (!(item.fmt & (HDF_BITMAP | HDF_BITMAP_ON_RIGHT)) || item.hbm == NULL)
+        return;
+    BITMAP bm;
+    memset(&bm, 0, sizeof(bm));
+    if (!::GetObjectA(item.hbm, sizeof(bm), &bm))
+        return;
+    const int w = bm.bmWidth;
+    const int h = bm.bmHeight;
+    int x = 0;
+    if (item.fmt & HDF_BITMAP_ON_RIGHT)
     {
-        rect.InflateRect(-5, 0);
-        UINT nFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-        if (item.fmt & HDF_CENTER)
-            nFormat |= DT_CENTER;
-        else if (item.fmt & HDF_RIGHT)
-            nFormat |= DT_RIGHT;
-        else
-            nFormat |= DT_LEFT;
-        pDC->DrawText(szText, -1, &rect, nFormat);
+        x = rect.right - 1 - w;
+        rect.right = x;
     }
+    else
+    {
+        x = rect.left + 1;
+        rect.left = x + w;
+    }
+    const int nHalf = (rect.bottom - rect.top - h) / 2;
+    const int y = nHalf < 0 ? rect.top : rect.top + nHalf;   // a bitmap taller than the column starts at its top
+    ::DrawStateA(pDC->GetSafeHdc(), NULL, NULL, (LPARAM)item.hbm, 0, x, y, w, h, DST_BITMAP);
+}
+
+void CQELHeaderCtrl::DrawItemCaption(CDC* pDC, int nFormat, LPCSTR pszText, CRect rect)
+{
+    if (!(nFormat & HDF_STRING))
+        return;
+    rect.InflateRect(-5, 0);
+    UINT nDrawFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    if (nFormat & HDF_CENTER)
+        nDrawFormat |= DT_CENTER;
+    else if (nFormat & HDF_RIGHT)
+        nDrawFormat |= DT_RIGHT;
+    else
+        nDrawFormat |= DT_LEFT;
+    pDC->DrawText(pszText, -1, &rect, nDrawFormat);
 }
 
 void CQELHeaderCtrl::OnPaint()
@@ -471,14 +524,7 @@ void CQELHeaderCtrl::OnPaint()
     CDC* pDC = CDC::FromHandle(memDC.GetDC());
 
     OnFillBackground(pDC);
-
-    HFONT hFont = m_hFont;
-    if (m_hUserFont != NULL)
-        hFont = m_hUserFont;
-    else if (m_bDialogControl)
-        hFont = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    CFontDC fontDC(pDC->GetSafeHdc(), hFont, 0xFF000000);
-
+    CFontDC fontDC(pDC->GetSafeHdc(), GetPaintFont(), 0xFF000000);
     pDC->SetTextColor(_gWindowColor.m_crBtnText);
     pDC->SetBkMode(TRANSPARENT);
 
@@ -487,39 +533,49 @@ void CQELHeaderCtrl::OnPaint()
     const int nCount = GetItemCountSafe();
     int nMaxRight = 0;
     CRect rectItem(0, 0, 0, 0);
-
     for (int i = 0; i < nCount; ++i)
     {
-        CPoint ptCursor;
-        ::GetCursorPos(&ptCursor);
-        ScreenToClient(&ptCursor);
-        HDHITTESTINFO hti;
-        memset(&hti, 0, sizeof(hti));
-        hti.pt = ptCursor;
-        const int nHit = (int)::SendMessageA(m_hWnd, HDM_HITTEST, 0, (LPARAM)&hti);
-        const int bPressed = (m_bLButtonDown && nHit == i && (hti.flags & HHT_ONHEADER)) ? 1 : 0;
-        const int bHot = (i == m_nHotItem) ? 1 : 0;
-
-        rectItem.SetRectEmpty();
-        ::SendMessageA(m_hWnd, HDM_GETITEMRECT, (WPARAM)i, (LPARAM)&rectItem);
-
-        // Clip each column to its own rectangle so that a long caption or an arrow cannot spill over.
-        CRgn rgnClip;
-        rgnClip.CreateRectRgnIndirect(&rectItem);
-        ::SelectClipRgn(pDC->GetSafeHdc(), (HRGN)rgnClip.GetSafeHandle());
-        OnDrawItem(pDC, i, rectItem, bPressed, bHot);
-        ::SelectClipRgn(pDC->GetSafeHdc(), NULL);
+        rectItem = PaintColumn(pDC, i);
         if (rectItem.right > nMaxRight)
             nMaxRight = rectItem.right;
-        rgnClip.DeleteObject();
     }
 
+    // The empty area right of the columns, one pixel wider than the client so that its right edge is not drawn.
     CRect rectEmpty = rectClient;
     if (nCount > 0)
         rectEmpty.SetRect(nMaxRight, rectItem.top, rectClient.right, rectItem.bottom);
     rectEmpty.right += 1;
     OnDrawItem(pDC, -1, rectEmpty, 0, 0);
     // fontDC, memDC (which copies the picture to the window) and dcPaint are released in that order.
+}
+
+HFONT CQELHeaderCtrl::GetPaintFont() const
+{
+    if (m_hUserFont != NULL)
+        return m_hUserFont;
+    if (m_bDialogControl)
+        return (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
+    return m_hFont;
+}
+
+CRect CQELHeaderCtrl::PaintColumn(CDC* pDC, int nItem)
+{
+    UINT nFlags = 0;
+    const int nHit = HitTestCursor(nFlags);
+    const int bPressed = (m_bLButtonDown && nHit == nItem && (nFlags & HHT_ONHEADER)) ? 1 : 0;
+    const int bHot = (nItem == m_nHotItem) ? 1 : 0;
+
+    CRect rectItem(0, 0, 0, 0);
+    ::SendMessageA(m_hWnd, HDM_GETITEMRECT, (WPARAM)nItem, (LPARAM)&rectItem);
+
+    // Clip the column to its own rectangle so that a long caption or an arrow cannot spill over.
+    CRgn rgnClip;
+    rgnClip.CreateRectRgnIndirect(&rectItem);
+    ::SelectClipRgn(pDC->GetSafeHdc(), (HRGN)rgnClip.GetSafeHandle());
+    OnDrawItem(pDC, nItem, rectItem, bPressed, bHot);
+    ::SelectClipRgn(pDC->GetSafeHdc(), NULL);
+    rgnClip.DeleteObject();
+    return rectItem;
 }
 
 BOOL CQELHeaderCtrl::OnEraseBkgnd(CDC*)
@@ -603,11 +659,9 @@ void CQELHeaderCtrl::OnMouseMove(UINT nFlags, CPoint point)
     {
         m_bLButtonDown = 0;
         const int nOldHot = m_nHotItem;
-        HDHITTESTINFO hti;
-        memset(&hti, 0, sizeof(hti));
-        hti.pt = point;
-        const int nHit = (int)::SendMessageA(m_hWnd, HDM_HITTEST, 0, (LPARAM)&hti);
-        m_nHotItem = (hti.flags & HHT_ONHEADER) ? nHit : -1;   // a divider or empty space is not hot
+        UINT nHitFlags = 0;
+        const int nHit = HitTestPoint(point, nHitFlags);
+        m_nHotItem = (nHitFlags & HHT_ONHEADER) ? nHit : -1;   // a divider or empty space is not hot
         if (!m_bTrackMouse)
         {
             m_bTrackMouse = 1;
@@ -628,22 +682,14 @@ void CQELHeaderCtrl::OnMouseMove(UINT nFlags, CPoint point)
 LRESULT CQELHeaderCtrl::OnMouseLeave(WPARAM, LPARAM)
 {
     m_bTrackMouse = 0;
-    if (m_nHotItem >= 0)
-    {
-        m_nHotItem = -1;
-        Redraw();
-    }
+    ClearHotItem();
     return 0;
 }
 
 void CQELHeaderCtrl::OnCancelMode()
 {
     CHeaderCtrl::OnCancelMode();
-    if (m_nHotItem >= 0)
-    {
-        m_nHotItem = -1;
-        Redraw();
-    }
+    ClearHotItem();
 }
 
 // ---- Mouse -------------------------------------------------------------------------------------------
@@ -657,13 +703,8 @@ void CQELHeaderCtrl::OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult)
 
 BOOL CQELHeaderCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
-    CPoint pt;
-    ::GetCursorPos(&pt);
-    ScreenToClient(&pt);
-    HDHITTESTINFO hti;
-    memset(&hti, 0, sizeof(hti));
-    hti.pt = pt;
-    const int nHit = (int)::SendMessageA(m_hWnd, HDM_HITTEST, 0, (LPARAM)&hti);
+    UINT nHitFlags = 0;
+    const int nHit = HitTestCursor(nHitFlags);
     _tag_QELHeaderColumnState state;
     if (nHit >= 0 && m_mapColumnState.Lookup(nHit, state) && !state.bVisible)
     {
@@ -676,30 +717,20 @@ BOOL CQELHeaderCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 
 void CQELHeaderCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    HDHITTESTINFO hti;
-    memset(&hti, 0, sizeof(hti));
-    hti.pt = point;
-    const int nHit = (int)::SendMessageA(m_hWnd, HDM_HITTEST, 0, (LPARAM)&hti);
-    if (IsVisibleColumn(nHit))
+    UINT nHitFlags = 0;
+    const int nHit = HitTestPoint(point, nHitFlags);
+    if (IsVisibleColumn(nHit))   // no column hit (-1) reads as visible
         m_bLButtonDown = 1;
     CHeaderCtrl::OnLButtonDown(nFlags, point);   // the control's own click, drag and resize go on
 }
 
 void CQELHeaderCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    RecordColumnWidths();
     CArray<int, int> orderBefore;
     ReadOrder(orderBefore);
+    RecordColumnWidths(orderBefore);
     CHeaderCtrl::OnLButtonUp(nFlags, point);   // a column drag is dropped here
     RefreshItemRectsAfterDrop(orderBefore);
-}
-
-void CQELHeaderCtrl::ReadOrder(CArray<int, int>& order)
-{
-    const int nCount = GetItemCountSafe();
-    order.SetSize(nCount);
-    if (nCount > 0 && !GetOrderArray(order.GetData(), nCount))
-        order.RemoveAll();
 }
 
 // The header control recomputes its item rectangles after a drop only while painting itself, which this
@@ -731,9 +762,17 @@ void CQELHeaderCtrl::OnRButtonDown(UINT nFlags, CPoint point)
 
     CWindowRect rectWindow(this, 0);
     const CPoint ptScreen(point.x + rectWindow.left, point.y + rectWindow.top);
-
     CMenu menu;
     menu.CreatePopupMenu();
+    FillColumnMenu(menu);
+    // Returns when the menu closes; a choice arrives afterwards as WM_COMMAND to this header.
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, ptScreen.x, ptScreen.y, this, NULL);
+    CHeaderCtrl::OnRButtonDown(nFlags, point);
+    menu.DestroyMenu();
+}
+
+void CQELHeaderCtrl::FillColumnMenu(CMenu& menu)
+{
     // Entries in column index order; the count is read again for each entry.
     for (int i = 0; i < GetItemCountSafe(); ++i)
     {
@@ -757,11 +796,6 @@ void CQELHeaderCtrl::OnRButtonDown(UINT nFlags, CPoint point)
             nMenuFlags |= MF_GRAYED | MF_DISABLED;
         ::InsertMenuA(menu.GetSafeHmenu(), (UINT)i, nMenuFlags, ID_QEL_COLUMN_MENU_FIRST + i, szText);
     }
-
-    // Returns when the menu closes; a choice arrives afterwards as WM_COMMAND to this header.
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, ptScreen.x, ptScreen.y, this, NULL);
-    CHeaderCtrl::OnRButtonDown(nFlags, point);
-    menu.DestroyMenu();
 }
 
 LRESULT CQELHeaderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -791,6 +825,6 @@ LRESULT CQELHeaderCtrl::OnMenu(WPARAM wParam, LPARAM)
     CWnd* pParent = GetParent();
     if (pParent != NULL)
         pParent->SetFocus();
-    ::PostMessageA(GetNotifyHwnd(), WM_QEL_HEADERCHANGED, 0, 0);
+    PostHeaderChanged();
     return 0;
 }

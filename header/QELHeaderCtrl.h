@@ -99,11 +99,23 @@ private:
     BOOL GetState(int nColumn, _tag_QELHeaderColumnState& state) const;  // FALSE and the defaults without a record
     int  GetItemCountSafe() const;                                        // HDM_GETITEMCOUNT; 0 without a window
     BOOL ReadItemWidth(int nColumn, int& nWidth) const;                   // live width (HDM_GETITEMA)
+    void WriteItemWidth(int nColumn, int nWidth);                         // HDM_SETITEMA, width only
+    int  HitTestPoint(CPoint point, UINT& nFlags) const;                  // HDM_HITTEST of a client point
+    int  HitTestCursor(UINT& nFlags) const;                               // HDM_HITTEST of the cursor position
     void Redraw();                                                        // RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW
-    void RecordColumnWidths();                                            // after a left-button release
+    void ClearHotItem();                                                  // no hot column; redraws if there was one
     HWND GetNotifyHwnd() const;                                           // owner, else parent
-    void ReadOrder(CArray<int, int>& order);                              // display order; empty on failure
+    void PostHeaderChanged();                                             // WM_QEL_HEADERCHANGED to owner or parent
+    void ReadOrder(CArray<int, int>& order);                              // display order; index order on failure
+    void RecordColumnWidths(const CArray<int, int>& order);               // after a left-button release
     void RefreshItemRectsAfterDrop(const CArray<int, int>& orderBefore);  // item rectangles after a column drop
+    HFONT GetPaintFont() const;                                           // user font, dialog font or own font
+    CRect PaintColumn(CDC* pDC, int nItem);                               // clipped OnDrawItem; the item rectangle
+    void DrawSortMark(CDC* pDC, int nItem, CRect& rect, int bPressed);    // arrow at the right end; rect.right moves left
+    void DrawItemIcon(CDC* pDC, const HDITEMA& item, CRect& rect);        // image at the left end; rect.left moves right
+    void DrawItemBitmap(CDC* pDC, const HDITEMA& item, CRect& rect);      // bitmap at the left or right end
+    void DrawItemCaption(CDC* pDC, int nFormat, LPCSTR pszText, CRect rect);  // caption in what is left
+    void FillColumnMenu(CMenu& menu);                                     // one entry per column, index order
 
 protected:
     CMap<int, int, _tag_QELHeaderColumnState, _tag_QELHeaderColumnState&> m_mapColumnState;  // records by column index; never removed

@@ -134,6 +134,25 @@ TEST_F(HeaderMouse, ChangedGoesToTheOwnerWhenOneIsSet)
     header.SetOwner(NULL);
 }
 
+TEST_F(HeaderMouse, HeaderWithoutOwnerOrParentPostsNoThreadMessage)
+{
+    const HWND hLone = ::CreateWindowExA(0, WC_HEADERA, NULL, WS_POPUP | HDS_HORZ | HDS_BUTTONS, 0, 0, 300, 24,
+                                         NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(hLone != NULL);
+    AddColumn(hLone, "A", 100);
+    AddColumn(hLone, "B", 120);
+    CProbeHeader lone;
+    ASSERT_TRUE(lone.SubclassWindow(hLone));
+    ASSERT_TRUE(lone.GetOwner() == NULL);
+
+    ::SendMessageA(hLone, WM_LBUTTONUP, 0, MAKELPARAM(50, 12));    // first release: widths changed
+    EXPECT_EQ(0, ::SendMessageA(hLone, WM_COMMAND, 5051, 0));       // menu choice: hides column 1
+    EXPECT_EQ(0, ItemWidth(hLone, 1));
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, (HWND)-1, WM_QEL_HEADERCHANGED, WM_QEL_HEADERCHANGED, PM_REMOVE));
+    lone.DestroyWindow();
+}
+
 // ---- Tracking of hidden columns and the cursor -------------------------------------------------------
 
 TEST_F(HeaderMouse, BeginTrackIsRefusedForHiddenColumnsInBothCharacterSets)

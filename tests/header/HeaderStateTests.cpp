@@ -117,6 +117,14 @@ TEST_F(HeaderState, MarkingRedrawsOncePerClearedRecordAndOnceForTheMark)
     EXPECT_EQ(5, header.nPaints);    // RemoveSortColumn on each of the four records, then the mark
 }
 
+TEST_F(HeaderState, IsAscendingIsZeroWithNothingMarkedWhateverOtherRecordsHold)
+{
+    EXPECT_EQ(0, header.IsAscending());
+    header.PlantRecord(-1, {1, 0, 1, 1, 0});   // a record outside the columns, as a derived class may keep
+    EXPECT_EQ(-1, header.GetSortColumn());
+    EXPECT_EQ(0, header.IsAscending());
+}
+
 TEST_F(HeaderState, MultipleSortAddsMarksAndAPlainClickClearsThem)
 {
     EnableAllSorting();

@@ -43,6 +43,7 @@ public:
         _tag_QELHeaderColumnState state;
         return m_mapColumnState.Lookup(nColumn, state) != FALSE;
     }
+    void PlantRecord(int nColumn, _tag_QELHeaderColumnState state) { m_mapColumnState.SetAt(nColumn, state); }
     _tag_QELHeaderColumnState Record(int nColumn) const
     {
         _tag_QELHeaderColumnState state = { 0x0BAD, 0x0BAD, 0x0BAD, 0x0BAD, 0x0BAD };
