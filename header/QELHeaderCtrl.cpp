@@ -71,6 +71,9 @@ BEGIN_MESSAGE_MAP(CQELHeaderCtrl, CHeaderCtrl)
     ON_NOTIFY_REFLECT(HDN_BEGINTRACKA, OnBeginTrack)
     // The list view is a Unicode window: its header asks for and sends the W form of the notification.
     ON_NOTIFY_REFLECT(HDN_BEGINTRACKW, OnBeginTrack)
+    // A double click on a divider has the list view size that column to its contents.
+    ON_NOTIFY_REFLECT_EX(HDN_DIVIDERDBLCLICKA, OnDividerDblClick)
+    ON_NOTIFY_REFLECT_EX(HDN_DIVIDERDBLCLICKW, OnDividerDblClick)
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
     ON_MESSAGE(WM_SETFONT, OnSetFont)
 END_MESSAGE_MAP()
@@ -699,6 +702,14 @@ void CQELHeaderCtrl::OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult)
     // iItem sits at the same place in the A and W forms of the record.
     const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
     *pResult = IsVisibleColumn(pHeader->iItem) == 0 ? 1 : 0;   // a hidden column cannot be dragged open
+}
+
+BOOL CQELHeaderCtrl::OnDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // Taken here for a hidden column, the notification never reaches the parent, which would open the column.
+    const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    *pResult = 0;
+    return IsVisibleColumn(pHeader->iItem) == 0;
 }
 
 BOOL CQELHeaderCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

@@ -91,6 +91,7 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg BOOL OnDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

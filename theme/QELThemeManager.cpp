@@ -3,6 +3,39 @@
 
 IMPLEMENT_DYNAMIC(CQELThemeManager, CQELThemeExBase)
 
+namespace
+{
+CQELWindowColor* ColorsOf(CQELWindowColor* pColor)
+{
+    return pColor != NULL ? pColor : &_gWindowColor;
+}
+
+// The visual styles draw the operations of the basic interface, and only while they are loaded.
+template <class... TParams, class... TArgs>
+BOOL SystemDraws(CQELThemeSystem& themeSystem, BOOL (CQELThemeBase::*pfnDraw)(TParams...), TArgs&... args)
+{
+    return themeSystem.IsLoadTheme() && (themeSystem.*pfnDraw)(args...);
+}
+
+// The extended drawings belong to the flat look: the visual styles are never asked for them.
+template <class... TParams, class... TArgs>
+BOOL SystemDraws(CQELThemeSystem& /*themeSystem*/, BOOL (CQELThemeExBase::*)(TParams...), TArgs&... /*args*/)
+{
+    return FALSE;
+}
+}
+
+template <class TTheme, class... TParams, class... TArgs>
+BOOL CQELThemeManager::DrawFirst(BOOL (TTheme::*pfnDraw)(TParams...), TArgs&&... args)
+{
+    // The arguments are passed on as lvalues: each theme sees the same rectangle, which a theme may move.
+    if (m_pCustomTheme != NULL && (m_pCustomTheme->*pfnDraw)(args...))
+        return TRUE;
+    if (SystemDraws(m_themeSystem, pfnDraw, args...))
+        return TRUE;
+    return (m_themeDefault.*pfnDraw)(args...);
+}
+
 CQELThemeManager::CQELThemeManager()
     : m_pCustomTheme(NULL)
 {
@@ -14,10 +47,7 @@ CQELThemeManager::~CQELThemeManager()
 
 void CQELThemeManager::InitThemeManager()
 {
-    if (m_themeSystem.LoadTheme())
-        m_themeSystem.UpdateWindowColor(&_gWindowColor);
-    else
-        m_themeDefault.UpdateWindowColor(&_gWindowColor);
+    ReloadColors(&_gWindowColor);
 }
 
 void CQELThemeManager::ExInitThemeManager()
@@ -40,6 +70,11 @@ void CQELThemeManager::UpdateWindowColor(CQELWindowColor* pColor)
         m_pCustomTheme->UpdateWindowColor(pColor);
         return;
     }
+    ReloadColors(pColor);
+}
+
+void CQELThemeManager::ReloadColors(CQELWindowColor* pColor)
+{
     // Reloading picks up a visual style switched on or off since the last load.
     if (m_themeSystem.LoadTheme())
         m_themeSystem.UpdateWindowColor(pColor);
@@ -49,86 +84,45 @@ void CQELThemeManager::UpdateWindowColor(CQELWindowColor* pColor)
 
 BOOL CQELThemeManager::DrawParentBackground(CDC* pDC, RECT* lpRect, CWnd* pWnd, CQELWindowColor* pColor)
 {
-    if (pColor == NULL)
-        pColor = &_gWindowColor;
-    if (m_pCustomTheme != NULL && m_pCustomTheme->DrawParentBackground(pDC, lpRect, pWnd, pColor))
-        return TRUE;
-    if (m_themeSystem.IsLoadTheme() && m_themeSystem.DrawParentBackground(pDC, lpRect, pWnd, pColor))
-        return TRUE;
-    return m_themeDefault.DrawParentBackground(pDC, lpRect, pWnd, pColor);
+    return DrawFirst(&CQELThemeBase::DrawParentBackground, pDC, lpRect, pWnd, ColorsOf(pColor));
 }
 
 BOOL CQELThemeManager::DrawHeaderCtrlBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHot, CWnd* pWnd,
                                             CQELWindowColor* pColor)
 {
-    if (pColor == NULL)
-        pColor = &_gWindowColor;
-    if (m_pCustomTheme != NULL && m_pCustomTheme->DrawHeaderCtrlBorder(pDC, rect, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    if (m_themeSystem.IsLoadTheme() && m_themeSystem.DrawHeaderCtrlBorder(pDC, rect, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    return m_themeDefault.DrawHeaderCtrlBorder(pDC, rect, bPressed, bHot, pWnd, pColor);
+    return DrawFirst(&CQELThemeBase::DrawHeaderCtrlBorder, pDC, rect, bPressed, bHot, pWnd, ColorsOf(pColor));
 }
 
 BOOL CQELThemeManager::DrawHeaderCtrlSortArrow(CDC* pDC, CRect& rect, BOOL bAscending, CWnd* pWnd,
                                                CQELWindowColor* pColor)
 {
-    if (pColor == NULL)
-        pColor = &_gWindowColor;
-    if (m_pCustomTheme != NULL && m_pCustomTheme->DrawHeaderCtrlSortArrow(pDC, rect, bAscending, pWnd, pColor))
-        return TRUE;
-    if (m_themeSystem.IsLoadTheme() && m_themeSystem.DrawHeaderCtrlSortArrow(pDC, rect, bAscending, pWnd, pColor))
-        return TRUE;
-    return m_themeDefault.DrawHeaderCtrlSortArrow(pDC, rect, bAscending, pWnd, pColor);
+    return DrawFirst(&CQELThemeBase::DrawHeaderCtrlSortArrow, pDC, rect, bAscending, pWnd, ColorsOf(pColor));
 }
 
 BOOL CQELThemeManager::DrawComboBorder(CDC* pDC, CRect& rect, BOOL bDisabled, BOOL bPressed, BOOL bHot,
                                        CWnd* pWnd, CQELWindowColor* pColor)
 {
-    if (pColor == NULL)
-        pColor = &_gWindowColor;
-    if (m_pCustomTheme != NULL
-        && m_pCustomTheme->DrawComboBorder(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    if (m_themeSystem.IsLoadTheme()
-        && m_themeSystem.DrawComboBorder(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    return m_themeDefault.DrawComboBorder(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor);
+    return DrawFirst(&CQELThemeBase::DrawComboBorder, pDC, rect, bDisabled, bPressed, bHot, pWnd,
+                     ColorsOf(pColor));
 }
 
 BOOL CQELThemeManager::DrawComboDropButton(CDC* pDC, CRect& rect, BOOL bDisabled, BOOL bPressed, BOOL bHot,
                                            CWnd* pWnd, CQELWindowColor* pColor)
 {
-    if (pColor == NULL)
-        pColor = &_gWindowColor;
-    if (m_pCustomTheme != NULL
-        && m_pCustomTheme->DrawComboDropButton(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    if (m_themeSystem.IsLoadTheme()
-        && m_themeSystem.DrawComboDropButton(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    return m_themeDefault.DrawComboDropButton(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor);
+    return DrawFirst(&CQELThemeBase::DrawComboDropButton, pDC, rect, bDisabled, bPressed, bHot, pWnd,
+                     ColorsOf(pColor));
 }
 
-// The extended drawings belong to the flat look: the visual styles are never asked for them.
 BOOL CQELThemeManager::DrawComboBorderEx(CDC* pDC, CRect& rect, BOOL bDisabled, BOOL bPressed, BOOL bHot,
                                          CWnd* pWnd, CQELWindowColor* pColor)
 {
-    if (pColor == NULL)
-        pColor = &_gWindowColor;
-    if (m_pCustomTheme != NULL
-        && m_pCustomTheme->DrawComboBorderEx(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    return m_themeDefault.DrawComboBorderEx(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor);
+    return DrawFirst(&CQELThemeExBase::DrawComboBorderEx, pDC, rect, bDisabled, bPressed, bHot, pWnd,
+                     ColorsOf(pColor));
 }
 
 BOOL CQELThemeManager::DrawComboDropButtonEx(CDC* pDC, CRect& rect, BOOL bDisabled, BOOL bPressed, BOOL bHot,
                                              CWnd* pWnd, CQELWindowColor* pColor)
 {
-    if (pColor == NULL)
-        pColor = &_gWindowColor;
-    if (m_pCustomTheme != NULL
-        && m_pCustomTheme->DrawComboDropButtonEx(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor))
-        return TRUE;
-    return m_themeDefault.DrawComboDropButtonEx(pDC, rect, bDisabled, bPressed, bHot, pWnd, pColor);
+    return DrawFirst(&CQELThemeExBase::DrawComboDropButtonEx, pDC, rect, bDisabled, bPressed, bHot, pWnd,
+                     ColorsOf(pColor));
 }

@@ -50,6 +50,16 @@ public:
     // Theme asked before all others; installed and owned by the application, null when none. The library
     // never sets it.
     CQELThemeExBase* m_pCustomTheme;
+
+private:
+    // Loads the visual styles afresh and fills *pColor from them, or from the built-in look without them.
+    void ReloadColors(CQELWindowColor* pColor);
+
+    // Asks the custom theme, then the visual styles while loaded (only for the operations they implement),
+    // then the built-in look to draw through pfnDraw; 1 as soon as one of the first two draws, else the
+    // built-in answer.
+    template <class TTheme, class... TParams, class... TArgs>
+    BOOL DrawFirst(BOOL (TTheme::*pfnDraw)(TParams...), TArgs&&... args);
 };
 
 // The library's one theme manager.

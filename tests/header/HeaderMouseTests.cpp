@@ -221,6 +221,39 @@ TEST_F(HeaderMouse, HiddenColumnOfAListViewCannotBeDraggedOpen)
     list.DestroyWindow();
 }
 
+TEST_F(HeaderMouse, DividerDoubleClickDoesNotOpenAHiddenColumnOfAListView)
+{
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 40, 500, 180), &parent, 100));
+    list.InsertColumn(0, "A", LVCFMT_LEFT, 100);
+    list.InsertColumn(1, "B", LVCFMT_LEFT, 150);
+    list.InsertColumn(2, "C", LVCFMT_LEFT, 120);
+    list.InsertItem(0, "first");
+    list.SetItemText(0, 1, "a rather long cell text to size to");
+    list.SetItemText(0, 2, "x");
+    CProbeHeader listHeader;
+    ASSERT_TRUE(listHeader.SubclassDlgItem(0, &list));
+    ASSERT_EQ(1, listHeader.ShowColumn(1, 0, -1));
+
+    auto doubleClickDivider = [&](int nColumn) {
+        NMHEADERW nm = {};
+        nm.hdr.hwndFrom = listHeader.GetSafeHwnd();
+        nm.hdr.code = HDN_DIVIDERDBLCLICKW;
+        nm.iItem = nColumn;
+        ::SendMessageA(list.GetSafeHwnd(), WM_NOTIFY, 0, (LPARAM)&nm);
+        PumpUntilIdle();
+    };
+    doubleClickDivider(1);
+    EXPECT_EQ(0, list.GetColumnWidth(1));
+    EXPECT_EQ(0, listHeader.IsVisibleColumn(1));
+
+    // A visible column still gets the list view's own sizing.
+    doubleClickDivider(2);
+    EXPECT_NE(120, list.GetColumnWidth(2));
+    listHeader.UnsubclassWindow();
+    list.DestroyWindow();
+}
+
 TEST_F(HeaderMouse, ArrowCursorOverAHiddenColumn)
 {
     const HCURSOR hArrow = ::LoadCursorA(NULL, MAKEINTRESOURCEA(32512));

@@ -561,6 +561,59 @@ TEST_F(StubUxTheme, ManagerPrefersTheStyleWhileLoadedAndFallsBackWhenItFails)
     EXPECT_EQ(CRect(3, 3, 18, 18), rect) << "the built-in pressed border drew after the style failed";
 }
 
+TEST_F(StubUxTheme, ManagerAsksCustomThenStyleThenBuiltInForEachBasicDrawing)
+{
+    UseStub();
+    _gThemeManager.InitThemeManager();
+    ASSERT_TRUE(_gThemeManager.IsSystemTheme());
+    CRecordingTheme declining(FALSE);
+    CInstallTheme install(&declining);
+    CQELWindowColor colors = TellingColors();
+    CWnd* pWnd = CWnd::GetDesktopWindow();
+    Forget();
+
+    // The three that go through UxTheme: each reaches the style once, and the style's success ends it.
+    CTestBitmap bitmap(20, 20);
+    CRect rect(2, 2, 18, 18);
+    RECT rcClip = {1, 2, 3, 4};
+    EXPECT_EQ(TRUE, _gThemeManager.DrawParentBackground(bitmap.GetDC(), &rcClip, pWnd, &colors));
+    EXPECT_EQ(TRUE, _gThemeManager.DrawHeaderCtrlBorder(bitmap.GetDC(), rect, TRUE, FALSE, pWnd, &colors));
+    EXPECT_EQ(TRUE, _gThemeManager.DrawComboDropButton(bitmap.GetDC(), rect, FALSE, TRUE, FALSE, pWnd, &colors));
+    EXPECT_EQ(CRect(2, 2, 18, 18), rect) << "the built-in pressed border did not run";
+    ASSERT_EQ(3, m_pStub->nCalls);
+    EXPECT_EQ(QEL_STUB_DRAWTHEMEPARENTBACKGROUND, m_pStub->calls[0].kind);
+    EXPECT_EQ(pWnd->GetSafeHwnd(), m_pStub->calls[0].hwnd);
+    EXPECT_EQ(QEL_STUB_DRAWTHEMEBACKGROUND, m_pStub->calls[1].kind);
+    EXPECT_EQ("HEADER", Narrow(m_pStub->calls[1].szClass));
+    EXPECT_EQ(QEL_STUB_DRAWTHEMEBACKGROUND, m_pStub->calls[2].kind);
+    EXPECT_EQ("COMBOBOX", Narrow(m_pStub->calls[2].szClass));
+
+    // The two that the style draws with GDI: its filled arrow and flat frame, not the built-in outlines.
+    CTestBitmap arrow(20, 12);
+    CRect box(10, 4, 18, 8);
+    EXPECT_EQ(TRUE, _gThemeManager.DrawHeaderCtrlSortArrow(arrow.GetDC(), box, FALSE, pWnd, &colors));
+    EXPECT_EQ(colors.m_crBtnShadow, arrow.Pixel(14, 6)) << "inside the triangle: filled";
+    CTestBitmap border(10, 8);
+    CRect rcBorder(0, 0, 10, 8);
+    EXPECT_EQ(TRUE, _gThemeManager.DrawComboBorder(border.GetDC(), rcBorder, FALSE, FALSE, TRUE, pWnd, &colors));
+    EXPECT_EQ(RGB(255, 255, 255), border.Pixel(0, 0)) << "the built-in sunken edge did not run";
+    EXPECT_EQ(colors.m_crHighlight, border.Pixel(1, 1));
+
+    const char* const kOps[] = {"DrawParentBackground", "DrawHeaderCtrlBorder", "DrawComboDropButton",
+                                "DrawHeaderCtrlSortArrow", "DrawComboBorder"};
+    ASSERT_EQ(5u, declining.m_calls.size());
+    for (size_t i = 0; i < 5; ++i)
+    {
+        EXPECT_EQ(kOps[i], declining.m_calls[i].op) << "the custom theme is asked first";
+        EXPECT_EQ(&colors, declining.m_calls[i].pColor);
+    }
+
+    // A failing style hands the parent background on to the built-in theme, which has no window to ask.
+    m_pStub->hrDrawParentBackground = E_FAIL;
+    EXPECT_EQ(FALSE, _gThemeManager.DrawParentBackground(bitmap.GetDC(), &rcClip, NULL, &colors));
+    EXPECT_EQ(4, m_pStub->nCalls);
+}
+
 TEST_F(StubUxTheme, ManagerNeverAsksTheStyleForTheExtendedDrawings)
 {
     UseStub();
