@@ -1,9 +1,7 @@
 // In-place drop-down list editor window of the list control.
 #include "QELListComboBox.h"
 
-#include <mbstring.h>
-#include <new>
-#include <string.h>
+#include "QELListEditorSupport.h"
 
 IMPLEMENT_DYNAMIC(CQELListComboBox, CComboBox)
 
@@ -57,44 +55,35 @@ int CQELListComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CComboBox::OnCreate(lpCreateStruct) == -1)
         return -1;
 
-    HFONT hFont = NULL;
-    const HWND hParent = ::GetParent(m_hWnd);
-    if (hParent != NULL)
-        hFont = (HFONT)::SendMessageA(hParent, WM_GETFONT, 0, 0);
-    SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
-
+    QELListEditor::TakeParentFont(this);
     SetFocus();
     return 0;
 }
 
 BOOL CQELListComboBox::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && pMsg->hwnd != m_hWnd && ::IsChild(m_hWnd, pMsg->hwnd))
-    {
-        // A key typed into the edit field of a CBS_DROPDOWN combo box: the edit child is no window of
-        // ours, so the shared key rules are applied here. A FALSE answer (Enter, Escape) consumed the
-        // key, and the focus change may already have deleted this editor.
-        CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-        if (!m_item.OnKeyDown((UINT)pMsg->wParam, LOWORD(pMsg->lParam), HIWORD(pMsg->lParam), pParent, m_nItem,
-                              m_nSubItem, m_bCancel))
-            return TRUE;
-        if ((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB)
-        {
-            ::TranslateMessage(pMsg);
-            ::DispatchMessageA(pMsg);
-            return TRUE;
-        }
-        return CWnd::PreTranslateMessage(pMsg);
-    }
+    if (pMsg->message == WM_KEYDOWN && IsEditFieldKey(pMsg) && !ApplyKeyRules(pMsg))
+        return TRUE;   // Enter or Escape: consumed, and the focus change may already have deleted this editor
 
-    // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
-    if (pMsg->message == WM_KEYDOWN && ((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB))
-    {
-        ::TranslateMessage(pMsg);
-        ::DispatchMessageA(pMsg);
+    // Tab and Ctrl combinations go straight to the combo box or its edit field, past a dialog's navigation
+    // and accelerators.
+    if (QELListEditor::DispatchTabOrCtrlKey(pMsg))
         return TRUE;
-    }
     return CWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL CQELListComboBox::IsEditFieldKey(const MSG* pMsg) const
+{
+    // The edit field of a CBS_DROPDOWN or CBS_SIMPLE combo box is no window of ours: its keys never reach
+    // OnKeyDown, so the shared key rules are applied to them here.
+    return pMsg->hwnd != m_hWnd && ::IsChild(m_hWnd, pMsg->hwnd);
+}
+
+BOOL CQELListComboBox::ApplyKeyRules(const MSG* pMsg)
+{
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
+    return m_item.OnKeyDown((UINT)pMsg->wParam, LOWORD(pMsg->lParam), HIWORD(pMsg->lParam), pParent, m_nItem,
+                            m_nSubItem, m_bCancel);
 }
 
 void CQELListComboBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -136,41 +125,8 @@ void CQELListComboBox::SetListText()
     CWnd* pOwner = GetOwner();
     if (pOwner == NULL)
         return;
-    const HWND hOwner = pOwner->GetSafeHwnd();
 
-    char* pszText = NULL;
-    if (!m_bCancel)
-    {
-        const int nLength = GetWindowTextLength();
-        pszText = new (std::nothrow) char[nLength + 1];
-        if (pszText != NULL)
-        {
-            memset(pszText, 0, nLength + 1);
-            GetWindowText(pszText, nLength + 1);
-            if (_mbscmp((const unsigned char*)pszText, (const unsigned char*)(LPCSTR)m_strStart) == 0)
-            {
-                delete[] pszText;
-                pszText = NULL;
-            }
-        }
-    }
-
-    _tag_QELListEditInfo info;
-    memset(&info, 0, sizeof(info));
-    info.nCtrlID = GetDlgCtrlID();
-    info.nItem = m_nItem;
-    info.nSubItem = m_nSubItem;
-
-    if (pszText != NULL)
-    {
-        info.pszText = pszText;
-        info.pEditWnd = this;
-        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
-        delete[] pszText;
-    }
-
-    info.pszText = NULL;
-    info.pEditWnd = NULL;
+    char* pszText = m_bCancel ? NULL : QELListEditor::CopyChangedText(this, m_strStart);
     // The list deletes this editor while handling the end; nothing of it is used afterwards.
-    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+    QELListEditor::Report(this, pOwner->GetSafeHwnd(), m_nItem, m_nSubItem, pszText);
 }

@@ -35,6 +35,8 @@ protected:
 private:
     void SetListText();
     BOOL HasEditField() const;
+    BOOL IsEditFieldKey(const MSG* pMsg) const;
+    BOOL ApplyKeyRules(const MSG* pMsg);
 
     int              m_nItem;      // row of the edited cell
     int              m_nSubItem;   // column of the edited cell

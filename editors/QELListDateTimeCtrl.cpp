@@ -1,9 +1,9 @@
 // In-place date editor window of the list control.
 #include "QELListDateTimeCtrl.h"
 
-#include <new>
 #include <string.h>
 
+#include "QELListEditorSupport.h"
 #include "QELStd.h"
 #include "QELStdWin.h"
 #include "QELThemeManager.h"
@@ -104,12 +104,8 @@ void CQELListDateTimeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 BOOL CQELListDateTimeCtrl::PreTranslateMessage(MSG* pMsg)
 {
     // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
-    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_TAB || (::GetKeyState(VK_CONTROL) & 0x80)))
-    {
-        ::TranslateMessage(pMsg);
-        ::DispatchMessageA(pMsg);
+    if (QELListEditor::DispatchTabOrCtrlKey(pMsg))
         return TRUE;
-    }
     return CWnd::PreTranslateMessage(pMsg);
 }
 
@@ -180,43 +176,17 @@ void CQELListDateTimeCtrl::SetListText()
     CWnd* pOwner = GetOwner();
     if (pOwner == NULL)
         return;
-    const HWND hOwner = pOwner->GetSafeHwnd();
 
     SYSTEMTIME st;
     memset(&st, 0, sizeof(st));
     ::SendMessageA(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)&st);
 
+    // The date as the picker displays it, in the column's display format.
     char* pszText = NULL;
     if (!m_bCancel && memcmp(&st, &m_stStart, sizeof(SYSTEMTIME)) != 0)
-    {
-        // The date as the picker displays it, in the column's display format.
-        const int nLength = GetWindowTextLength();
-        pszText = new (std::nothrow) char[nLength + 1];
-        if (pszText != NULL)
-        {
-            memset(pszText, 0, nLength + 1);
-            GetWindowText(pszText, nLength + 1);
-        }
-    }
-
-    _tag_QELListEditInfo info;
-    memset(&info, 0, sizeof(info));
-    info.nCtrlID = GetDlgCtrlID();
-    info.nItem = m_nItem;
-    info.nSubItem = m_nSubItem;
-
-    if (pszText != NULL)
-    {
-        info.pszText = pszText;
-        info.pEditWnd = this;
-        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
-        delete[] pszText;
-    }
-
-    info.pszText = NULL;
-    info.pEditWnd = NULL;
+        pszText = QELListEditor::CopyWindowText(this);
     // The list deletes this editor while handling the end; nothing of it is used afterwards.
-    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+    QELListEditor::Report(this, pOwner->GetSafeHwnd(), m_nItem, m_nSubItem, pszText);
 }
 
 void CQELListDateTimeCtrl::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)

@@ -1,11 +1,8 @@
 // In-place text editor window of the list control.
 #include "QELListEdit.h"
 
-#include <mbstring.h>
-#include <new>
-#include <string.h>
-
 #include "QELDC.h"
+#include "QELListEditorSupport.h"
 #include "QELStdWin.h"
 
 IMPLEMENT_DYNAMIC(CQELListEdit, CQELEdit)
@@ -70,12 +67,7 @@ int CQELListEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CQELEdit::OnCreate(lpCreateStruct) == -1)
         return -1;
 
-    HFONT hFont = NULL;
-    const HWND hParent = ::GetParent(m_hWnd);
-    if (hParent != NULL)
-        hFont = (HFONT)::SendMessageA(hParent, WM_GETFONT, 0, 0);
-    SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
-
+    QELListEditor::TakeParentFont(this);
     SetFocus();
     return 0;
 }
@@ -136,12 +128,8 @@ BOOL CQELListEdit::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 BOOL CQELListEdit::PreTranslateMessage(MSG* pMsg)
 {
     // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
-    if (pMsg->message == WM_KEYDOWN && ((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB))
-    {
-        ::TranslateMessage(pMsg);
-        ::DispatchMessageA(pMsg);
+    if (QELListEditor::DispatchTabOrCtrlKey(pMsg))
         return TRUE;
-    }
     return CWnd::PreTranslateMessage(pMsg);
 }
 
@@ -156,41 +144,8 @@ void CQELListEdit::SetListText()
     CWnd* pOwner = GetOwner();
     if (pOwner == NULL)
         return;
-    const HWND hOwner = pOwner->GetSafeHwnd();
 
-    char* pszText = NULL;
-    if (!m_bCancel)
-    {
-        const int nLength = GetWindowTextLength();
-        pszText = new (std::nothrow) char[nLength + 1];
-        if (pszText != NULL)
-        {
-            memset(pszText, 0, nLength + 1);
-            GetWindowText(pszText, nLength + 1);
-            if (_mbscmp((const unsigned char*)pszText, (const unsigned char*)(LPCSTR)m_strStart) == 0)
-            {
-                delete[] pszText;
-                pszText = NULL;
-            }
-        }
-    }
-
-    _tag_QELListEditInfo info;
-    memset(&info, 0, sizeof(info));
-    info.nCtrlID = GetDlgCtrlID();
-    info.nItem = m_nItem;
-    info.nSubItem = m_nSubItem;
-
-    if (pszText != NULL)
-    {
-        info.pszText = pszText;
-        info.pEditWnd = this;
-        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
-        delete[] pszText;
-    }
-
-    info.pszText = NULL;
-    info.pEditWnd = NULL;
+    char* pszText = m_bCancel ? NULL : QELListEditor::CopyChangedText(this, m_strStart);
     // The list deletes this editor while handling the end; nothing of it is used afterwards.
-    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+    QELListEditor::Report(this, pOwner->GetSafeHwnd(), m_nItem, m_nSubItem, pszText);
 }

@@ -140,6 +140,22 @@ TEST_F(ThemedEdit, HoverPaintsTheFrameOnceAndLeavingPaintsItAgain)
     EXPECT_EQ(crDark, RawPixel(hEdit, 0, h / 2));
 }
 
+TEST_F(ThemedEdit, TheClientEdgeCountsAsInsideAndNoMoveEndsTheHover)
+{
+    // A move outside the window does not start the hover.
+    ::SendMessageA(hEdit, WM_MOUSEMOVE, 0, MAKELPARAM(-40, 300));
+    EXPECT_FALSE(edit.m_bHover);
+
+    // The two-pixel edge lies left of and above the client area: (-1, -1) is inside the window.
+    ::SendMessageA(hEdit, WM_MOUSEMOVE, 0, MAKELPARAM(-1, -1));
+    EXPECT_TRUE(edit.m_bHover);
+
+    // Only the leave notification or a button release outside ends it, never a move.
+    ::SendMessageA(hEdit, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-40, 300));
+    EXPECT_TRUE(edit.m_bHover);
+    ExpectRings(crHighlight, crWindow, __LINE__);
+}
+
 TEST_F(ThemedEdit, TheRealPointerLeavingEndsTheHover)
 {
     CRect r;

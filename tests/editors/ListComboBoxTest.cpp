@@ -49,7 +49,7 @@ protected:
     {
         EXPECT_EQ(0, list.EditSubItem(nItem, kChoiceColumn));
         PumpUntilIdle();
-        EXPECT_NE(nullptr, Editor());
+        EXPECT_NE(nullptr, Editor()) << MatchesEdits(parent, {}).message();
         return EditorHwnd();
     }
 
@@ -108,6 +108,17 @@ TEST_F(ComboEditor, RequestsARectangle50PixelsTallerThanTheCell)
     CRect dropped;
     Combo()->GetDroppedControlRect(&dropped);
     EXPECT_EQ(cell.Height() + 50, window.Height() + dropped.Height());
+}
+
+TEST_F(ComboEditor, KeepsTheStylesBorderInItsCreationStyle)
+{
+    // Unlike the text and date editors, the combo box is created with the style's WS_BORDER.
+    SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST | WS_BORDER);
+    CCreationSpy spy;
+    ASSERT_NE(HWND(NULL), Open(0));
+    const CCreationSpy::Creation* pCreation = spy.Last("ComboBox");
+    ASSERT_NE(nullptr, pCreation);
+    EXPECT_EQ(DWORD(WS_BORDER), pCreation->style & WS_BORDER);
 }
 
 TEST_F(ComboEditor, IsAnnouncedToTheParentWhichFillsIt)
@@ -339,7 +350,7 @@ TEST_F(ComboEditorInDialog, TabAndCtrlTabReachTheKeyRules)
     ASSERT_EQ(0, list.EditSubItem(1, kChoiceColumn));
     PumpUntilIdle();
     const HWND hCombo = EditorHwnd();
-    ASSERT_NE(HWND(NULL), hCombo);
+    ASSERT_NE(HWND(NULL), hCombo) << MatchesEdits(parent, {}).message();
     ASSERT_EQ(hCombo, ::GetFocus());
     parent.Flush();
 

@@ -32,7 +32,7 @@ protected:
     {
         EXPECT_EQ(0, list.EditSubItem(nItem, kDateColumn));
         PumpUntilIdle();
-        EXPECT_NE(nullptr, Editor());
+        EXPECT_NE(nullptr, Editor()) << MatchesEdits(parent, {}).message();
         return EditorHwnd();
     }
 
@@ -201,6 +201,43 @@ TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
     EXPECT_EQ("16.03.2009", ItemText(0, kDateColumn));
 }
 
+TEST_F(DateEditor, AChangeOfTheTimeOfDayAloneIsAChange)
+{
+    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "yyyy-MM-dd HH:mm");
+    list.SetItemText(0, kDateColumn, "2009-03-15 10:20");
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+    ASSERT_EQ("2009-03-15 10:20", EditorText());
+
+    IncrementField(hPicker, 5);   // year, month, day, hour, minute
+    ASSERT_EQ(21, PickerTime(hPicker).wMinute);
+    parent.Flush();
+    Press(hPicker, VK_RETURN);
+    EXPECT_TRUE(MatchesEdits(parent, {
+        CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-15 10:21"),
+        Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
+    }));
+}
+
+TEST_F(DateEditor, TheStylesBitsReachThePickerWithoutTheBorder)
+{
+    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), WS_BORDER | DTS_RIGHTALIGN);
+    CCreationSpy spy;
+    const HWND hPicker = Open(0);
+    ASSERT_NE(HWND(NULL), hPicker);
+
+    const CCreationSpy::Creation* pCreation = spy.Last(DATETIMEPICK_CLASSA);
+    ASSERT_NE(nullptr, pCreation);
+    EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE | DTS_RIGHTALIGN),
+              pCreation->style & (WS_CHILD | WS_VISIBLE | DTS_RIGHTALIGN | WS_BORDER));
+    EXPECT_EQ(LabelRect(0, kDateColumn), CRect(pCreation->x, pCreation->y, pCreation->x + pCreation->cx,
+                                               pCreation->y + pCreation->cy));
+
+    const DWORD style = static_cast<DWORD>(::GetWindowLongA(hPicker, GWL_STYLE));
+    EXPECT_EQ(0u, style & WS_BORDER);
+    EXPECT_EQ(DWORD(DTS_RIGHTALIGN), style & DTS_RIGHTALIGN);
+}
+
 TEST_F(DateEditor, TheCalendarDropDownDoesNotEndTheEdit)
 {
     const HWND hPicker = Open(0);
@@ -361,7 +398,7 @@ TEST_F(DateEditorInDialog, TabAndCtrlTabReachTheKeyRules)
     ASSERT_EQ(0, list.EditSubItem(1, kDateColumn));
     PumpUntilIdle();
     const HWND hPicker = EditorHwnd();
-    ASSERT_NE(HWND(NULL), hPicker);
+    ASSERT_NE(HWND(NULL), hPicker) << MatchesEdits(parent, {}).message();
     ASSERT_EQ(hPicker, ::GetFocus());
     parent.Flush();
 

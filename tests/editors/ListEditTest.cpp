@@ -431,7 +431,7 @@ TEST_F(TextEditorInDialog, CtrlTabReachesTheEditorPastTheDialogNavigation)
     ASSERT_EQ(0, list.EditSubItem(1, 0));
     PumpUntilIdle();
     const HWND hEdit = EditorHwnd();
-    ASSERT_NE(HWND(NULL), hEdit);
+    ASSERT_NE(HWND(NULL), hEdit) << MatchesEdits(parent, {}).message();
     ASSERT_EQ(hEdit, ::GetFocus());
     InputText("xy");
     EXPECT_EQ("xy", EditorText());
@@ -455,7 +455,7 @@ TEST_F(TextEditorInDialog, TabStaysInTheEditorInsteadOfMovingTheDialogFocus)
     ASSERT_EQ(0, list.EditSubItem(2, 1));
     PumpUntilIdle();
     const HWND hEdit = EditorHwnd();
-    ASSERT_NE(HWND(NULL), hEdit);
+    ASSERT_NE(HWND(NULL), hEdit) << MatchesEdits(parent, {}).message();
     parent.Flush();
 
     InputKey(VK_TAB);

@@ -1,0 +1,74 @@
+// What the three in-place editor windows of the list share.
+#include "QELListEditorSupport.h"
+
+#include <mbstring.h>
+#include <new>
+#include <string.h>
+
+#include "QELListTypes.h"
+
+namespace QELListEditor
+{
+
+void TakeParentFont(CWnd* pEditor)
+{
+    HFONT hFont = NULL;
+    const HWND hParent = ::GetParent(pEditor->GetSafeHwnd());
+    if (hParent != NULL)
+        hFont = (HFONT)::SendMessageA(hParent, WM_GETFONT, 0, 0);
+    pEditor->SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
+}
+
+BOOL DispatchTabOrCtrlKey(MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN || !((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB))
+        return FALSE;
+    ::TranslateMessage(pMsg);
+    ::DispatchMessageA(pMsg);
+    return TRUE;
+}
+
+char* CopyWindowText(CWnd* pWnd)
+{
+    const int nLength = pWnd->GetWindowTextLength();
+    char* pszText = new (std::nothrow) char[nLength + 1];
+    if (pszText == NULL)
+        return NULL;
+    memset(pszText, 0, nLength + 1);
+    pWnd->GetWindowText(pszText, nLength + 1);
+    return pszText;
+}
+
+char* CopyChangedText(CWnd* pWnd, LPCSTR pszStart)
+{
+    char* pszText = CopyWindowText(pWnd);
+    if (pszText != NULL && _mbscmp((const unsigned char*)pszText, (const unsigned char*)pszStart) == 0)
+    {
+        delete[] pszText;
+        return NULL;
+    }
+    return pszText;
+}
+
+void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, char* pszChanged)
+{
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nCtrlID = pEditor->GetDlgCtrlID();
+    info.nItem = nItem;
+    info.nSubItem = nSubItem;
+
+    if (pszChanged != NULL)
+    {
+        info.pszText = pszChanged;
+        info.pEditWnd = pEditor;
+        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
+        delete[] pszChanged;
+    }
+
+    info.pszText = NULL;
+    info.pEditWnd = NULL;
+    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+}
+
+} // namespace QELListEditor

@@ -1,0 +1,32 @@
+// What the three in-place editor windows of the list share: the list's font, the early dispatch of Tab and
+// Ctrl keys, and the report made to the list when an edit ends.
+#pragma once
+
+#include <afxwin.h>
+
+// Internal to the library: used by CQELListEdit, CQELListDateTimeCtrl and CQELListComboBox.
+namespace QELListEditor
+{
+
+// Gives pEditor the font of its parent window (the list), or no font when the list has none.
+void TakeParentFont(CWnd* pEditor);
+
+// A WM_KEYDOWN of Tab, or of any key while Ctrl is down, is translated and dispatched at once and TRUE is
+// returned, so that neither a dialog's navigation nor accelerators see it; FALSE for every other message.
+BOOL DispatchTabOrCtrlKey(MSG* pMsg);
+
+// The window text of pWnd in a new zero-filled buffer of (length + 1) bytes, to be freed with delete[];
+// null when the buffer cannot be allocated.
+char* CopyWindowText(CWnd* pWnd);
+
+// The window text of pWnd as CopyWindowText gives it when it differs from pszStart (_mbscmp: byte for byte,
+// multibyte-aware, case-sensitive); null when it is the same or cannot be allocated.
+char* CopyChangedText(CWnd* pWnd, LPCSTR pszStart);
+
+// Reports the end of the edit of the cell (nItem, nSubItem) by pEditor to hOwner: WM_QEL_LISTEDITTING with
+// pszChanged when that is not null (the buffer is taken over and freed right after that send), then
+// WM_QEL_LISTEDITEND. The list deletes the editor while handling the end, so the caller must not use the
+// editor after this returns.
+void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, char* pszChanged);
+
+} // namespace QELListEditor
