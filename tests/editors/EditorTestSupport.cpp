@@ -23,80 +23,9 @@ std::vector<RecordedMessage> EditMessages(const CRecorderWnd& wnd)
     return result;
 }
 
-static std::string Describe(const RecordedMessage& m)
-{
-    std::ostringstream s;
-    s << MessageName(m.message) << " w=0x" << std::hex << static_cast<unsigned long long>(m.wParam) << std::dec;
-    if (m.record.size() >= sizeof(_tag_QELListEditInfo))
-    {
-        const _tag_QELListEditInfo info = EditInfo(m);
-        s << " cell=(" << info.nItem << "," << info.nSubItem << ") id=" << info.nCtrlID;
-    }
-    if (m.hasText)
-        s << " text=\"" << (m.text.size() > 40 ? m.text.substr(0, 40) + "..." : m.text) << "\"";
-    return s.str();
-}
-
-static std::string Describe(const Expected& e)
-{
-    std::ostringstream s;
-    s << MessageName(e.message);
-    if (e.checkWParam)
-        s << " w=0x" << std::hex << static_cast<unsigned long long>(e.wParam) << std::dec;
-    if (e.nItem != INT_MIN || e.nSubItem != INT_MIN)
-        s << " cell=(" << e.nItem << "," << e.nSubItem << ")";
-    if (e.text != nullptr)
-        s << " text=\"" << e.text << "\"";
-    if (e.optional)
-        s << " (optional)";
-    return s.str();
-}
-
-static bool Fits(const Expected& e, const RecordedMessage& m)
-{
-    if (e.message != m.message)
-        return false;
-    if (e.checkWParam && e.wParam != m.wParam)
-        return false;
-    if (e.nItem != INT_MIN || e.nSubItem != INT_MIN)
-    {
-        if (m.record.size() < sizeof(_tag_QELListEditInfo))
-            return false;
-        const _tag_QELListEditInfo info = EditInfo(m);
-        if ((e.nItem != INT_MIN && e.nItem != info.nItem) || (e.nSubItem != INT_MIN && e.nSubItem != info.nSubItem))
-            return false;
-    }
-    if (e.text != nullptr && (!m.hasText || m.text != e.text))
-        return false;
-    return true;
-}
-
 ::testing::AssertionResult MatchesEdits(const CRecorderWnd& wnd, std::initializer_list<Expected> expected)
 {
-    const std::vector<RecordedMessage> actual = EditMessages(wnd);
-    size_t i = 0;
-    bool ok = true;
-    for (const Expected& e : expected)
-    {
-        if (i < actual.size() && Fits(e, actual[i]))
-            ++i;
-        else if (!e.optional)
-        {
-            ok = false;
-            break;
-        }
-    }
-    if (ok && i == actual.size())
-        return ::testing::AssertionSuccess();
-
-    std::ostringstream s;
-    s << "edit message sequence differs\n  expected:\n";
-    for (const Expected& e : expected)
-        s << "    " << Describe(e) << "\n";
-    s << "  actual:\n";
-    for (const RecordedMessage& m : actual)
-        s << "    " << Describe(m) << "\n";
-    return ::testing::AssertionFailure() << s.str();
+    return MatchSequence(EditMessages(wnd), expected);
 }
 
 // ---- Creation spy -----------------------------------------------------------------------------------

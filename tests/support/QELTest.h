@@ -127,6 +127,9 @@ struct Expected
 // Readable name of a message (registered messages by their registration string).
 std::string MessageName(UINT message);
 
+// Compares a recorded sequence with the expected one, in order, all of it; prints both on a mismatch.
+::testing::AssertionResult MatchSequence(const std::vector<RecordedMessage>& actual, std::initializer_list<Expected> expected);
+
 // Top-level MFC window that records the messages it is told to watch (all registered messages by
 // default), optionally answers them, and compares whole sequences.
 class CRecorderWnd : public CWnd
@@ -162,7 +165,6 @@ protected:
 
 private:
     bool IsWatched(UINT message) const;
-    std::string Describe(const RecordedMessage& m) const;
 
     std::vector<RecordedMessage>       m_messages;
     std::set<UINT>                     m_watched;

@@ -112,15 +112,15 @@ LRESULT CRecorderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-std::string CRecorderWnd::Describe(const RecordedMessage& m) const
+static std::string Describe(const RecordedMessage& m)
 {
     std::ostringstream s;
     s << MessageName(m.message) << " w=0x" << std::hex << static_cast<unsigned long long>(m.wParam) << std::dec;
     int item = 0, sub = 0;
-    if (s_cellOf && s_cellOf(m, item, sub))
+    if (CRecorderWnd::s_cellOf && CRecorderWnd::s_cellOf(m, item, sub))
         s << " cell=(" << item << "," << sub << ")";
     if (m.hasText)
-        s << " text=\"" << m.text << "\"";
+        s << " text=\"" << (m.text.size() > 40 ? m.text.substr(0, 40) + "..." : m.text) << "\"";
     return s.str();
 }
 
@@ -141,6 +141,11 @@ static std::string DescribeExpected(const Expected& e)
 
 ::testing::AssertionResult CRecorderWnd::Matches(std::initializer_list<Expected> expected) const
 {
+    return MatchSequence(m_messages, expected);
+}
+
+::testing::AssertionResult MatchSequence(const std::vector<RecordedMessage>& actual, std::initializer_list<Expected> expected)
+{
     auto fits = [](const Expected& e, const RecordedMessage& m) {
         if (e.message != m.message)
             return false;
@@ -149,7 +154,7 @@ static std::string DescribeExpected(const Expected& e)
         if (e.nItem != INT_MIN || e.nSubItem != INT_MIN)
         {
             int item = 0, sub = 0;
-            if (!s_cellOf || !s_cellOf(m, item, sub))
+            if (!CRecorderWnd::s_cellOf || !CRecorderWnd::s_cellOf(m, item, sub))
                 return false;
             if ((e.nItem != INT_MIN && e.nItem != item) || (e.nSubItem != INT_MIN && e.nSubItem != sub))
                 return false;
@@ -163,7 +168,7 @@ static std::string DescribeExpected(const Expected& e)
     bool ok = true;
     for (const Expected& e : expected)
     {
-        if (i < m_messages.size() && fits(e, m_messages[i]))
+        if (i < actual.size() && fits(e, actual[i]))
             ++i;
         else if (!e.optional)
         {
@@ -171,7 +176,7 @@ static std::string DescribeExpected(const Expected& e)
             break;
         }
     }
-    if (ok && i == m_messages.size())
+    if (ok && i == actual.size())
         return ::testing::AssertionSuccess();
 
     std::ostringstream s;
@@ -179,7 +184,7 @@ static std::string DescribeExpected(const Expected& e)
     for (const Expected& e : expected)
         s << "    " << DescribeExpected(e) << "\n";
     s << "  actual:\n";
-    for (const RecordedMessage& m : m_messages)
+    for (const RecordedMessage& m : actual)
         s << "    " << Describe(m) << "\n";
     return ::testing::AssertionFailure() << s.str();
 }
