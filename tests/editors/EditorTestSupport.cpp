@@ -1,7 +1,6 @@
 // Fixture and helpers of the in-place editor tests.
 #include "EditorTestSupport.h"
 
-#include <sstream>
 #include <string.h>
 
 namespace qeltest {
