@@ -312,7 +312,7 @@ TEST_F(HeaderMouse, HotColumnFollowsTheMouseAndDividersAreNotHot)
 
 TEST_F(HeaderMouse, OneLeaveRequestAtATime)
 {
-    CImportPatch patch("QELCtrl.dll", "user32.dll", "TrackMouseEvent", (const void*)&CountingTrackMouseEvent);
+    CImportPatch patch(::GetModuleHandleA("QELCtrl.dll"), "TrackMouseEvent", (const void*)&CountingTrackMouseEvent, "user32.dll");
     ASSERT_TRUE(patch.Installed());
     s_requests.clear();
     MouseMove(hwnd, CPoint(50, 12));

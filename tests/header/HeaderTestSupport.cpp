@@ -59,53 +59,6 @@ std::vector<std::string> CDefaultLog::Sequence()
     return out;
 }
 
-CImportPatch::CImportPatch(const char* module, const char* importedFrom, const char* function,
-                           const void* replacement)
-{
-    BYTE* base = reinterpret_cast<BYTE*>(::GetModuleHandleA(module));
-    if (base == nullptr)
-        return;
-    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (dir.VirtualAddress == 0)
-        return;
-    for (const IMAGE_IMPORT_DESCRIPTOR* imp = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
-         imp->Name != 0; ++imp)
-    {
-        if (lstrcmpiA(reinterpret_cast<const char*>(base + imp->Name), importedFrom) != 0)
-            continue;
-        const IMAGE_THUNK_DATA* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
-        IMAGE_THUNK_DATA* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
-        for (; names->u1.AddressOfData != 0; ++names, ++slots)
-        {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
-                continue;
-            const IMAGE_IMPORT_BY_NAME* byName =
-                reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (strcmp(reinterpret_cast<const char*>(byName->Name), function) != 0)
-                continue;
-            m_pSlot = reinterpret_cast<void**>(&slots->u1.Function);
-            DWORD old = 0;
-            ::VirtualProtect(m_pSlot, sizeof(void*), PAGE_READWRITE, &old);
-            m_pOriginal = *m_pSlot;
-            *m_pSlot = const_cast<void*>(replacement);
-            ::VirtualProtect(m_pSlot, sizeof(void*), old, &old);
-            return;
-        }
-    }
-}
-
-CImportPatch::~CImportPatch()
-{
-    if (m_pSlot == nullptr)
-        return;
-    DWORD old = 0;
-    ::VirtualProtect(m_pSlot, sizeof(void*), PAGE_READWRITE, &old);
-    *m_pSlot = const_cast<void*>(m_pOriginal);
-    ::VirtualProtect(m_pSlot, sizeof(void*), old, &old);
-}
-
 HWND CreateNativeHeader(HWND hParent, int x, int y, int cx, int cy, DWORD dwStyle)
 {
     return ::CreateWindowExA(0, WC_HEADERA, "", dwStyle, x, y, cx, cy, hParent, (HMENU)(INT_PTR)7,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "QELTest.h"
+#include "QELTestImportPatch.h"
 #include "QELHeaderCtrl.h"
 #include "QELWindowColor.h"
 
@@ -112,23 +113,7 @@ private:
     static std::vector<std::string> s_marks;
 };
 
-// Replaces, for its lifetime, one function that a module imports by name, in that module's import table
-// only: calls from the module go to the replacement, everything else is untouched.
-class CImportPatch
-{
-public:
-    CImportPatch(const char* module, const char* importedFrom, const char* function, const void* replacement);
-    ~CImportPatch();
-    CImportPatch(const CImportPatch&) = delete;
-    CImportPatch& operator=(const CImportPatch&) = delete;
-
-    bool Installed() const { return m_pSlot != nullptr; }
-    const void* Original() const { return m_pOriginal; }
-
-private:
-    void**      m_pSlot = nullptr;
-    const void* m_pOriginal = nullptr;
-};
+using qeltest::CImportPatch;
 
 // Creates a plain header control (not yet an MFC object).
 HWND CreateNativeHeader(HWND hParent, int x, int y, int cx, int cy,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "QELTest.h"
+#include "QELTestImportPatch.h"
 #include "QELThemeManager.h"
 #include "QELWindowColor.h"
 
@@ -11,25 +12,7 @@
 
 namespace themetest {
 
-// Replaces, for its lifetime, every import of a function by name in one module (its import address
-// table), so that the module's calls reach the replacement; the destructor puts the original back.
-class CImportPatch
-{
-public:
-    CImportPatch(HMODULE hModule, const char* pszFunction, void* pfnReplacement);
-    ~CImportPatch();
-    CImportPatch(const CImportPatch&) = delete;
-    CImportPatch& operator=(const CImportPatch&) = delete;
-
-    // Number of import slots replaced; 0 when the module does not import the function.
-    int Count() const { return static_cast<int>(m_slots.size()); }
-    // The function the slots held before.
-    void* Original() const { return m_pfnOriginal; }
-
-private:
-    std::vector<void**> m_slots;
-    void*               m_pfnOriginal = nullptr;
-};
+using qeltest::CImportPatch;
 
 // The control library's module.
 HMODULE ControlLibrary();
