@@ -536,9 +536,14 @@ void CQELHeaderCtrl::OnPaint()
     const int nCount = GetItemCountSafe();
     int nMaxRight = 0;
     CRect rectItem(0, 0, 0, 0);
+    // One cursor hit test serves every column, and none is needed while no press is under way (nothing can be
+    // drawn pressed): the cursor position costs a round trip to the display server on some platforms, and a
+    // sort repaints the header once per column.
+    UINT nHitFlags = 0;
+    const int nHit = (nCount > 0 && m_bLButtonDown) ? HitTestCursor(nHitFlags) : -1;
     for (int i = 0; i < nCount; ++i)
     {
-        rectItem = PaintColumn(pDC, i);
+        rectItem = PaintColumn(pDC, i, nHit, nHitFlags);
         if (rectItem.right > nMaxRight)
             nMaxRight = rectItem.right;
     }
@@ -561,10 +566,8 @@ HFONT CQELHeaderCtrl::GetPaintFont() const
     return m_hFont;
 }
 
-CRect CQELHeaderCtrl::PaintColumn(CDC* pDC, int nItem)
+CRect CQELHeaderCtrl::PaintColumn(CDC* pDC, int nItem, int nHit, UINT nFlags)
 {
-    UINT nFlags = 0;
-    const int nHit = HitTestCursor(nFlags);
     const int bPressed = (m_bLButtonDown && nHit == nItem && (nFlags & HHT_ONHEADER)) ? 1 : 0;
     const int bHot = (nItem == m_nHotItem) ? 1 : 0;
 

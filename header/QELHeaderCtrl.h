@@ -111,7 +111,7 @@ private:
     void RecordColumnWidths(const CArray<int, int>& order);               // after a left-button release
     void RefreshItemRectsAfterDrop(const CArray<int, int>& orderBefore);  // item rectangles after a column drop
     HFONT GetPaintFont() const;                                           // user font, dialog font or own font
-    CRect PaintColumn(CDC* pDC, int nItem);                               // clipped OnDrawItem; the item rectangle
+    CRect PaintColumn(CDC* pDC, int nItem, int nHit, UINT nFlags);        // clipped OnDrawItem; nHit, nFlags: cursor hit test
     void DrawSortMark(CDC* pDC, int nItem, CRect& rect, int bPressed);    // arrow at the right end; rect.right moves left
     void DrawItemIcon(CDC* pDC, const HDITEMA& item, CRect& rect);        // image at the left end; rect.left moves right
     void DrawItemBitmap(CDC* pDC, const HDITEMA& item, CRect& rect);      // bitmap at the left or right end

@@ -76,11 +76,12 @@ private:
 };
 
 // Text of the clipboard copy, grown in QEL_LIST_CLIPBOARD_BLOCK steps; one byte always stays free for the
-// terminating zero.
+// terminating zero. The storage behind the capacity is enlarged geometrically: one reallocation per step
+// would move the whole text every 100 KB, which makes a copy of a large list quadratic.
 class CClipboardText
 {
 public:
-    CClipboardText() : m_pText(NULL), m_nLength(0), m_nCapacity(0) {}
+    CClipboardText() : m_pText(NULL), m_nLength(0), m_nCapacity(0), m_nStorage(0) {}
     ~CClipboardText() { free(m_pText); }
     CClipboardText(const CClipboardText&) = delete;
     CClipboardText& operator=(const CClipboardText&) = delete;
@@ -91,6 +92,7 @@ public:
         if (m_pText == NULL)
             return FALSE;
         m_nCapacity = QEL_LIST_CLIPBOARD_BLOCK;
+        m_nStorage = QEL_LIST_CLIPBOARD_BLOCK;
         return TRUE;
     }
 
@@ -102,14 +104,8 @@ public:
         const size_t nNeeded = m_nLength + nLead + nSep + nTextLen;
         while (nNeeded > m_nCapacity - 1)
         {
-            if (bFailGrow)
+            if (bFailGrow || !Grow())
                 return FALSE;
-            char* pGrown = (char*)realloc(m_pText, m_nCapacity + QEL_LIST_CLIPBOARD_BLOCK);
-            if (pGrown == NULL)
-                return FALSE;
-            memset(pGrown + m_nCapacity, 0, QEL_LIST_CLIPBOARD_BLOCK);
-            m_pText = pGrown;
-            m_nCapacity += QEL_LIST_CLIPBOARD_BLOCK;
         }
         memcpy(m_pText + m_nLength, pszLead, nLead);
         m_nLength += nLead;
@@ -124,9 +120,80 @@ public:
     size_t      GetLength() const { return m_nLength; }
 
 private:
+    // One more block of zero-filled capacity; FALSE when the storage could not be enlarged.
+    BOOL Grow()
+    {
+        const size_t nCapacity = m_nCapacity + QEL_LIST_CLIPBOARD_BLOCK;
+        if (nCapacity > m_nStorage)
+        {
+            const size_t nStorage = nCapacity > 2 * m_nStorage ? nCapacity : 2 * m_nStorage;
+            char* pGrown = (char*)realloc(m_pText, nStorage);
+            if (pGrown == NULL)
+                return FALSE;
+            m_pText = pGrown;
+            m_nStorage = nStorage;
+        }
+        memset(m_pText + m_nCapacity, 0, QEL_LIST_CLIPBOARD_BLOCK);
+        m_nCapacity = nCapacity;
+        return TRUE;
+    }
+
     char*  m_pText;
     size_t m_nLength;
-    size_t m_nCapacity;
+    size_t m_nCapacity;   // grows in QEL_LIST_CLIPBOARD_BLOCK steps; never above m_nStorage
+    size_t m_nStorage;    // bytes allocated at m_pText
+};
+
+// One cell's text, read whole into a buffer that serves every cell of a copy: a string per cell would cost
+// an allocation and a release for each of a large list's cells.
+class CCellText
+{
+public:
+    CCellText() : m_pText(NULL), m_nSize(0), m_nLength(0) {}
+    ~CCellText() { free(m_pText); }
+    CCellText(const CCellText&) = delete;
+    CCellText& operator=(const CCellText&) = delete;
+
+    // Reads the text, doubling the buffer while the text fills it; FALSE when the buffer could not grow.
+    BOOL Read(CListCtrl* pList, int nRow, int nColumn)
+    {
+        if (m_pText == NULL && !Grow())
+            return FALSE;
+        for (;;)
+        {
+            const int nLength = pList->GetItemText(nRow, nColumn, m_pText, m_nSize);
+            // The same limit as the string-returning GetItemText: a text of 16 MB or more is cut there.
+            if (nLength < m_nSize - 1 || m_nSize >= kMaxSize)
+            {
+                m_nLength = nLength > 0 ? (size_t)nLength : 0;
+                return TRUE;
+            }
+            if (!Grow())
+                return FALSE;
+        }
+    }
+
+    const char* GetText() const { return m_pText; }
+    size_t      GetLength() const { return m_nLength; }
+
+private:
+    static const int kFirstSize = 256;
+    static const int kMaxSize = 0x1000000;
+
+    BOOL Grow()
+    {
+        const int nSize = m_nSize == 0 ? kFirstSize : 2 * m_nSize;
+        char* pGrown = (char*)realloc(m_pText, (size_t)nSize);
+        if (pGrown == NULL)
+            return FALSE;
+        m_pText = pGrown;
+        m_nSize = nSize;
+        return TRUE;
+    }
+
+    char*  m_pText;
+    int    m_nSize;     // bytes at m_pText
+    size_t m_nLength;   // length of the last text read
 };
 
 } // namespace
@@ -148,6 +215,7 @@ BEGIN_MESSAGE_MAP(CQELListCtrl, CListCtrl)
     ON_WM_TIMER()
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
     ON_WM_STYLECHANGED()
+    ON_WM_PARENTNOTIFY()
     ON_REGISTERED_MESSAGE(WM_QEL_LISTITEMEDIT, OnEditItem)
     ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITTING, OnItemEditting)
     ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITEND, OnItemEditted)
@@ -316,8 +384,27 @@ DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
         copy.pData = NULL;
     }
 
-    RemoveStoredStyle(pStyle->nColumn);
-    m_mapColumnStyle.SetAt(copy.nColumn, copy);
+    _tag_QELListColumnStyle stored = {};
+    if (m_mapColumnStyle.Lookup(copy.nColumn, stored))
+    {
+        // Replacing a stored record allocates nothing; its block goes once the new record is in place.
+        m_mapColumnStyle.SetAt(copy.nColumn, copy);
+        free(stored.pData);
+        return 0;
+    }
+    // A new record may need the store's table or a new block of entries, whose allocation throws; without
+    // them the store stays as it was and no exception leaves the list.
+    try
+    {
+        m_mapColumnStyle.SetAt(copy.nColumn, copy);
+    }
+    catch (...)
+    {
+        free(copy.pData);
+        if (m_mapColumnStyle.GetCount() == 0)
+            m_mapColumnStyle.RemoveAll();   // a table made for this record alone goes with it
+        return 0xFFFFFFFF;
+    }
     return 0;
 }
 
@@ -464,6 +551,17 @@ void CQELListCtrl::OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct)
     }
 }
 
+// A list view may make the header of a hidden report list only later, when the first column comes or the
+// list shows; the header is attached when its window appears. Other views keep theirs unattached until a
+// switch to report view.
+void CQELListCtrl::OnParentNotify(UINT message, LPARAM lParam)
+{
+    if (LOWORD(message) == WM_CREATE && HIWORD(message) == 0 && m_wndHeader.m_hWnd == NULL
+        && IsReportStyle(GetStyle()))
+        InitHeader();
+    CListCtrl::OnParentNotify(message, lParam);
+}
+
 // ---- Sorting -----------------------------------------------------------------------------------------
 
 int CQELListCtrl::OnCompareItems(LPARAM /*lParam1*/, LPARAM /*lParam2*/, int /*nColumn*/)
@@ -477,6 +575,9 @@ void CQELListCtrl::Sort(int nColumn, int bAscending, int bAdd)
     CQELHeaderCtrl* pHeader = GetHeaderCtrl();
     if (pHeader == NULL || !pHeader->IsEnableSortColumn(nColumn))
         return;
+    // The editor knows its cell by row index: it reports to its own row before the rows move.
+    if (m_pEditCtrl != NULL)
+        SetFocus();
     pHeader->SetSortColumn(nColumn, bAscending, bAdd);
     m_nSortColumn = nColumn;
     m_bSortAscending = bAscending;
@@ -719,6 +820,10 @@ int CQELListCtrl::EditNewSubItem(int nItem, UINT lParam)
     // Read once: the movement works on the list as it was when the request arrived.
     const int nCount = (int)SendMessage(LVM_GETITEMCOUNT);
     const int nPage = (int)SendMessage(LVM_GETCOUNTPERPAGE);
+    // An editor always asks from a row of the list; from any other row the walk over refused cells would
+    // step through every row index up to the list, which never ends in practice.
+    if (nRow < 0 || nRow >= nCount)
+        return 0;
 
     for (;;)
     {
@@ -1163,6 +1268,7 @@ int CQELListCtrl::CopyToClipboard(DWORD dwMask)
         nColumns = 0;
     int* pOrder = ClipboardFault(clipOrderBuffer) ? NULL : (int*)calloc((size_t)nColumns + 1, sizeof(int));
     CClipboardText text;
+    CCellText cell;
     if (pOrder == NULL || ClipboardFault(clipTextBuffer) || !text.Init())
     {
         free(pOrder);
@@ -1204,9 +1310,9 @@ int CQELListCtrl::CopyToClipboard(DWORD dwMask)
         {
             if (pOrder[nPos] == -1)
                 continue;
-            const CString strCell = GetItemText(nRow, pOrder[nPos]);
-            bOk = text.Append(bFirst ? "\r\n" : "", nPos > 0 ? "\t" : "", (LPCTSTR)strCell,
-                              (size_t)strCell.GetLength(), ClipboardFault(clipTextGrow));
+            bOk = cell.Read(this, nRow, pOrder[nPos])
+                  && text.Append(bFirst ? "\r\n" : "", nPos > 0 ? "\t" : "", cell.GetText(), cell.GetLength(),
+                                 ClipboardFault(clipTextGrow));
             bFirst = FALSE;
         }
     }

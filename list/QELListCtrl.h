@@ -104,6 +104,7 @@ protected:
     afx_msg void    OnTimer(UINT_PTR nIDEvent);
     afx_msg void    OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void    OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+    afx_msg void    OnParentNotify(UINT message, LPARAM lParam);
     afx_msg LRESULT OnEditItem(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnItemEditting(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnItemEditted(WPARAM wParam, LPARAM lParam);

@@ -54,9 +54,20 @@ protected:
         return TRUE;
     }
     static std::vector<TRACKMOUSEEVENT> s_requests;
+
+    // Cursor queries that the header makes; the real position is answered.
+    static BOOL WINAPI CountingGetCursorPos(LPPOINT pt)
+    {
+        ++s_nCursorQueries;
+        return s_pfnGetCursorPos(pt);
+    }
+    static int s_nCursorQueries;
+    static BOOL(WINAPI* s_pfnGetCursorPos)(LPPOINT);
 };
 
 std::vector<TRACKMOUSEEVENT> HeaderMouse::s_requests;
+int HeaderMouse::s_nCursorQueries = 0;
+BOOL(WINAPI* HeaderMouse::s_pfnGetCursorPos)(LPPOINT) = ::GetCursorPos;
 
 // ---- Width recording -------------------------------------------------------------------------------
 
@@ -439,6 +450,30 @@ TEST_F(HeaderMouse, PressedIsTheColumnUnderTheCursor)
     for (const DrawCall& d : header.draws)
         EXPECT_EQ(0, d.bPressed) << d.nItem;
     ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(175, 12));
+}
+
+TEST_F(HeaderMouse, OnePaintAsksForTheCursorOnceForAllColumns)
+{
+    // The cursor position can cost a round trip to the display server: a paint of many columns (a sort
+    // repaints the whole header once per column) asks for it once, and every column still agrees on it.
+    CImportPatch patch(::GetModuleHandleA("QELCtrl.dll"), "GetCursorPos", (const void*)&CountingGetCursorPos, "user32.dll");
+    ASSERT_TRUE(patch.Installed());
+    PlaceCursor(CPoint(300, 12));
+    ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 12));
+    header.ResetProbe();
+    s_nCursorQueries = 0;
+    Repaint();
+    EXPECT_EQ(1, s_nCursorQueries);
+    ASSERT_EQ(4u, header.draws.size());
+    EXPECT_EQ(0, header.draws[0].bPressed);
+    EXPECT_EQ(0, header.draws[1].bPressed);
+    EXPECT_EQ(1, header.draws[2].bPressed);
+    EXPECT_EQ(0, header.draws[3].bPressed);   // the empty area
+    Release(CPoint(300, 12));
+    // Without a press nothing can be drawn pressed: no query at all.
+    s_nCursorQueries = 0;
+    Repaint();
+    EXPECT_EQ(0, s_nCursorQueries);
 }
 
 TEST_F(HeaderMouse, PressOnAHiddenColumnIsNotDrawnButReachesTheControl)

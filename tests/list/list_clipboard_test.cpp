@@ -1,5 +1,6 @@
 // Clipboard copy: exact text, column visibility and order, large texts, and every failure path.
 #include "ListTestSupport.h"
+#include "QELTestImportPatch.h"
 
 #include <algorithm>
 
@@ -14,6 +15,24 @@ BOOL FailAt(int nAllocation)
 {
     g_asked.push_back(nAllocation);
     return nAllocation == g_failAt;
+}
+
+int g_reallocs = 0;
+
+void* __cdecl CountingRealloc(void* p, size_t nSize)
+{
+    ++g_reallocs;
+    return realloc(p, nSize);
+}
+
+// Array allocations of the MFC layer, where every CString gets its buffer.
+int g_arrayNews = 0;
+void* (*g_pfnArrayNew)(size_t) = nullptr;
+
+void* CountingArrayNew(size_t nSize)
+{
+    ++g_arrayNews;
+    return g_pfnArrayNew(nSize);
 }
 
 class ListClipboard : public ListTest
@@ -126,6 +145,37 @@ TEST_F(ListClipboard, TextsLargerThanOneBlockAreCopiedWhole)
     ASSERT_EQ(strlen(kCaptions) + 300 * (2 + 3 * 1000 + 2), text.size());
     EXPECT_EQ(0u, text.rfind(kCaptions, 0));
     EXPECT_EQ(300, std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(ListClipboard, LargeTextsDoNotMoveOnEveryBlock)
+{
+    // About 2,100,000 bytes, 21 blocks: moving the text once per block made large copies quadratic.
+    FillLarge(700, 1000);
+    CImportPatch patch(::GetModuleHandleA("QELCtrl.dll"), "realloc", (const void*)&CountingRealloc);
+    ASSERT_TRUE(patch.Installed());
+    g_reallocs = 0;
+    const std::string text = Copy(LVIS_SELECTED);
+    // The text's storage doubles five times, the cell buffer three (256 to 1,024 bytes); one move per block
+    // would be 20.
+    EXPECT_LE(g_reallocs, 10);
+    ASSERT_EQ(strlen(kCaptions) + 700 * (2 + 3 * 1000 + 2), text.size());
+    EXPECT_EQ(700, std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(ListClipboard, CellsAreNotReadIntoAStringEach)
+{
+    // 900 cells: a string per cell cost an allocation and a release for each cell of a large copy.
+    FillLarge(300, 10);
+    CImportPatch patch(::GetModuleHandleA("QELAfx.dll"), sizeof(void*) == 8 ? "_Znay" : "_Znaj",
+                       (const void*)&CountingArrayNew);
+    ASSERT_TRUE(patch.Installed());
+    g_pfnArrayNew = (void* (*)(size_t))patch.Original();
+    g_arrayNews = 0;
+    EXPECT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
+    EXPECT_LT(g_arrayNews, 10);
+    const std::string text = ReadClipboardText();
+    ASSERT_EQ(strlen(kCaptions) + 300 * (2 + 3 * 10 + 2), text.size());
+    EXPECT_EQ("\r\nxxxxxxxxxx\txxxxxxxxxx\txxxxxxxxxx", text.substr(text.size() - 34));
 }
 
 TEST_F(ListClipboard, ClipboardHeldByAnotherThread)

@@ -194,6 +194,20 @@ TEST_F(ListViews, ReportViewAttachesTheHeaderAtCreation)
     EXPECT_EQ(PixelAlpha(list->GetBkColor(), 0.97, 0.97, 0.97), list->m_crSortedColumn);
 }
 
+TEST_F(ListViews, HiddenReportListAttachesTheHeaderWhenTheListViewMakesIt)
+{
+    // Some list views make the header of a hidden report list only when a column comes or the list shows.
+    ASSERT_TRUE(list->Create(WS_CHILD | LVS_REPORT, CRect(10, 10, 410, 310), &parent, kId));
+    list->InsertColumn(0, "Name", LVCFMT_LEFT, 80);
+    list->InsertColumn(1, "Size", LVCFMT_LEFT, 80);
+    list->ShowWindow(SW_SHOW);
+    const HWND hHeader = ::GetDlgItem(list->m_hWnd, 0);
+    ASSERT_NE(nullptr, hHeader);
+    EXPECT_EQ(hHeader, list->GetHeaderCtrl()->m_hWnd);
+    EXPECT_EQ(list->GetHeaderCtrl(), CWnd::FromHandlePermanent(hHeader));
+    EXPECT_EQ(1, list->EnableSortColumn(1, TRUE));
+}
+
 TEST_F(ListViews, OtherViewsGetTheHeaderWhenSwitchedToReport)
 {
     for (DWORD view : { (DWORD)LVS_ICON, (DWORD)LVS_SMALLICON, (DWORD)LVS_LIST })

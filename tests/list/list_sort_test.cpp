@@ -100,6 +100,25 @@ TEST_F(ListSorting, RepeatedClicksRunDescendingAscendingDescending)
     EXPECT_NE(::LoadCursor(NULL, IDC_WAIT), ::GetCursor());
 }
 
+TEST_F(ListSorting, AnOpenEditCommitsToItsOwnRowBeforeTheRowsMove)
+{
+    SetStyle(1);
+    SelectOnly(0);
+    ASSERT_EQ(0, list->EditSubItem(0, 1));
+    ASSERT_NE(nullptr, Editor());
+    Editor()->SetWindowText("new");
+    parent.Flush();
+    ColumnClick(0);   // descending: the edited row (item data 100) goes to the bottom
+    EXPECT_EQ(kDown, RowData());
+    EXPECT_EQ(nullptr, list->GetEditControl());
+    EXPECT_EQ("new", std::string(list->GetItemText(4, 1)));
+    EXPECT_EQ("r4c1", std::string(list->GetItemText(0, 1)));
+    EXPECT_TRUE(MatchSequence(ListMessages(), {
+        CellText(WM_QEL_LISTEDITTING, 0, 1, "new"),
+        Cell(WM_QEL_LISTEDITEND, 0, 1),
+    }));
+}
+
 TEST_F(ListSorting, RealHeaderClicksReachTheVirtualSort)
 {
     const HWND hHeader = list->GetHeaderCtrl()->m_hWnd;
