@@ -1,93 +1,30 @@
-// Times painting, sorting, clipboard copy, hit testing and editor start on a CQELListCtrl and, where the
-// plain list view can do the same, on a CListCtrl, at several row counts; prints medians and ratios.
-// Run: cmake/wine-run.sh build/x64/bin/QELBench.exe [repetitions]
-#include <afxwin.h>
-#include <QELCtrl.h>
+// Times the same work on a CQELListCtrl and on a plain list view with the same data, window size and font:
+// full repaint, sorting through a header click, clipboard copy, mouse moves, in-place editing and header
+// painting. Prints medians of repeated runs with the ratio QEL/plain as a table and as CSV.
+// Run: cmake/wine-run.sh build/x64/bin/QELBench.exe [--repetitions N] [--csv FILE] [--cases 123456] [--quick]
+#include "BenchReport.h"
+#include "BenchRunner.h"
 
-#include <algorithm>
-#include <functional>
+#include <afxwin.h>
+
 #include <stdio.h>
 #include <stdlib.h>
-#include <vector>
+#include <string.h>
+#include <string>
 
 CWinApp theApp("QELBench");
 
 namespace {
 
-// A list whose compare hook orders rows by their item data.
-class CBenchList : public CQELListCtrl
+// QELBench.csv beside the executable.
+std::string DefaultCsvPath()
 {
-public:
-    int OnCompareItems(LPARAM lParam1, LPARAM lParam2, int) override
-    {
-        return lParam1 < lParam2 ? -1 : (lParam1 > lParam2 ? 1 : 0);
-    }
-};
-
-int CALLBACK PlainCompare(LPARAM lParam1, LPARAM lParam2, LPARAM)
-{
-    return lParam1 < lParam2 ? 1 : (lParam1 > lParam2 ? -1 : 0);
-}
-
-double Now()
-{
-    LARGE_INTEGER f, c;
-    ::QueryPerformanceFrequency(&f);
-    ::QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-double Median(const std::function<void()>& work, int repetitions)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repetitions; ++i)
-    {
-        const double start = Now();
-        work();
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-void FillList(CListCtrl& list, int rows)
-{
-    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    for (int c = 0; c < 5; ++c)
-        list.InsertColumn(c, "Column", LVCFMT_LEFT, 90);
-    list.SetRedraw(FALSE);
-    char text[32];
-    for (int r = 0; r < rows; ++r)
-    {
-        sprintf(text, "Row %d", r);
-        const int item = list.InsertItem(r, text);
-        list.SetItemData(item, static_cast<DWORD_PTR>((r * 7919) % rows));
-        for (int c = 1; c < 5; ++c)
-        {
-            sprintf(text, "Cell %d.%d", r, c);
-            list.SetItemText(item, c, text);
-        }
-        list.SetItemState(item, (r % 3 == 0) ? LVIS_SELECTED : 0, LVIS_SELECTED);
-    }
-    list.SetRedraw(TRUE);
-}
-
-void Report(const char* what, int rows, double qel, double plain)
-{
-    if (plain > 0)
-        printf("%-22s %7d rows  QELCtrl %9.3f ms   list view %9.3f ms   ratio %5.2f\n", what, rows, qel, plain, qel / plain);
-    else
-        printf("%-22s %7d rows  QELCtrl %9.3f ms\n", what, rows, qel);
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    char* pSlash = strrchr(szPath, '\\');
+    if (pSlash != NULL)
+        pSlash[1] = '\0';
+    return std::string(szPath) + "QELBench.csv";
 }
 
 } // namespace
@@ -96,64 +33,55 @@ int main(int argc, char** argv)
 {
     if (!AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), 0))
         return 1;
-    const int repetitions = argc > 1 ? atoi(argv[1]) : 7;
-
-    CWnd frame;
-    frame.CreateEx(0, AfxRegisterWndClass(0), "QELBench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 500, NULL, NULL);
-
-    for (int rows : { 100, 1000, 10000 })
+    int nRepetitions = 9;
+    bool bQuick = false;
+    std::string strCases = "123456";
+    std::string strCsv = DefaultCsvPath();
+    for (int i = 1; i < argc; ++i)
     {
-        CBenchList qel;
-        CListCtrl plain;
-        const DWORD style = WS_CHILD | WS_VISIBLE | LVS_REPORT;
-        qel.Create(style, CRect(0, 0, 680, 460), &frame, 1);
-        plain.Create(style, CRect(0, 0, 680, 460), &frame, 2);
-        FillList(qel, rows);
-        FillList(plain, rows);
-        qel.EnableSortColumn(1, TRUE);
-        qel.EnableMarkSortedColumn(TRUE, FALSE);
-        _tag_QELListColumnStyle edit = {};
-        edit.nColumn = 1;
-        edit.pRuntimeClass = RUNTIME_CLASS(CQELListItemEdit);
-        qel.SetColumnStyle(&edit);
-
-        auto paint = [](CListCtrl& list) {
-            list.ShowWindow(SW_SHOW);
-            list.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        };
-        plain.ShowWindow(SW_HIDE);
-        const double paintQel = Median([&] { paint(qel); }, repetitions);
-        qel.ShowWindow(SW_HIDE);
-        const double paintPlain = Median([&] { paint(plain); }, repetitions);
-        plain.ShowWindow(SW_HIDE);
-        qel.ShowWindow(SW_SHOW);
-        Report("paint", rows, paintQel, paintPlain);
-
-        Report("sort", rows, Median([&] { qel.Sort(1, TRUE, FALSE); }, repetitions),
-               Median([&] { plain.SortItems(PlainCompare, 0); }, repetitions));
-
-        Report("copy selected", rows, Median([&] { qel.CopyToClipboard(LVIS_SELECTED); }, repetitions), 0);
-
-        Report("hit test x1000", rows, Median([&] {
-                   int col = 0;
-                   for (int i = 0; i < 1000; ++i)
-                       qel.HitTestEx(CPoint(20 + (i * 37) % 400, 30 + (i * 13) % 400), col);
-               }, repetitions),
-               Median([&] {
-                   for (int i = 0; i < 1000; ++i)
-                       plain.HitTest(CPoint(20 + (i * 37) % 400, 30 + (i * 13) % 400));
-               }, repetitions));
-
-        Report("editor start and end", rows, Median([&] {
-                   qel.EditSubItem(rows / 2, 1);
-                   qel.SetFocus();
-                   Pump();
-               }, repetitions), 0);
-
-        qel.DestroyWindow();
-        plain.DestroyWindow();
-        Pump();
+        if (strcmp(argv[i], "--repetitions") == 0 && i + 1 < argc)
+            nRepetitions = atoi(argv[++i]);
+        else if (strcmp(argv[i], "--csv") == 0 && i + 1 < argc)
+            strCsv = argv[++i];
+        else if (strcmp(argv[i], "--cases") == 0 && i + 1 < argc)
+            strCases = argv[++i];
+        else if (strcmp(argv[i], "--quick") == 0)
+            bQuick = true;
     }
-    frame.DestroyWindow();
+    if (nRepetitions < 5)
+        nRepetitions = 5;
+
+    CBenchReport report;
+    CBenchRunner runner(nRepetitions, report);
+    if (!runner.Create())
+        return 1;
+    printf("QELBench: %d repetitions after a warm-up, medians; ratio = QEL / plain\n", nRepetitions);
+    const auto wanted = [&](char cCase) { return strCases.find(cCase) != std::string::npos; };
+    if (wanted('1'))
+    {
+        for (int nRows : { 1000, 10000 })
+            runner.RunPaint(nRows);
+    }
+    if (wanted('2') || wanted('3'))
+    {
+        for (int nRows : { 10000, 100000 })
+        {
+            if (bQuick && nRows > 10000)
+                break;
+            runner.RunSortAndCopy(nRows);
+        }
+        runner.ReportCopyLinearity();
+    }
+    if (wanted('4') || wanted('6'))
+        runner.RunMouseMovesAndHeaderPaint();
+    if (wanted('5'))
+        runner.RunEdit();
+
+    report.PrintTable();
+    if (!report.WriteCsv(strCsv.c_str()))
+        printf("cannot write %s\n", strCsv.c_str());
+    else
+        printf("\nCSV: %s\n", strCsv.c_str());
+    printf("%d goal(s) missed\n", report.MissCount());
     return 0;
 }

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "BenchReport.h"
+
+#include <afxwin.h>
+#include <afxcmn.h>
+
+#include <functional>
+#include <vector>
+
+// Runs the benchmark cases: the same work on a CQELListCtrl and on a plain list view with the same data,
+// window size and font, warm-up first, then repetitions that alternate which side goes first; reports medians.
+class CBenchRunner
+{
+public:
+    CBenchRunner(int nRepetitions, CBenchReport& report);
+    ~CBenchRunner();
+    CBenchRunner(const CBenchRunner&) = delete;
+    CBenchRunner& operator=(const CBenchRunner&) = delete;
+
+    BOOL Create();
+
+    void RunPaint(int nRows);
+    void RunSortAndCopy(int nRows);
+    void ReportCopyLinearity();
+    void RunMouseMovesAndHeaderPaint();
+    void RunEdit();
+
+private:
+    struct CMedians
+    {
+        double qel;
+        double plain;
+    };
+    // Each function times its own work (so that it can prepare untimed) and returns milliseconds.
+    CMedians Interleave(const std::function<double()>& qel, const std::function<double()>& plain);
+    double   MedianOf(const std::function<double()>& work);
+
+    BOOL CreatePair(CListCtrl& qel, CListCtrl& plain, int nRows, int nColumns, int nColumnWidth);
+    void ShowOnly(CListCtrl& show, CListCtrl& hide);
+
+    double PaintOnce(CListCtrl& show, CListCtrl& hide);
+    double ClickSortOnce(CListCtrl& qel, CListCtrl& plain, int nColumn);
+    double PlainSortOnce(CListCtrl& qel, CListCtrl& plain, bool bAscending);
+    double PlainCopyOnce(CListCtrl& plain, int nColumns);
+    double MouseMovesOnce(CListCtrl& show, CListCtrl& hide, int nMoves);
+    double HeaderPaintOnce(CListCtrl& show, CListCtrl& hide, int nPaints);
+    double RowsPaintOnce(CListCtrl& show, CListCtrl& hide);
+
+    // Single steps of a case timed on their own, printed as "breakdown" lines.
+    void Breakdown(const char* pszWhat, int nRows, const std::function<double()>& work);
+    void BreakdownSort(CListCtrl& qel, CListCtrl& plain, int nRows);
+    void BreakdownMessages(CListCtrl& qel, CListCtrl& plain);
+    void BreakdownPaint(CListCtrl& qel, CListCtrl& plain);
+    void BreakdownEdit(CListCtrl& qel);
+    int  HeaderPaintsDuring(CListCtrl& list, const std::function<void()>& work);
+    std::vector<DWORD> RowPixels(CListCtrl& show, CListCtrl& hide, const CRect& rect);
+    void BreakdownCopy(CListCtrl& qel, int nRows, int nColumns);
+
+    int           m_nRepetitions;
+    CBenchReport& m_report;
+    CWnd          m_wndFrame;     // the 1280x1024 window both lists fill, one shown at a time
+    HFONT         m_hFont;        // the one font of both sides
+    CListCtrl*    m_pPlainForEdit; // the plain list beside the edited one, during BreakdownEdit only
+    CMedians      m_copy10k;      // copy medians at 10,000 rows; 0 until measured
+    CMedians      m_copy100k;     // the same at 100,000 rows
+};
