@@ -1,0 +1,71 @@
+#include "SoakModel.h"
+
+#include <stdio.h>
+
+namespace soak {
+
+void CSoakModel::InsertColumn(int nColumn)
+{
+    for (auto& row : m_rows)
+        if (nColumn >= 0 && nColumn <= static_cast<int>(row.second.size()))
+            row.second.insert(row.second.begin() + nColumn, std::string());
+}
+
+void CSoakModel::DeleteColumn(int nColumn)
+{
+    for (auto& row : m_rows)
+        if (nColumn >= 0 && nColumn < static_cast<int>(row.second.size()))
+            row.second.erase(row.second.begin() + nColumn);
+}
+
+void CSoakModel::SetText(DWORD_PTR id, int nColumn, const std::string& text)
+{
+    auto it = m_rows.find(id);
+    if (it == m_rows.end() || nColumn < 0)
+        return;
+    if (nColumn >= static_cast<int>(it->second.size()))
+        it->second.resize(nColumn + 1);
+    it->second[nColumn] = text;
+}
+
+std::string CSoakModel::Text(DWORD_PTR id, int nColumn) const
+{
+    auto it = m_rows.find(id);
+    if (it == m_rows.end() || nColumn < 0 || nColumn >= static_cast<int>(it->second.size()))
+        return std::string();
+    return it->second[nColumn];
+}
+
+std::string CSoakModel::Compare(CListCtrl& list, int nColumns) const
+{
+    char buffer[512];
+    const int nRows = list.GetItemCount();
+    if (nRows != RowCount())
+    {
+        sprintf(buffer, "the list has %d rows, the model %d", nRows, RowCount());
+        return buffer;
+    }
+    for (int nRow = 0; nRow < nRows; ++nRow)
+    {
+        const DWORD_PTR id = list.GetItemData(nRow);
+        if (!HasRow(id))
+        {
+            sprintf(buffer, "row %d carries the unknown id %lu", nRow, static_cast<unsigned long>(id));
+            return buffer;
+        }
+        for (int nColumn = 0; nColumn < nColumns; ++nColumn)
+        {
+            const CString strCell = list.GetItemText(nRow, nColumn);
+            const std::string expected = Text(id, nColumn);
+            if (expected != static_cast<LPCTSTR>(strCell))
+            {
+                sprintf(buffer, "cell (%d, %d) of row id %lu reads \"%.100s\", expected \"%.100s\"", nRow, nColumn,
+                        static_cast<unsigned long>(id), static_cast<LPCTSTR>(strCell), expected.c_str());
+                return buffer;
+            }
+        }
+    }
+    return std::string();
+}
+
+} // namespace soak

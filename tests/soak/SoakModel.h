@@ -1,0 +1,39 @@
+// The soak test's expectation of every cell text, kept beside the list and compared with it.
+#pragma once
+
+#include <afxwin.h>
+#include <afxcmn.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace soak {
+
+// Manages the expected texts of the list's cells by row identity (the row's item data, which sorting keeps)
+// and column index; only the list's own messages and the application's calls change it.
+class CSoakModel
+{
+public:
+    // Identity of a new row, never handed out before; 0 is never a row.
+    DWORD_PTR NewRowId() { return ++m_lastId; }
+
+    void AddRow(DWORD_PTR id, const std::vector<std::string>& texts) { m_rows[id] = texts; }
+    void RemoveRow(DWORD_PTR id) { m_rows.erase(id); }
+    bool HasRow(DWORD_PTR id) const { return m_rows.count(id) != 0; }
+    void InsertColumn(int nColumn);
+    void DeleteColumn(int nColumn);
+    void SetText(DWORD_PTR id, int nColumn, const std::string& text);
+    std::string Text(DWORD_PTR id, int nColumn) const;
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    void Clear() { m_rows.clear(); }
+
+    // Compares every cell of the list with the model; empty when they agree, else the first difference.
+    std::string Compare(CListCtrl& list, int nColumns) const;
+
+private:
+    std::map<DWORD_PTR, std::vector<std::string>> m_rows;  // texts by row id; one entry per column
+    DWORD_PTR m_lastId = 0;                                 // highest id handed out
+};
+
+} // namespace soak

@@ -1,0 +1,290 @@
+#include "SoakParent.h"
+#include "QELListItemEdit.h"
+#include "QELListItemDateTimeCtrl.h"
+#include "QELListItemComboBoxCtrl.h"
+
+#include <stdio.h>
+#include <string.h>
+
+namespace soak {
+
+namespace {
+
+const char* const kChoices[] = { "1 apple", "2 pear", "3 plum", "4 quince", "5 fig" };
+const char kDateFormat[] = "dd.MM.yyyy";
+
+void SetStyle(CSoakList& list, int nColumn, CRuntimeClass* pClass, DWORD dwStyle, const char* pData, DWORD dwFlags)
+{
+    _tag_QELListColumnStyle style = {};
+    style.nColumn = nColumn;
+    style.nLimitText = 40;
+    style.dwStyle = dwStyle;
+    style.dwFlags = dwFlags;
+    style.pData = const_cast<LPSTR>(pData);
+    style.nDataLen = pData != nullptr ? static_cast<int>(strlen(pData)) : 0;
+    style.pRuntimeClass = pClass;
+    list.SetColumnStyle(&style);
+}
+
+} // namespace
+
+void CSoakParent::Populate(CSoakList& list, int nRows)
+{
+    m_pList = &list;
+    m_model.Clear();
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP | (Chance(50) ? LVS_EX_GRIDLINES : 0));
+    list.InsertColumn(0, "Name", LVCFMT_LEFT, 90);
+    list.InsertColumn(1, "Note", LVCFMT_LEFT, 120);
+    list.InsertColumn(2, "Due", LVCFMT_LEFT, 100);
+    list.InsertColumn(3, "Choice", LVCFMT_LEFT, 90);
+    SetStyle(list, 1, RUNTIME_CLASS(CQELListItemEdit), 0, nullptr, QEL_STYLEFLAG_AUTO);
+    SetStyle(list, 2, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, kDateFormat, QEL_STYLEFLAG_AUTO);
+    SetStyle(list, 3, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, nullptr, 0);
+    for (int nColumn = 0; nColumn < kMaxColumns; ++nColumn)
+        list.EnableSortColumn(nColumn, 1);
+    list.EnableMultipleSort(1);
+    list.EnableColumnMenu(1);
+    list.EnableMarkSortedColumn(1, 0);
+    for (int nRow = 0; nRow < nRows; ++nRow)
+        AddRow(nRow);
+}
+
+std::string CSoakParent::RandomText(int nColumn)
+{
+    char text[64];
+    switch (nColumn)
+    {
+    case 0:
+        sprintf(text, "%d name", Pick(1000));
+        break;
+    case 2:
+        sprintf(text, "%02d.%02d.%04d", 1 + Pick(28), 1 + Pick(12), 1990 + Pick(40));
+        break;
+    case 3:
+        return kChoices[Pick(5)];
+    default:
+        sprintf(text, "%d note %c", Pick(500), 'a' + Pick(26));
+        break;
+    }
+    return text;
+}
+
+int CSoakParent::AddRow(int nIndex)
+{
+    const int nColumns = ColumnCount();
+    std::vector<std::string> texts(static_cast<size_t>(nColumns));
+    for (int nColumn = 0; nColumn < nColumns; ++nColumn)
+        texts[nColumn] = RandomText(nColumn);
+    const DWORD_PTR id = m_model.NewRowId();
+    NoteRowsMoving();
+    const int nRow = m_pList->InsertItem(nIndex, texts[0].c_str());
+    if (nRow < 0)
+        return -1;
+    m_pList->SetItemData(nRow, id);
+    for (int nColumn = 1; nColumn < nColumns; ++nColumn)
+        m_pList->SetItemText(nRow, nColumn, texts[nColumn].c_str());
+    m_model.AddRow(id, texts);
+    ++m_tally.nRowsInserted;
+    return nRow;
+}
+
+int CSoakParent::ColumnCount() const
+{
+    if (m_pList == nullptr || m_pList->GetSafeHwnd() == NULL)
+        return 0;
+    return m_pList->GetHeaderCtrl()->GetItemCount();
+}
+
+void CSoakParent::NoteRowsMoving()
+{
+    // Set before the change: the change itself may end the edit (a scroll bar that appears resizes the list).
+    // An editor keeps the row index it was opened on, so its report then names whatever row the application
+    // has moved to that index; that is the application's doing, not the list's.
+    if (OpenEditors() > 0)
+        m_bRowsMoved = true;
+}
+
+void CSoakParent::Fail(const std::string& text)
+{
+    if (m_failure.empty())
+        m_failure = text;
+}
+
+BOOL CSoakParent::Handle(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& lResult)
+{
+    const _tag_QELListEditInfo* pInfo = reinterpret_cast<const _tag_QELListEditInfo*>(lParam);
+    if (message == WM_QEL_LISTEDITBEGIN)
+        lResult = OnEditBegin();
+    else if (message == WM_QEL_LISTITEMCONST)
+        lResult = OnItemConst(pInfo);
+    else if (message == WM_QEL_LISTEDITTING)
+        lResult = OnEditting(pInfo);
+    else if (message == WM_QEL_LISTEDITEND)
+        lResult = OnEditEnd(pInfo);
+    else if (message == WM_QEL_LISTEDITMAX)
+        lResult = OnEditMax();
+    else if (message == WM_QEL_HEADERVISIABLECHANGE)
+        lResult = OnVisibilityChange();
+    else if (message == WM_QEL_HEADERCHANGED)
+    {
+        ++m_tally.nHeaderChanged;
+        lResult = 0;
+    }
+    else
+        return FALSE;
+    return TRUE;
+}
+
+LRESULT CSoakParent::OnEditBegin()
+{
+    ++m_tally.nBeginAsked;
+    if (!Chance(15))
+        return 0;
+    ++m_tally.nBeginVetoed;
+    return 1;
+}
+
+LRESULT CSoakParent::OnItemConst(const _tag_QELListEditInfo* pInfo)
+{
+    if (OpenEditors() != 0)
+        Fail("an editor was announced while another one was still open");
+    ++m_tally.nOpened;
+    m_openRowId = pInfo->dwItemData;
+    m_nOpenColumn = pInfo->nSubItem;
+    m_bOpenTexted = false;
+    m_bRowsMoved = false;
+    if (pInfo->nCtrlID == QEL_EDITID_COMBO && pInfo->pEditWnd != nullptr)
+    {
+        CComboBox* pCombo = static_cast<CComboBox*>(pInfo->pEditWnd);
+        for (const char* pszChoice : kChoices)
+            pCombo->AddString(pszChoice);
+        pCombo->SelectString(-1, m_model.Text(pInfo->dwItemData, pInfo->nSubItem).c_str());
+    }
+    return 0;
+}
+
+LRESULT CSoakParent::OnEditting(const _tag_QELListEditInfo* pInfo)
+{
+    if (OpenEditors() != 1)
+        Fail("a new text was reported with no editor open");
+    if (pInfo == nullptr || pInfo->pszText == nullptr)
+    {
+        Fail("a new text was reported without its record or text");
+        return 1;
+    }
+    if (m_bOpenTexted)
+        Fail("one editor reported a new text twice");
+    m_bOpenTexted = true;
+    char text[256];
+    if (pInfo->nSubItem != m_nOpenColumn || (!m_bRowsMoved && pInfo->dwItemData != m_openRowId))
+    {
+        sprintf(text, "the edit of row id %lu, column %d reported for row id %lu, column %d",
+                static_cast<unsigned long>(m_openRowId), m_nOpenColumn,
+                static_cast<unsigned long>(pInfo->dwItemData), pInfo->nSubItem);
+        Fail(text);
+    }
+    if (Chance(15))
+    {
+        ++m_tally.nTextVetoed;
+        return 1;
+    }
+    ++m_tally.nCommitted;
+    // The list stores the text in the row it names now; the model follows it there.
+    if (m_pList != nullptr && pInfo->nItem >= 0 && pInfo->nItem < m_pList->GetItemCount())
+        m_model.SetText(pInfo->dwItemData, pInfo->nSubItem, pInfo->pszText);
+    return 0;
+}
+
+LRESULT CSoakParent::OnEditEnd(const _tag_QELListEditInfo* pInfo)
+{
+    if (OpenEditors() != 1)
+        Fail("an edit ended with no editor open");
+    if (pInfo == nullptr)
+        Fail("an edit ended without its record");
+    ++m_tally.nEnded;
+    if (!m_bOpenTexted)
+        ++m_tally.nUnchanged;
+    return 0;
+}
+
+LRESULT CSoakParent::OnEditMax()
+{
+    ++m_tally.nMaxAsked;
+    if (m_pList == nullptr || !Chance(30))
+        return 0;
+    ++m_tally.nMaxRows;
+    return AddRow(m_pList->GetItemCount());
+}
+
+LRESULT CSoakParent::OnVisibilityChange()
+{
+    ++m_tally.nVisibilityAsked;
+    if (!Chance(30))
+        return 0;
+    ++m_tally.nVisibilityVetoed;
+    return 1;
+}
+
+BOOL CSoakParent::InsertRow()
+{
+    if (m_pList == nullptr || m_pList->GetItemCount() >= kMaxRows)
+        return FALSE;
+    return AddRow(Pick(m_pList->GetItemCount() + 1)) >= 0;
+}
+
+BOOL CSoakParent::DeleteRow()
+{
+    if (m_pList == nullptr || m_pList->GetItemCount() <= 1)
+        return FALSE;
+    const int nRow = Pick(m_pList->GetItemCount());
+    const DWORD_PTR id = m_pList->GetItemData(nRow);
+    NoteRowsMoving();
+    if (!m_pList->DeleteItem(nRow))
+        return FALSE;
+    m_model.RemoveRow(id);
+    ++m_tally.nRowsDeleted;
+    return TRUE;
+}
+
+BOOL CSoakParent::InsertColumn()
+{
+    const int nColumns = ColumnCount();
+    if (m_pList == nullptr || nColumns >= kMaxColumns)
+        return FALSE;
+    // Behind the editable columns, whose styles are keyed by index.
+    const int nColumn = kFixedColumns + Pick(nColumns - kFixedColumns + 1);
+    if (m_pList->InsertColumn(nColumn, "Extra", LVCFMT_LEFT, 60 + Pick(60)) != nColumn)
+        return FALSE;
+    m_model.InsertColumn(nColumn);
+    ++m_tally.nColumnsInserted;
+    return TRUE;
+}
+
+BOOL CSoakParent::DeleteColumn()
+{
+    const int nColumns = ColumnCount();
+    if (m_pList == nullptr || nColumns <= kFixedColumns)
+        return FALSE;
+    const int nColumn = kFixedColumns + Pick(nColumns - kFixedColumns);
+    if (!m_pList->DeleteColumn(nColumn))
+        return FALSE;
+    m_model.DeleteColumn(nColumn);
+    ++m_tally.nColumnsDeleted;
+    return TRUE;
+}
+
+BOOL CSoakParent::SetOwnText()
+{
+    if (m_pList == nullptr || m_pList->GetItemCount() == 0)
+        return FALSE;
+    const int nRow = Pick(m_pList->GetItemCount());
+    const int nColumn = Pick(ColumnCount());
+    const std::string text = RandomText(nColumn);
+    if (!m_pList->SetItemText(nRow, nColumn, text.c_str()))
+        return FALSE;
+    m_model.SetText(m_pList->GetItemData(nRow), nColumn, text);
+    ++m_tally.nOwnTexts;
+    return TRUE;
+}
+
+} // namespace soak

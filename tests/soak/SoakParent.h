@@ -1,0 +1,93 @@
+// The application side of the soak: the list's parent that answers, vetoes and records, and the application's
+// own changes of rows, columns and texts.
+#pragma once
+
+#include "SoakModel.h"
+#include "SoakList.h"
+
+#include <random>
+#include <string>
+
+namespace soak {
+
+// What the parent saw and did, for the figures.
+struct SoakTally
+{
+    long nBeginAsked = 0;      // WM_QEL_LISTEDITBEGIN received
+    long nBeginVetoed = 0;     // ... answered with a refusal
+    long nOpened = 0;          // WM_QEL_LISTITEMCONST: editors created
+    long nEnded = 0;           // WM_QEL_LISTEDITEND received
+    long nCommitted = 0;       // WM_QEL_LISTEDITTING let through
+    long nTextVetoed = 0;      // WM_QEL_LISTEDITTING refused
+    long nUnchanged = 0;       // edits that ended without a new text (Escape or nothing changed)
+    long nMaxAsked = 0;        // WM_QEL_LISTEDITMAX received
+    long nMaxRows = 0;         // ... answered with a new row
+    long nVisibilityAsked = 0; // WM_QEL_HEADERVISIABLECHANGE received
+    long nVisibilityVetoed = 0;
+    long nHeaderChanged = 0;   // WM_QEL_HEADERCHANGED received
+    long nRowsInserted = 0;    // by the application, WM_QEL_LISTEDITMAX rows included
+    long nRowsDeleted = 0;
+    long nColumnsInserted = 0;
+    long nColumnsDeleted = 0;
+    long nOwnTexts = 0;        // texts the application set itself
+};
+
+// Manages the parent's side of the soaked list: random refusals, the drop-down entries, new rows on request,
+// the model of cell texts, the count of open editors, and the first broken rule it notices.
+class CSoakParent
+{
+public:
+    static const int kFixedColumns = 4;   // name, text editor, date editor, drop-down editor
+    static const int kMaxColumns = 8;
+    static const int kMaxRows = 20;      // the application inserts no rows beyond this
+
+    CSoakParent(CSoakModel& model, std::mt19937& random) : m_model(model), m_random(random) {}
+
+    // Fills a newly created list: columns, styles, sorting, rows; the model follows.
+    void Populate(CSoakList& list, int nRows);
+    // Forgets the list (its window is about to go).
+    void Detach() { m_pList = nullptr; }
+
+    // Answers a registered message that reached the list's parent; FALSE for messages it does not handle.
+    BOOL Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+
+    // The application's own changes, model updated; each returns FALSE when it had nothing to change.
+    BOOL InsertRow();
+    BOOL DeleteRow();
+    BOOL InsertColumn();
+    BOOL DeleteColumn();
+    BOOL SetOwnText();
+
+    int  ColumnCount() const;
+    long OpenEditors() const { return m_tally.nOpened - m_tally.nEnded; }
+    const SoakTally& Tally() const { return m_tally; }
+    const CSoakModel& Model() const { return m_model; }
+    // First rule broken inside a message, empty while none.
+    const std::string& Failure() const { return m_failure; }
+
+private:
+    LRESULT OnEditBegin();
+    LRESULT OnItemConst(const _tag_QELListEditInfo* pInfo);
+    LRESULT OnEditting(const _tag_QELListEditInfo* pInfo);
+    LRESULT OnEditEnd(const _tag_QELListEditInfo* pInfo);
+    LRESULT OnEditMax();
+    LRESULT OnVisibilityChange();
+    bool Chance(int nPercent) { return static_cast<int>(m_random() % 100) < nPercent; }
+    int  Pick(int nCount) { return nCount > 0 ? static_cast<int>(m_random() % static_cast<unsigned>(nCount)) : 0; }
+    std::string RandomText(int nColumn);
+    int  AddRow(int nIndex);
+    void NoteRowsMoving();
+    void Fail(const std::string& text);
+
+    CSoakModel&    m_model;
+    std::mt19937&  m_random;
+    CSoakList*     m_pList = nullptr;
+    SoakTally      m_tally;
+    std::string    m_failure;
+    DWORD_PTR      m_openRowId = 0;      // row id of the open editor's cell at its creation
+    int            m_nOpenColumn = -1;   // column of the open editor
+    bool           m_bOpenTexted = false; // the open editor has reported a new text
+    bool           m_bRowsMoved = false; // the application changed rows while the editor was open
+};
+
+} // namespace soak

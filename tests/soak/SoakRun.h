@@ -1,0 +1,62 @@
+// The whole soak: alternating runs in a dialog and a frame, the checks, the leak comparison and the figures.
+#pragma once
+
+#include "SoakDriver.h"
+#include "SoakSnapshot.h"
+#include "SoakWatchdog.h"
+#include "QELTestLedger.h"
+
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace soak {
+
+// Manages a soak of nSteps seeded actions: runs of kRunLength steps alternate between a modeless dialog and
+// a frame window, each with a fresh list; the first broken rule stops the soak with its seed, step and action.
+class CSoakRun
+{
+public:
+    static const long kRunLength = 1000;
+
+    // onHang runs before the watchdog ends a hung process.
+    CSoakRun(unsigned long seed, long nSteps, std::function<void()> onHang);
+
+    // Runs a short warm-up and takes the baseline, then the soak; the first broken rule, or empty.
+    std::string Run();
+    // Compares the counts after the soak with the baseline; the leaks found, or empty.
+    std::string CompareLeaks();
+    // Writes the figures as a Markdown fragment.
+    void WriteFigures(const std::string& path, double seconds, const std::string& failure, const std::string& leaks) const;
+
+    long StepsRun() const { return m_nStepsRun; }
+
+private:
+    // One run of nSteps in a new host; bCount false for the warm-up, whose steps are not counted.
+    std::string RunHost(bool bDialog, long nSteps, std::mt19937& random, bool bCount);
+    CWnd*       CreateHost(bool bDialog, CSoakParent& owner, CSoakList& list, std::unique_ptr<CWnd>& host);
+    std::string RunStep(CSoakDriver& driver, long nStep, const char* pszHost, bool bCount);
+    void        WarmUp();
+    void        SettleTheme();
+    size_t      HeapTolerance() const;
+
+    qeltest::CLedger    m_ledger;                     // counts what the library modules hold; first, so it sees all
+    const unsigned long m_seed;
+    const long          m_nSteps;
+    CSoakModel          m_model;
+    std::mt19937        m_random;
+    CSoakParent         m_parent;
+    CSoakWatchdog       m_watchdog;
+    const bool          m_bTrace;                     // QEL_SOAK_TRACE set: every step is printed
+    long                m_nStepsRun = 0;
+    long                m_nHostSteps[2] = { 0, 0 };   // dialog, frame
+    long                m_nRuns[2] = { 0, 0 };
+    long                m_actions[actCount] = {};
+    CSoakSnapshot       m_before;
+    CSoakSnapshot       m_after;
+    qeltest::LedgerSnapshot m_ledgerBefore;
+    qeltest::LedgerSnapshot m_ledgerAfter;
+};
+
+} // namespace soak
