@@ -18,7 +18,7 @@ namespace soak {
 class CSoakRun
 {
 public:
-    static const long kRunLength = 1000;
+    static constexpr long kRunLength = 1000;
 
     // onHang runs before the watchdog ends a hung process.
     CSoakRun(unsigned long seed, long nSteps, std::function<void()> onHang);
