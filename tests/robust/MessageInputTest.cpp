@@ -6,6 +6,24 @@ using namespace qeltest;
 
 namespace {
 
+// The editor factory of column 1 (text), 2 (drop-down list) or 3 (date).
+CRuntimeClass* EditorClass(int nColumn)
+{
+    return nColumn == 1 ? RUNTIME_CLASS(CQELListItemEdit)
+         : nColumn == 2 ? RUNTIME_CLASS(CQELListItemComboBoxCtrl)
+                        : RUNTIME_CLASS(CQELListItemDateTimeCtrl);
+}
+
+// Four columns nWidth wide and one row: pszFirst in column 0, pszOthers (when given) in the rest.
+void AddColumnsAndRow(CListCtrl& list, int nWidth, const char* pszFirst, const char* pszOthers)
+{
+    for (int c = 0; c < 4; ++c)
+        list.InsertColumn(c, "C", LVCFMT_LEFT, nWidth);
+    list.InsertItem(0, pszFirst);
+    for (int c = 1; c < 4 && pszOthers != nullptr; ++c)
+        list.SetItemText(0, c, pszOthers);
+}
+
 class MessageInput : public RobustList
 {
 protected:
@@ -212,14 +230,10 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
         const LedgerSnapshot before = ledger.Snapshot();
         CRobustList* pList = new CRobustList;
         ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 5));
-        for (int c = 0; c < 4; ++c)
-            pList->InsertColumn(c, "C", LVCFMT_LEFT, 80);
-        pList->InsertItem(0, "a");
+        AddColumnsAndRow(*pList, 80, "a", nullptr);
         _tag_QELListColumnStyle style = {};
         style.nColumn = column;
-        style.pRuntimeClass = column == 1 ? RUNTIME_CLASS(CQELListItemEdit)
-                            : column == 2 ? RUNTIME_CLASS(CQELListItemComboBoxCtrl)
-                                          : RUNTIME_CLASS(CQELListItemDateTimeCtrl);
+        style.pRuntimeClass = EditorClass(column);
         ASSERT_EQ(0u, pList->SetColumnStyle(&style));
         PumpUntilIdle();
 
@@ -229,9 +243,7 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
         pList->DestroyWindow();
         PumpUntilIdle();
         ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 5));
-        for (int c = 0; c < 4; ++c)
-            pList->InsertColumn(c, "C", LVCFMT_LEFT, 80);
-        pList->InsertItem(0, "a");
+        AddColumnsAndRow(*pList, 80, "a", nullptr);
         ASSERT_EQ(0, pList->EditSubItem(0, column));
         ASSERT_NE(nullptr, pList->GetEditControl());
         delete pList;
@@ -297,16 +309,10 @@ TEST_F(MessageInput, ParentDestroyedInsideEachEditMessage)
                     ASSERT_TRUE(host.CreateParent(500, 300));
                     CRobustList* pList = new CRobustList;
                     ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 480, 200), &host, 8));
-                    for (int c = 0; c < 4; ++c)
-                        pList->InsertColumn(c, "C", LVCFMT_LEFT, 100);
-                    pList->InsertItem(0, "2024-01-02");
-                    for (int c = 1; c < 4; ++c)
-                        pList->SetItemText(0, c, "2024-01-02");
+                    AddColumnsAndRow(*pList, 100, "2024-01-02", "2024-01-02");
                     _tag_QELListColumnStyle style = {};
                     style.nColumn = column;
-                    style.pRuntimeClass = column == 1 ? RUNTIME_CLASS(CQELListItemEdit)
-                                        : column == 2 ? RUNTIME_CLASS(CQELListItemComboBoxCtrl)
-                                                      : RUNTIME_CLASS(CQELListItemDateTimeCtrl);
+                    style.pRuntimeClass = EditorClass(column);
                     ASSERT_EQ(0u, pList->SetColumnStyle(&style));
                     host.SetAnswer(message, [&host](const RecordedMessage&, bool& handled) -> LRESULT {
                         handled = true;
