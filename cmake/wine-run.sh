@@ -21,11 +21,20 @@ WINE=/usr/lib/wine/wine64
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 export WINEPATH="$(winpath "$build/bin")${WINEPATH:+;$WINEPATH}"
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    # A new prefix: never let a Mono or Gecko installer ask anything.
+# A prefix is ready once its system directory holds the Windows DLLs. Making one can stop half way on a
+# loaded machine (the registry written, the DLLs not), and such a prefix cannot start anything: the prefix of
+# the build tree is then made again, a few times at most. Never let a Mono or Gecko installer ask anything.
+prefix_ready() { [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; }
+for attempt in 1 2 3; do
+    prefix_ready && break
+    if [ "$attempt" -gt 1 ]; then
+        echo "wine-run: the Wine prefix $WINEPREFIX is incomplete; making it again" >&2
+        wineserver -k 2>/dev/null || true
+        [ -z "${QEL_WINEPREFIX:-}" ] && rm -rf "$WINEPREFIX"
+    fi
     WINEDLLOVERRIDES="mscoree,mshtml=d" "$WINE" wineboot --init >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
-fi
+done
 wineserver -p 2>/dev/null || true
 if [ "${QEL_WINE_MANAGED:-0}" != 1 ] && [ ! -f "$WINEPREFIX/.qel-unmanaged" ]; then
     # Without a window manager, hiding a managed top-level window waits two seconds for a state change

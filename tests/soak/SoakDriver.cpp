@@ -27,6 +27,7 @@ const ActionInfo kActions[actCount] = {
     { "column drag", 1 },            { "view change", 1 },            { "theme switch", 1 },
     { "row inserted", 2 },           { "row deleted", 2 },            { "column inserted", 1 },
     { "column deleted", 1 },         { "text set by the application", 4 }, { "edit started by the application", 3 },
+    { "F4: calendar or list opened", 3 },
 };
 
 const UINT kEditorIds[] = { QEL_EDITID_TEXT, QEL_EDITID_DATE, QEL_EDITID_COMBO };
@@ -49,11 +50,11 @@ const char* ActionName(int nAction)
 int CSoakDriver::Next()
 {
     // Away from the report view nothing can be edited: return to it soon. With an editor open, type often, so
-    // that most edits carry a new text.
+    // that most edits carry a new text, and sometimes open its calendar or list.
     if (!IsReport() && Chance(50))
         return actViewChange;
     if (m_list.GetEditControl() != NULL && Chance(30))
-        return actType;
+        return Chance(90) ? actType : actDropDown;
     static int s_nTotal = 0;
     if (s_nTotal == 0)
         for (const ActionInfo& a : kActions)
@@ -99,6 +100,7 @@ void CSoakDriver::Perform(int nAction)
     case actDeleteColumn:       m_parent.DeleteColumn(); break;
     case actOwnText:            m_parent.SetOwnText(); break;
     case actEditCall:           EditCall(); break;
+    case actDropDown:           PostKey(VK_F4, false, false); break;
     default:                    break;
     }
     Pump();

@@ -14,7 +14,7 @@ enum SoakAction
     actClickCell, actDoubleClickCell, actClickHeader, actDragDivider, actDoubleClickDivider, actRightClickCell,
     actColumnMenu, actType, actEnter, actEscape, actCtrlTab, actArrow, actHomeEnd, actPageKey, actWheel,
     actMouseMove, actResize, actScroll, actColumnDrag, actViewChange, actThemeSwitch, actInsertRow,
-    actDeleteRow, actInsertColumn, actDeleteColumn, actOwnText, actEditCall,
+    actDeleteRow, actInsertColumn, actDeleteColumn, actOwnText, actEditCall, actDropDown,
     actCount
 };
 
