@@ -221,6 +221,12 @@ BEGIN_MESSAGE_MAP(CQELListCtrl, CListCtrl)
     ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITEND, OnItemEditted)
     ON_REGISTERED_MESSAGE(WM_QEL_HEADERCHANGED, OnHeaderChanged)
     ON_REGISTERED_MESSAGE(WM_QEL_HEADERVISIABLECHANGE, OnHeaderVisiableChange)
+    ON_MESSAGE(LVM_INSERTITEMA, OnInsertItem)
+    ON_MESSAGE(LVM_INSERTITEMW, OnInsertItem)
+    ON_MESSAGE(LVM_DELETEITEM, OnDeleteItem)
+    ON_MESSAGE(LVM_DELETEALLITEMS, OnDeleteAllItems)
+    ON_MESSAGE(LVM_SORTITEMS, OnSortItems)
+    ON_MESSAGE(LVM_SORTITEMSEX, OnSortItems)
 END_MESSAGE_MAP()
 
 // ---- Construction ---------------------------------------------------------------------------------------
@@ -239,6 +245,17 @@ CQELListCtrl::CQELListCtrl()
     , m_hOldFont(NULL)
     , m_nClickItem(-1)
     , m_nClickSubItem(-1)
+    , m_nEditOpenItem(-1)
+    , m_dwEditGoneData(0)
+    , m_pReportEdit(NULL)
+    , m_nReportOpenItem(-1)
+    , m_nReportItem(-1)
+    , m_nReportSubItem(-1)
+    , m_dwReportGoneData(0)
+    , m_nEndsForwarded(0)
+    , m_pTrackedRows(NULL)
+    , m_bChangingRows(FALSE)
+    , m_bCommitAfterRowChange(FALSE)
 {
 }
 
@@ -247,6 +264,7 @@ CQELListCtrl::~CQELListCtrl()
     RemoveColumnStyle(-1);
     // An editor still open here never reported its end; release it while this object is complete, so that
     // its last reports still find the list (they find m_pEditCtrl null and delete nothing).
+    DestroyReportingEdit();
     DestroyEditControl();
 }
 
@@ -347,10 +365,12 @@ void CQELListCtrl::RemoveStoredStyle(int nColumn)
 
 void CQELListCtrl::DestroyEditControl()
 {
-    // Cleared before the delete: destroying the window may bring its reports back here.
+    // Cleared before the delete: destroying the window may bring its reports back here. An editor that is
+    // reporting its end is deleted when the end arrives, not from inside its own report.
     CWnd* pEdit = m_pEditCtrl;
     m_pEditCtrl = NULL;
-    delete pEdit;
+    if (pEdit != m_pReportEdit)
+        delete pEdit;
 }
 
 // ---- Column styles -----------------------------------------------------------------------------------
@@ -609,24 +629,103 @@ void CQELListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 
 // ---- In-place editing --------------------------------------------------------------------------------
 
-int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
+// A row index that follows its record while rows are inserted and deleted (-1 once the record is gone or the
+// rows were reordered), for as long as the object lives. Objects nest strictly: each is an edit start under way.
+class CQELListCtrl::CTrackedRow
+{
+public:
+    CTrackedRow(CQELListCtrl* pList, int nRow) : m_nRow(nRow), m_pList(pList), m_pNext(pList->m_pTrackedRows)
+    {
+        pList->m_pTrackedRows = this;
+    }
+    ~CTrackedRow() { m_pList->m_pTrackedRows = m_pNext; }
+    CTrackedRow(const CTrackedRow&) = delete;
+    CTrackedRow& operator=(const CTrackedRow&) = delete;
+
+    int                 m_nRow;
+    CQELListCtrl* const m_pList;
+    CTrackedRow* const  m_pNext;   // the edit start this one runs inside; null for the outermost
+};
+
+namespace {
+
+// The private copy of a column style taken for one edit start: the parent may replace or remove the stored
+// style (and free its data block) while it is asked, and the factory still reads the copy afterwards.
+class CEditStyle
+{
+public:
+    CEditStyle() : m_pData(NULL) { memset(&m_style, 0, sizeof(m_style)); }
+    ~CEditStyle() { free(m_pData); }
+    CEditStyle(const CEditStyle&) = delete;
+    CEditStyle& operator=(const CEditStyle&) = delete;
+
+    // FALSE when the data block could not be copied.
+    BOOL Take(const _tag_QELListColumnStyle& stored)
+    {
+        m_style = stored;
+        if (stored.pData == NULL || stored.nDataLen <= 0)
+            return TRUE;
+        // The stored block holds nDataLen bytes and a terminating zero.
+        m_pData = (char*)malloc((size_t)stored.nDataLen + 1);
+        if (m_pData == NULL)
+            return FALSE;
+        memcpy(m_pData, stored.pData, (size_t)stored.nDataLen + 1);
+        m_style.pData = m_pData;
+        return TRUE;
+    }
+    _tag_QELListColumnStyle* Get() { return &m_style; }
+
+private:
+    _tag_QELListColumnStyle m_style;
+    char*                   m_pData;
+};
+
+} // namespace
+
+BOOL CQELListCtrl::IsCellInList(int nItem, int nSubItem)
 {
     const BOOL bReport = IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE));
     const int nColumns = bReport ? (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0) : 1;
     const int nCount = (int)SendMessage(LVM_GETITEMCOUNT);
-    if (nItem >= nCount || nItem < 0 || nSubItem < 0 || nSubItem >= nColumns)
+    return nItem >= 0 && nItem < nCount && nSubItem >= 0 && nSubItem < nColumns;
+}
+
+int CQELListCtrl::CheckEditCell(int nItem, int nSubItem)
+{
+    if (!IsCellInList(nItem, nSubItem))
         return 2;
     if (!IsEditColumn(nSubItem))
         return 3;
     if (!IsVisibleColumn(nSubItem))
         return 4;
+    // A column dragged to no width shows nothing to type into: it is passed over as a hidden one is.
+    const HWND hHeader = HeaderWindow(GetHeaderCtrl());
+    if (hHeader != NULL && IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE)))
+    {
+        HDITEMA item;
+        memset(&item, 0, sizeof(item));
+        item.mask = HDI_WIDTH;
+        if (::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)nSubItem, (LPARAM)&item) && item.cxy <= 0)
+            return 4;
+    }
+    return 0;
+}
 
-    _tag_QELListColumnStyle style;
-    memset(&style, 0, sizeof(style));
-    if (!GetEditColumnStyle(nSubItem, style))
+int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
+{
+    const int nCheck = CheckEditCell(nItem, nSubItem);
+    if (nCheck != 0)
+        return nCheck;
+
+    _tag_QELListColumnStyle stored;
+    memset(&stored, 0, sizeof(stored));
+    if (!GetEditColumnStyle(nSubItem, stored))
         return 3;
+    CEditStyle style;
+    if (!style.Take(stored))
+        return -1;
 
-    CQELBaseListItem* pFactory = (CQELBaseListItem*)style.pRuntimeClass->CreateObject();
+    CQELBaseListItem* pFactory = (CQELBaseListItem*)stored.pRuntimeClass->CreateObject();
     if (pFactory == NULL)
         return -1;
 
@@ -636,8 +735,10 @@ int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
     info.nSubItem = nSubItem;
     info.dwItemData = GetItemData(nItem);
     info.lColumnData = GetColumnData(nSubItem);
-    info.pStyle = &style;
+    info.pStyle = style.Get();
     const WPARAM wParam = IdWParam(m_hWnd, 0);
+    // The parent, and the reports of an open edit below, may insert and delete rows: the row follows its record.
+    CTrackedRow row(this, nItem);
     if (SendToParent(WM_QEL_LISTEDITBEGIN, wParam, (LPARAM)&info) != 0)
     {
         delete pFactory;
@@ -646,6 +747,13 @@ int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
 
     // An open editor loses the focus here, reports and is deleted.
     SetFocus();
+    if (row.m_nRow < 0 || !IsCellInList(row.m_nRow, nSubItem))
+    {
+        delete pFactory;
+        return 2;
+    }
+    nItem = row.m_nRow;
+    info.nItem = nItem;
     ScrollCellIntoView(nItem, nSubItem);
 
     CRect rect;
@@ -656,21 +764,22 @@ int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
     // An editor that never took the focus survived the focus change above; it goes now instead of leaking.
     if (m_pEditCtrl != NULL)
         DestroyEditControl();
-    m_pEditCtrl = pFactory->CreateItem(nItem, nSubItem, rect, &style, this);
+    m_pEditCtrl = pFactory->CreateItem(nItem, nSubItem, rect, style.Get(), this);
     if (m_pEditCtrl != NULL)
     {
+        // Set before the parent hears of the editor, so that rows it inserts or deletes move this edit too.
+        m_nEditItem = nItem;
+        m_nEditOpenItem = nItem;
+        m_nEditSubItem = nSubItem;
+        m_dwEditGoneData = 0;
         info.nCtrlID = (UINT)m_pEditCtrl->GetDlgCtrlID();
         info.pEditWnd = m_pEditCtrl;
         SendToParent(WM_QEL_LISTITEMCONST, wParam, (LPARAM)&info);
     }
     delete pFactory;
 
-    SelectOnlyRow(nItem);
-    if (m_pEditCtrl != NULL)
-    {
-        m_nEditItem = nItem;
-        m_nEditSubItem = nSubItem;
-    }
+    if (row.m_nRow >= 0)
+        SelectOnlyRow(row.m_nRow);
     return 0;
 }
 
@@ -806,7 +915,15 @@ int CQELListCtrl::RowBelow(int nRow, int nCount)
 
 LRESULT CQELListCtrl::OnEditItem(WPARAM wParam, LPARAM lParam)
 {
-    return EditNewSubItem((int)wParam, (UINT)lParam);
+    return EditNewSubItem(RowOfEditRequest((int)wParam, (int)(lParam & 0xFFFF)), (UINT)lParam);
+}
+
+// An editor names the row it was opened on; the row of its record may have moved since.
+int CQELListCtrl::RowOfEditRequest(int nItem, int nSubItem)
+{
+    if (m_pEditCtrl != NULL && nItem == m_nEditOpenItem && nSubItem == m_nEditSubItem)
+        return m_nEditItem;
+    return nItem;
 }
 
 int CQELListCtrl::EditNewSubItem(int nItem, UINT lParam)
@@ -924,24 +1041,261 @@ int CQELListCtrl::EditNewSubItem(int nItem, UINT lParam)
     }
 }
 
+// The first report of the open editor starts its end: from here the editor is the reporting one, owned until
+// its WM_QEL_LISTEDITEND, while the parent may already open the next edit.
+void CQELListCtrl::BeginReport(const _tag_QELListEditInfo* pInfo)
+{
+    if (m_pReportEdit != NULL || m_pEditCtrl == NULL || pInfo == NULL
+        || pInfo->nItem != m_nEditOpenItem || pInfo->nSubItem != m_nEditSubItem)
+        return;
+    m_pReportEdit = m_pEditCtrl;
+    m_nReportOpenItem = m_nEditOpenItem;
+    m_nReportItem = m_nEditItem;
+    m_nReportSubItem = m_nEditSubItem;
+    m_dwReportGoneData = m_dwEditGoneData;
+}
+
+BOOL CQELListCtrl::IsReportOfEnding(const _tag_QELListEditInfo* pInfo)
+{
+    return m_pReportEdit != NULL && pInfo != NULL && pInfo->nItem == m_nReportOpenItem
+        && pInfo->nSubItem == m_nReportSubItem;
+}
+
+void CQELListCtrl::DestroyReportingEdit()
+{
+    // Cleared before the delete, as in DestroyEditControl.
+    CWnd* pEdit = m_pReportEdit;
+    m_pReportEdit = NULL;
+    if (m_pEditCtrl == pEdit)
+        m_pEditCtrl = NULL;
+    delete pEdit;
+}
+
 LRESULT CQELListCtrl::OnItemEditting(WPARAM wParam, LPARAM lParam)
 {
     _tag_QELListEditInfo* pInfo = (_tag_QELListEditInfo*)lParam;
-    if (pInfo != NULL)
-        FillEditInfoData(pInfo);
+    BeginReport(pInfo);
+    if (!IsReportOfEnding(pInfo))
+    {
+        if (pInfo != NULL)
+            FillEditInfoData(pInfo);
+        const LRESULT lResult = SendToParent(WM_QEL_LISTEDITTING, wParam | IdWParam(m_hWnd, 0), lParam);
+        if (lResult == 0 && pInfo != NULL)
+            SetItemText(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
+        return lResult;
+    }
+
+    // The text of a record that was deleted during the edit is stored nowhere.
+    if (m_nReportItem < 0)
+        return 1;
+    const int nOpenItem = pInfo->nItem;
+    pInfo->nItem = m_nReportItem;
+    FillEditInfoData(pInfo);
     const LRESULT lResult = SendToParent(WM_QEL_LISTEDITTING, wParam | IdWParam(m_hWnd, 0), lParam);
-    if (lResult == 0 && pInfo != NULL)
-        SetItemText(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
+    pInfo->nItem = nOpenItem;
+    // The parent may have moved or deleted the record meanwhile: the text goes where the record is now.
+    if (lResult == 0 && IsReportOfEnding(pInfo) && m_nReportItem >= 0)
+        SetItemText(m_nReportItem, pInfo->nSubItem, pInfo->pszText);
     return lResult;
 }
 
 LRESULT CQELListCtrl::OnItemEditted(WPARAM wParam, LPARAM lParam)
 {
-    DestroyEditControl();
     _tag_QELListEditInfo* pInfo = (_tag_QELListEditInfo*)lParam;
-    if (pInfo != NULL)
-        FillEditInfoData(pInfo);
-    return SendToParent(WM_QEL_LISTEDITEND, wParam | IdWParam(m_hWnd, 0), lParam);
+    BeginReport(pInfo);
+    if (!IsReportOfEnding(pInfo))
+    {
+        DestroyEditControl();
+        if (pInfo != NULL)
+            FillEditInfoData(pInfo);
+        ++m_nEndsForwarded;
+        return SendToParent(WM_QEL_LISTEDITEND, wParam | IdWParam(m_hWnd, 0), lParam);
+    }
+
+    // Only the editor that reports goes: the parent may have opened the next edit during this one's report.
+    const int nItem = m_nReportItem;
+    const DWORD_PTR dwGoneData = m_dwReportGoneData;
+    DestroyReportingEdit();
+    const int nOpenItem = pInfo->nItem;
+    pInfo->nItem = nItem;
+    FillEditInfoData(pInfo);
+    if (nItem < 0)
+        pInfo->dwItemData = dwGoneData;   // the end of an edit whose record was deleted names it by its data
+    ++m_nEndsForwarded;
+    const LRESULT lResult = SendToParent(WM_QEL_LISTEDITEND, wParam | IdWParam(m_hWnd, 0), lParam);
+    pInfo->nItem = nOpenItem;
+    return lResult;
+}
+
+// ---- Rows that move under an edit ----------------------------------------------------------------------
+
+// Gives the list the focus, so that the open editor commits and goes. Inside a row insertion or deletion the
+// open edit's row is followed only afterwards (a scroll bar that comes or goes resizes the list meanwhile): the
+// commit waits until then, so that the editor reports for its own record.
+void CQELListCtrl::CommitOpenEdit()
+{
+    if (m_pEditCtrl == NULL)
+        return;
+    if (m_bChangingRows)
+        m_bCommitAfterRowChange = TRUE;
+    else
+        SetFocus();
+}
+
+// The list view's own processing of a message that inserts, deletes or reorders rows.
+LRESULT CQELListCtrl::DefaultRowChange()
+{
+    const BOOL bOuter = !m_bChangingRows;
+    m_bChangingRows = TRUE;
+    const LRESULT lResult = Default();
+    if (bOuter)
+        m_bChangingRows = FALSE;
+    return lResult;
+}
+
+LRESULT CQELListCtrl::OnInsertItem(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    const CPoint ptEditBefore = EditCellOrigin();
+    const LRESULT lResult = DefaultRowChange();
+    RowsChanged((int)lResult >= 0 ? rowInserted : rowsKept, (int)lResult, ptEditBefore);
+    return lResult;
+}
+
+LRESULT CQELListCtrl::OnDeleteItem(WPARAM wParam, LPARAM /*lParam*/)
+{
+    const CPoint ptEditBefore = EditCellOrigin();
+    NoteGoneRecords((int)wParam);
+    const LRESULT lResult = DefaultRowChange();
+    RowsChanged(lResult ? rowDeleted : rowsKept, (int)wParam, ptEditBefore);
+    return lResult;
+}
+
+LRESULT CQELListCtrl::OnDeleteAllItems(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    const CPoint ptEditBefore = EditCellOrigin();
+    NoteGoneRecords(-1);
+    const LRESULT lResult = DefaultRowChange();
+    RowsChanged(lResult ? rowsReordered : rowsKept, -1, ptEditBefore);
+    return lResult;
+}
+
+LRESULT CQELListCtrl::OnSortItems(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    // The open edit commits to its own row before the rows move.
+    const BOOL bEditing = m_pEditCtrl != NULL;
+    if (bEditing)
+        SetFocus();
+    const CPoint ptEditBefore = EditCellOrigin();
+    NoteGoneRecords(-1);
+    const LRESULT lResult = DefaultRowChange();
+    RowsChanged(lResult ? rowsReordered : rowsKept, -1, ptEditBefore);
+    // Move requests of the edit that was open name rows of the old order.
+    if (bEditing && m_pEditCtrl == NULL)
+        PurgeMoveRequests();
+    return lResult;
+}
+
+// Item data of the edited records whose rows a change takes away (nRow, or -1 for all rows), for their end
+// reports.
+void CQELListCtrl::NoteGoneRecords(int nRow)
+{
+    if (m_pEditCtrl != NULL && m_nEditItem >= 0 && (nRow < 0 || nRow == m_nEditItem))
+        m_dwEditGoneData = GetItemData(m_nEditItem);
+    if (m_pReportEdit != NULL && m_nReportItem >= 0 && (nRow < 0 || nRow == m_nReportItem))
+        m_dwReportGoneData = GetItemData(m_nReportItem);
+}
+
+// Top left of the open edit's cell, to move the editor by as much as the cell moves.
+CPoint CQELListCtrl::EditCellOrigin()
+{
+    CRect rect(0, 0, 0, 0);
+    if (m_pEditCtrl != NULL && m_nEditItem >= 0)
+        GetSubItemRect(m_nEditItem, m_nEditSubItem, LVIR_LABEL, rect);
+    return rect.TopLeft();
+}
+
+void CQELListCtrl::RowsChanged(RowChange change, int nRow, const CPoint& ptEditBefore)
+{
+    FollowRows(change, nRow);
+    if (m_bCommitAfterRowChange && !m_bChangingRows)
+    {
+        m_bCommitAfterRowChange = FALSE;
+        CommitOpenEdit();
+    }
+    if (m_pEditCtrl != NULL && m_nEditItem < 0)
+    {
+        EndEditOfGoneRecord();
+        // Its move requests still in the queue name a row that now holds another record.
+        PurgeMoveRequests();
+    }
+    if (m_pEditCtrl == NULL)
+        return;
+    const CPoint ptDelta = EditCellOrigin() - ptEditBefore;
+    if (ptDelta != CPoint(0, 0) && m_pEditCtrl->GetSafeHwnd() != NULL)
+    {
+        CRect rect;
+        m_pEditCtrl->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        m_pEditCtrl->SetWindowPos(NULL, rect.left + ptDelta.x, rect.top + ptDelta.y, 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// Moves every row index that names a record with that record: the open and the reporting edit, the pending
+// click and the edit starts under way. A deleted record, or rows in a new order, leave -1.
+void CQELListCtrl::FollowRows(RowChange change, int nRow)
+{
+    struct Follow
+    {
+        static void Row(int& nIndex, RowChange change, int nRow)
+        {
+            if (nIndex < 0)
+                return;
+            if (change == rowsReordered || (change == rowDeleted && nIndex == nRow))
+                nIndex = -1;
+            else if (change == rowInserted && nIndex >= nRow)
+                ++nIndex;
+            else if (change == rowDeleted && nIndex > nRow)
+                --nIndex;
+        }
+    };
+    if (m_pEditCtrl != NULL)
+        Follow::Row(m_nEditItem, change, nRow);
+    if (m_pReportEdit != NULL)
+        Follow::Row(m_nReportItem, change, nRow);
+    Follow::Row(m_nClickItem, change, nRow);
+    for (CTrackedRow* pRow = m_pTrackedRows; pRow != NULL; pRow = pRow->m_pNext)
+        Follow::Row(pRow->m_nRow, change, nRow);
+}
+
+// The open edit's record was deleted (or the rows reordered under an editor that never took the focus): the
+// edit ends with one WM_QEL_LISTEDITEND and its text is stored nowhere.
+void CQELListCtrl::EndEditOfGoneRecord()
+{
+    CWnd* pEdit = m_pEditCtrl;
+    const int nEnds = m_nEndsForwarded;
+    SetFocus();
+    if (m_pEditCtrl == pEdit)
+        DestroyEditControl();
+    if (m_nEndsForwarded != nEnds || m_pReportEdit == pEdit)
+        return;
+    // The editor had no focus to lose, so it reported nothing: its end is reported for it.
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nItem = -1;
+    info.nSubItem = m_nEditSubItem;
+    info.dwItemData = m_dwEditGoneData;
+    info.lColumnData = GetColumnData(m_nEditSubItem);
+    ++m_nEndsForwarded;
+    SendToParent(WM_QEL_LISTEDITEND, IdWParam(m_hWnd, 0), (LPARAM)&info);
+}
+
+void CQELListCtrl::PurgeMoveRequests()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, m_hWnd, WM_QEL_LISTITEMEDIT, WM_QEL_LISTITEMEDIT, PM_REMOVE))
+    {
+    }
 }
 
 void CQELListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
@@ -989,15 +1343,13 @@ void CQELListCtrl::OnSetFocus(CWnd* pOldWnd)
 
 void CQELListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
-    if (m_pEditCtrl != NULL)
-        SetFocus();
+    CommitOpenEdit();
     CWnd::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
 void CQELListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
-    if (m_pEditCtrl != NULL)
-        SetFocus();
+    CommitOpenEdit();
     CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
@@ -1007,8 +1359,7 @@ void CQELListCtrl::OnSize(UINT nType, int cx, int cy)
     const HWND hHeader = HeaderWindow(GetHeaderCtrl());
     if (hHeader != NULL && ::IsWindow(hHeader))
         ::RedrawWindow(hHeader, NULL, NULL, kRedrawNow);
-    if (m_pEditCtrl != NULL)
-        SetFocus();
+    CommitOpenEdit();
 }
 
 void CQELListCtrl::OnMouseMove(UINT nFlags, CPoint point)
@@ -1256,8 +1607,9 @@ BOOL CQELListCtrl::ClipboardFault(int nAllocation)
 
 int CQELListCtrl::CopyToClipboard(DWORD dwMask)
 {
+    // Without a header window (the icon and list views) there are no columns to copy: the clipboard stays as it is.
     CQELHeaderCtrl* pHeader = GetHeaderCtrl();
-    if (pHeader == NULL)
+    if (pHeader == NULL || !::IsWindow(pHeader->m_hWnd))
         return 0;
     if (!::OpenClipboard(m_hWnd))
         return 0;

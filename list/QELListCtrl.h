@@ -111,6 +111,10 @@ protected:
     afx_msg LRESULT OnHeaderChanged(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHeaderVisiableChange(WPARAM wParam, LPARAM lParam);
     afx_msg void    OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnInsertItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDeleteItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSortItems(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // Allocation points of CopyToClipboard, named to the fault hook below.
@@ -127,6 +131,9 @@ protected:
     static BOOL (*s_pfnClipboardFault)(int nAllocation);
 
 private:
+    class CTrackedRow;   // a row index that follows its record while rows are inserted and deleted
+    enum RowChange { rowInserted, rowDeleted, rowsReordered, rowsKept };
+
     LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
     void    FillEditInfoData(_tag_QELListEditInfo* pInfo);
     LPARAM  GetColumnData(int nSubItem);
@@ -136,6 +143,21 @@ private:
     int     RowBelow(int nRow, int nCount);   // next row, or the row the parent appends past the last; -1 none
     int     AskParentForRow(int nRow);
     void    DestroyEditControl();
+    int     CheckEditCell(int nItem, int nSubItem);
+    BOOL    IsCellInList(int nItem, int nSubItem);
+    int     RowOfEditRequest(int nItem, int nSubItem);
+    void    BeginReport(const _tag_QELListEditInfo* pInfo);
+    BOOL    IsReportOfEnding(const _tag_QELListEditInfo* pInfo);
+    void    DestroyReportingEdit();
+    void    ForwardEditEnd(WPARAM wParam, _tag_QELListEditInfo* pInfo);
+    void    EndEditOfGoneRecord();
+    void    NoteGoneRecords(int nRow);
+    void    RowsChanged(RowChange change, int nRow, const CPoint& ptEditBefore);
+    void    FollowRows(RowChange change, int nRow);
+    CPoint  EditCellOrigin();
+    void    PurgeMoveRequests();
+    void    CommitOpenEdit();
+    LRESULT DefaultRowChange();
     BOOL    GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, const CRect& rectClient, CRect& rect);
     int     GetLastDisplayColumn();
     BOOL    ClipboardFault(int nAllocation);
@@ -158,4 +180,19 @@ protected:
     HFONT          m_hOldFont;           // font to select back at the cell's post-paint; null when none
     int            m_nClickItem;         // row of the pending click-to-edit; meaningful only while timer 831 runs
     int            m_nClickSubItem;      // column of the pending click-to-edit; as m_nClickItem
+
+private:
+    // The open edit's record moves with inserted and deleted rows: m_nEditItem follows it, while its editor
+    // keeps naming the row it was opened on in its reports and move requests.
+    int            m_nEditOpenItem;      // row the open editor was created on; meaningful while m_pEditCtrl is set
+    DWORD_PTR      m_dwEditGoneData;     // item data of the open edit's record once it was deleted
+    CWnd*          m_pReportEdit;        // editor reporting its end, owned until its WM_QEL_LISTEDITEND; else null
+    int            m_nReportOpenItem;    // row m_pReportEdit was created on
+    int            m_nReportItem;        // row of m_pReportEdit's record now; -1 once the record is gone
+    int            m_nReportSubItem;     // column of m_pReportEdit
+    DWORD_PTR      m_dwReportGoneData;   // item data of m_pReportEdit's record once it was deleted
+    int            m_nEndsForwarded;     // WM_QEL_LISTEDITEND messages forwarded so far
+    CTrackedRow*   m_pTrackedRows;       // rows of edit starts under way, innermost first
+    BOOL           m_bChangingRows;      // the list view is inserting, deleting or reordering rows
+    BOOL           m_bCommitAfterRowChange;  // an open edit is to commit once the rows changed
 };

@@ -7,6 +7,7 @@ int CTestFactory::s_nLive = 0;
 int CTestFactory::s_nCalls = 0;
 CRect CTestFactory::s_rect;
 _tag_QELListColumnStyle CTestFactory::s_style;
+std::string CTestFactory::s_data;
 
 BEGIN_MESSAGE_MAP(CTestCellEditor, CEdit)
     ON_WM_KEYDOWN()
@@ -65,6 +66,7 @@ CWnd* CTestFactory::CreateItem(int nItem, int nSubItem, CRect rect, _tag_QELList
     ++s_nCalls;
     s_rect = rect;
     s_style = *pStyle;
+    s_data = pStyle->pData != NULL ? pStyle->pData : "";
     CTestCellEditor* pEdit = new CTestCellEditor(nItem, nSubItem);
     if (!pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, pList, QEL_EDITID_TEXT))
     {

@@ -6,6 +6,7 @@
 #include "QELListCtrl.h"
 #include "QELBaseListItem.h"
 
+#include <string>
 #include <vector>
 
 namespace qeltest {
@@ -47,6 +48,7 @@ public:
     static int   s_nCalls;
     static CRect s_rect;
     static _tag_QELListColumnStyle s_style;
+    static std::string s_data;   // the style's data block as CreateItem read it
 };
 
 // Factory whose CreateItem makes no window.

@@ -217,6 +217,9 @@ TEST_F(ListViews, OtherViewsGetTheHeaderWhenSwitchedToReport)
         EXPECT_NE(0xFFFFFFFFu, list->m_crSortedColumn);
         SetStyle(0);
         EXPECT_EQ(2, list->EditSubItem(0, 1)) << view;
+        WriteClipboardText("kept");   // no header window, no columns: the clipboard is left alone
+        EXPECT_EQ(0, list->CopyToClipboard(LVIS_SELECTED | LVIS_FOCUSED)) << view;
+        EXPECT_EQ("kept", ReadClipboardText()) << view;
 
         list->ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
         const HWND hHeader = ::GetDlgItem(list->m_hWnd, 0);

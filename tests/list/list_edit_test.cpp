@@ -455,6 +455,11 @@ TEST_F(ListEditing, RefusedHiddenAndPlainColumnsArePassedOver)
     EXPECT_EQ(1, Move(1, VK_HOME, true, false, 1));
     EXPECT_EQ(At(1, 3), EditCell());
     CommitEdit();
+
+    list->SetColumnWidth(3, 0);   // dragged to no width: nothing to type into, passed over as if hidden
+    EXPECT_EQ(4, list->EditSubItem(1, 3));
+    EXPECT_EQ(0, Move(1, VK_HOME, true, false, 1));
+    EXPECT_EQ(At(-1, -1), EditCell());
 }
 
 TEST_F(ListEditing, OneEditableColumnNeverChangesTheRowByTab)
@@ -576,5 +581,148 @@ TEST_F(ListEditing, AnEditorThatNeverTookTheFocusIsReplacedNotLost)
     EXPECT_EQ(1, Editor()->m_nItem);
 
     list->SendMessage(WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
+}
+
+TEST_F(ListEditing, AnOpenEditFollowsItsRecordWhenRowsMove)
+{
+    CreateEditable();
+    ASSERT_EQ(0, list->EditSubItem(3, 1));
+    Editor()->SetWindowText("moved");
+    list->InsertItem(0, "above");
+    list->InsertItem(2, "above too");
+    list->DeleteItem(0);   // the record of row 3 is at row 4 now
+    CRect cell, editor;
+    list->GetSubItemRect(4, 1, LVIR_LABEL, cell);
+    Editor()->GetWindowRect(&editor);
+    list->ScreenToClient(&editor);
+    EXPECT_EQ(cell.top, editor.top);
+
+    // A move request posted before the rows changed starts from the record's row, not its old index.
+    SetModifierKeys(true, false);
+    PressKey(Editor()->m_hWnd, VK_DOWN);
+    ReleaseAllKeys();
+    list->InsertItem(0, "late");
+    parent.Flush();
+    PumpUntilIdle();
+    EXPECT_TRUE(parent.Matches({
+        Cell(WM_QEL_LISTEDITBEGIN, 6, 1),
+        CellText(WM_QEL_LISTEDITTING, 5, 1, "moved"),
+        Cell(WM_QEL_LISTEDITEND, 5, 1),
+        Cell(WM_QEL_LISTITEMCONST, 6, 1),
+    }));
+    EXPECT_EQ(103u, EditInfo(parent.MessagesOf(WM_QEL_LISTEDITTING)[0]).dwItemData);
+    EXPECT_EQ("moved", std::string(list->GetItemText(5, 1)));
+    EXPECT_EQ(104u, list->GetItemData(6));
+    EXPECT_EQ(At(6, 1), EditCell());
+
+    // The edited record itself goes: one end naming it by its data, its text stored nowhere.
+    Editor()->SetWindowText("lost");
+    parent.Flush();
+    list->DeleteItem(6);
+    PumpUntilIdle();
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, -1, 1) }));
+    EXPECT_EQ(104u, EditInfo(parent.Messages()[0]).dwItemData);
+    EXPECT_EQ(nullptr, list->GetEditControl());
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
+    for (int r = 0; r < list->GetItemCount(); ++r)
+        EXPECT_NE("lost", std::string(list->GetItemText(r, 1))) << r;
+
+    ASSERT_EQ(0, list->EditSubItem(2, 2));
+    parent.Flush();
+    list->DeleteAllItems();
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, -1, 2) }));
+    EXPECT_EQ(nullptr, list->GetEditControl());
+}
+
+TEST_F(ListEditing, APendingClickFollowsItsRecord)
+{
+    CreateEditable();
+    SelectOnly(2);
+    Click(list->m_hWnd, CellPoint(2, 2));
+    list->InsertItem(0, "above");
+    ASSERT_TRUE(PumpUntil([&] { return Editor() != nullptr; }, ::GetDoubleClickTime() + 2000));
+    EXPECT_EQ(At(3, 2), EditCell());
+    CommitEdit();
+
+    SelectOnly(2);
+    Click(list->m_hWnd, CellPoint(2, 2));
+    list->DeleteItem(2);   // the clicked record is gone: nothing opens
+    PumpFor(::GetDoubleClickTime() + 300);
+    EXPECT_EQ(nullptr, Editor());
+}
+
+TEST_F(ListEditing, AnEditStartOutlivesWhatTheParentDoesMeanwhile)
+{
+    CreateEditable();
+    _tag_QELListColumnStyle style = {};
+    style.nColumn = 2;
+    style.pRuntimeClass = RUNTIME_CLASS(CTestFactory);
+    char format[] = "dd.MM.yyyy";
+    style.pData = format;
+    style.nDataLen = (int)strlen(format);
+    ASSERT_EQ(0u, list->SetColumnStyle(&style));
+
+    // The parent replaces the style while asked (its block freed): the editor gets the style it was asked for.
+    parent.SetAnswer(WM_QEL_LISTEDITBEGIN, [&](const RecordedMessage&, bool& handled) {
+        char other[] = "yyyy-MM-dd";
+        style.pData = other;
+        list->SetColumnStyle(&style);
+        handled = true;
+        return (LRESULT)0;
+    });
+    ASSERT_EQ(0, list->EditSubItem(1, 2));
+    EXPECT_EQ("dd.MM.yyyy", CTestFactory::s_data);
+    parent.SetAnswer(WM_QEL_LISTEDITBEGIN, [&](const RecordedMessage&, bool& handled) {
+        list->RemoveColumnStyle(2);
+        handled = true;
+        return (LRESULT)0;
+    });
+    ASSERT_EQ(0, list->EditSubItem(2, 2));
+    EXPECT_EQ("yyyy-MM-dd", CTestFactory::s_data);
+    parent.ClearAnswers();
+
+    // The previous edit's end deletes rows: a row above moves the start with its record, a gone row ends it.
+    parent.SetAnswer(WM_QEL_LISTEDITEND, [&](const RecordedMessage&, bool& handled) {
+        list->DeleteItem(0);
+        handled = true;
+        return (LRESULT)0;
+    });
+    ASSERT_EQ(0, list->EditSubItem(5, 1));
+    EXPECT_EQ(At(4, 1), EditCell());
+    EXPECT_EQ(105u, list->GetItemData(4));
+    parent.SetAnswer(WM_QEL_LISTEDITEND, [&](const RecordedMessage&, bool& handled) {
+        list->DeleteItem(list->GetItemCount() - 1);
+        handled = true;
+        return (LRESULT)0;
+    });
+    parent.Flush();
+    EXPECT_EQ(2, list->EditSubItem(list->GetItemCount() - 1, 3));
+    EXPECT_EQ(nullptr, Editor());
+    EXPECT_TRUE(parent.MessagesOf(WM_QEL_LISTITEMCONST).empty());
+    parent.ClearAnswers();
+}
+
+TEST_F(ListEditing, AnEditOpenedDuringTheLastOnesReportStaysOpen)
+{
+    CreateEditable();
+    ASSERT_EQ(0, list->EditSubItem(0, 1));
+    Editor()->SetWindowText("first");
+    bool bOpenNext = true;
+    parent.SetAnswer(WM_QEL_LISTEDITTING, [&](const RecordedMessage&, bool& handled) {
+        if (bOpenNext)
+            list->EditSubItem(1, 2);
+        bOpenNext = false;
+        handled = true;
+        return (LRESULT)0;
+    });
+    CommitEdit();
+    EXPECT_EQ("first", std::string(list->GetItemText(0, 1)));
+    EXPECT_EQ(At(1, 2), EditCell());
+    EXPECT_EQ(1, CTestCellEditor::s_nLive);
+    Editor()->SetWindowText("second");
+    parent.Flush();
+    CommitEdit();
+    EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 1, 2, "second"), Cell(WM_QEL_LISTEDITEND, 1, 2) }));
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
 }

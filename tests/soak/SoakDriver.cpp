@@ -50,11 +50,18 @@ const char* ActionName(int nAction)
 int CSoakDriver::Next()
 {
     // Away from the report view nothing can be edited: return to it soon. With an editor open, type often, so
-    // that most edits carry a new text, and sometimes open its calendar or list.
+    // that most edits carry a new text, sometimes open its calendar or list, and sometimes have the application
+    // insert or delete rows under it.
     if (!IsReport() && Chance(50))
         return actViewChange;
     if (m_list.GetEditControl() != NULL && Chance(30))
-        return Chance(90) ? actType : actDropDown;
+    {
+        if (Chance(80))
+            return actType;
+        if (Chance(50))
+            return actDropDown;
+        return Chance(50) ? actInsertRow : actDeleteRow;
+    }
     static int s_nTotal = 0;
     if (s_nTotal == 0)
         for (const ActionInfo& a : kActions)

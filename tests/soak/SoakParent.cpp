@@ -76,7 +76,6 @@ int CSoakParent::AddRow(int nIndex)
     for (int nColumn = 0; nColumn < nColumns; ++nColumn)
         texts[nColumn] = RandomText(nColumn);
     const DWORD_PTR id = m_model.NewRowId();
-    NoteRowsMoving();
     const int nRow = m_pList->InsertItem(nIndex, texts[0].c_str());
     if (nRow < 0)
         return -1;
@@ -93,15 +92,6 @@ int CSoakParent::ColumnCount() const
     if (m_pList == nullptr || m_pList->GetSafeHwnd() == NULL)
         return 0;
     return m_pList->GetHeaderCtrl()->GetItemCount();
-}
-
-void CSoakParent::NoteRowsMoving()
-{
-    // Set before the change: the change itself may end the edit (a scroll bar that appears resizes the list).
-    // An editor keeps the row index it was opened on, so its report then names whatever row the application
-    // has moved to that index; that is the application's doing, not the list's.
-    if (OpenEditors() > 0)
-        m_bRowsMoved = true;
 }
 
 void CSoakParent::Fail(const std::string& text)
@@ -152,7 +142,6 @@ LRESULT CSoakParent::OnItemConst(const _tag_QELListEditInfo* pInfo)
     m_openRowId = pInfo->dwItemData;
     m_nOpenColumn = pInfo->nSubItem;
     m_bOpenTexted = false;
-    m_bRowsMoved = false;
     if (pInfo->nCtrlID == QEL_EDITID_COMBO && pInfo->pEditWnd != nullptr)
     {
         CComboBox* pCombo = static_cast<CComboBox*>(pInfo->pEditWnd);
@@ -176,7 +165,8 @@ LRESULT CSoakParent::OnEditting(const _tag_QELListEditInfo* pInfo)
         Fail("one editor reported a new text twice");
     m_bOpenTexted = true;
     char text[256];
-    if (pInfo->nSubItem != m_nOpenColumn || (!m_bRowsMoved && pInfo->dwItemData != m_openRowId))
+    // Rows inserted and deleted meanwhile do not matter: the report names the record that was opened.
+    if (pInfo->nSubItem != m_nOpenColumn || pInfo->dwItemData != m_openRowId)
     {
         sprintf(text, "the edit of row id %lu, column %d reported for row id %lu, column %d",
                 static_cast<unsigned long>(m_openRowId), m_nOpenColumn,
@@ -201,6 +191,8 @@ LRESULT CSoakParent::OnEditEnd(const _tag_QELListEditInfo* pInfo)
         Fail("an edit ended with no editor open");
     if (pInfo == nullptr)
         Fail("an edit ended without its record");
+    else if (pInfo->dwItemData != m_openRowId)
+        Fail("an edit's end named another record than the one opened");
     ++m_tally.nEnded;
     if (!m_bOpenTexted)
         ++m_tally.nUnchanged;
@@ -238,7 +230,6 @@ BOOL CSoakParent::DeleteRow()
         return FALSE;
     const int nRow = Pick(m_pList->GetItemCount());
     const DWORD_PTR id = m_pList->GetItemData(nRow);
-    NoteRowsMoving();
     if (!m_pList->DeleteItem(nRow))
         return FALSE;
     m_model.RemoveRow(id);

@@ -76,7 +76,6 @@ private:
     int  Pick(int nCount) { return nCount > 0 ? static_cast<int>(m_random() % static_cast<unsigned>(nCount)) : 0; }
     std::string RandomText(int nColumn);
     int  AddRow(int nIndex);
-    void NoteRowsMoving();
     void Fail(const std::string& text);
 
     CSoakModel&    m_model;
@@ -87,7 +86,6 @@ private:
     DWORD_PTR      m_openRowId = 0;      // row id of the open editor's cell at its creation
     int            m_nOpenColumn = -1;   // column of the open editor
     bool           m_bOpenTexted = false; // the open editor has reported a new text
-    bool           m_bRowsMoved = false; // the application changed rows while the editor was open
 };
 
 } // namespace soak
