@@ -17,8 +17,14 @@ const _tag_QELHeaderColumnState kDefaultState = { 0, 0, 0, 1, 0 };
 // Redraw flags used for every repaint the header requests.
 const UINT kRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
-// Command ids from here upward belong to the header; those below the column menu's first id do nothing.
+// Menu command ids from here upward belong to the header; those below the column menu's first id do nothing.
 const WPARAM kFirstHeaderCommand = 5000;
+
+// A menu choice carries no notification code (high word, and nothing above it) and no control window.
+bool IsMenuCommand(WPARAM wParam, LPARAM lParam)
+{
+    return (wParam >> 16) == 0 && lParam == 0;
+}
 
 // Narrowest width a column is given back when shown.
 const int kMinShownWidth = 10;
@@ -74,6 +80,9 @@ BEGIN_MESSAGE_MAP(CQELHeaderCtrl, CHeaderCtrl)
     // A double click on a divider has the list view size that column to its contents.
     ON_NOTIFY_REFLECT_EX(HDN_DIVIDERDBLCLICKA, OnDividerDblClick)
     ON_NOTIFY_REFLECT_EX(HDN_DIVIDERDBLCLICKW, OnDividerDblClick)
+    // Width changes of a hidden column by other routes than ShowColumn: set width, autosize, autosize keys.
+    ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGA, OnItemChanging)
+    ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGW, OnItemChanging)
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
     ON_MESSAGE(WM_SETFONT, OnSetFont)
 END_MESSAGE_MAP()
@@ -300,6 +309,7 @@ int CQELHeaderCtrl::ShowColumn(int nColumn, int bShow, int nWidth)
 
     int nCurrent = 0;
     ReadItemWidth(nColumn, nCurrent);
+    const int bWasVisible = state.bVisible;
     state.bVisible = bShow;
 
     int nNewWidth = 0;
@@ -309,7 +319,7 @@ int CQELHeaderCtrl::ShowColumn(int nColumn, int bShow, int nWidth)
             state.nWidth = nWidth < kMinShownWidth ? kMinShownWidth : nWidth;
         nNewWidth = state.nWidth > 0 ? state.nWidth : kMinShownWidth;
     }
-    else
+    else if (bWasVisible)   // a column already hidden keeps the width it is to get back
     {
         // Remember what the column had; a column that is already 0 wide keeps the caller's value.
         state.nWidth = nCurrent != 0 ? nCurrent : nWidth;
@@ -640,6 +650,45 @@ void CQELHeaderCtrl::DeleteObjectDC()
 void CQELHeaderCtrl::CommonInit()
 {
     m_bDialogControl = IsDialogControl(this);
+    ResetMouseState();
+    HideHiddenItems();
+}
+
+// The object may come from an earlier window (a dialog shown again, a list made again): nothing of that
+// window's mouse is under way in the new one.
+void CQELHeaderCtrl::ResetMouseState()
+{
+    m_nHotItem = -1;
+    m_bLButtonDown = 0;
+    m_bTrackMouse = 0;
+}
+
+// Columns that the records hide get width 0 in a new window too; the records keep the widths to restore.
+void CQELHeaderCtrl::HideHiddenItems()
+{
+    const int nCount = GetItemCountSafe();
+    for (int i = 0; i < nCount; ++i)
+    {
+        int nWidth = 0;
+        if (!IsVisibleColumn(i) && ReadItemWidth(i, nWidth) && nWidth != 0)
+            WriteItemWidth(i, 0);
+    }
+}
+
+// An item inserted at the index of a hidden column's record comes in hidden, the record's width kept for
+// showing. The width goes in with the insertion: a list view reads the rectangle of its new column right
+// after inserting it, and a width change before that would be told to it for a column it does not have yet.
+LRESULT CQELHeaderCtrl::InsertItemAsRecorded(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int nCount = GetItemCountSafe();
+    const int nAsked = (int)wParam;
+    const int nIndex = (nAsked < 0 || nAsked > nCount) ? nCount : nAsked;   // the control appends those
+    if (lParam == 0 || IsVisibleColumn(nIndex))
+        return CHeaderCtrl::WindowProc(message, wParam, lParam);
+    HDITEMW item = *reinterpret_cast<const HDITEMW*>(lParam);   // the A record has the same layout
+    item.mask |= HDI_WIDTH;
+    item.cxy = 0;
+    return CHeaderCtrl::WindowProc(message, wParam, (LPARAM)&item);
 }
 
 int CQELHeaderCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -713,6 +762,18 @@ BOOL CQELHeaderCtrl::OnDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult)
     const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
     *pResult = 0;
     return IsVisibleColumn(pHeader->iItem) == 0;
+}
+
+BOOL CQELHeaderCtrl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // Taken here, a refusal does not reach the parent either. ShowColumn marks a column visible before it
+    // writes the width, so only its own widths get through; hiding (width 0) is always let through.
+    const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    const HDITEMA* pItem = pHeader->pitem;
+    const BOOL bRefuse = pItem != NULL && (pItem->mask & HDI_WIDTH) && pItem->cxy != 0
+                         && !IsVisibleColumn(pHeader->iItem);
+    *pResult = bRefuse;
+    return bRefuse;
 }
 
 BOOL CQELHeaderCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
@@ -814,8 +875,10 @@ void CQELHeaderCtrl::FillColumnMenu(CMenu& menu)
 
 LRESULT CQELHeaderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && wParam >= kFirstHeaderCommand)
+    if (message == WM_COMMAND && IsMenuCommand(wParam, lParam) && wParam >= kFirstHeaderCommand)
         return OnMenu(wParam, lParam);
+    if (message == HDM_INSERTITEMA || message == HDM_INSERTITEMW)
+        return InsertItemAsRecorded(message, wParam, lParam);
     return CHeaderCtrl::WindowProc(message, wParam, lParam);
 }
 

@@ -18,7 +18,7 @@ struct _tag_QELHeaderColumnState
 };
 
 // Command id of the column menu's entry for column 0; column i has ID_QEL_COLUMN_MENU_FIRST + i.
-// Command ids from 5000 upward sent to the header are taken by the header; 5000-5049 are swallowed.
+// Menu command ids from 5000 upward sent to the header are taken by the header; 5000-5049 are swallowed.
 const UINT ID_QEL_COLUMN_MENU_FIRST = 5050;
 
 // Registered messages of the header, sent or posted to its owner (or parent when no owner is set).
@@ -92,6 +92,7 @@ protected:
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -117,6 +118,9 @@ private:
     void DrawItemBitmap(CDC* pDC, const HDITEMA& item, CRect& rect);      // bitmap at the left or right end
     void DrawItemCaption(CDC* pDC, int nFormat, LPCSTR pszText, CRect rect);  // caption in what is left
     void FillColumnMenu(CMenu& menu);                                     // one entry per column, index order
+    void ResetMouseState();                                               // no hot, pressed or tracked column
+    void HideHiddenItems();                                               // width 0 for columns the records hide
+    LRESULT InsertItemAsRecorded(UINT message, WPARAM wParam, LPARAM lParam);  // HDM_INSERTITEMA/W
 
 protected:
     CMap<int, int, _tag_QELHeaderColumnState, _tag_QELHeaderColumnState&> m_mapColumnState;  // records by column index; never removed

@@ -257,6 +257,38 @@ TEST_F(HeaderMenu, ForcedColumnIsAskedAboutButStaysHidden)
     EXPECT_EQ(0, msgs[0].lParam);
 }
 
+TEST_F(HeaderMenu, HidingAHiddenColumnKeepsTheWidthToGiveBack)
+{
+    Command(5051);                                   // hidden by the user
+    ASSERT_EQ(1, header.ForceHideColumn(1, 1, 0));   // then by the application
+    EXPECT_EQ(110, header.GetColumnWidth(1));
+    ASSERT_EQ(1, header.ForceHideColumn(1, 0, 1));
+    EXPECT_EQ(110, ItemWidth(hwnd, 1));
+
+    ASSERT_EQ(1, header.ShowColumn(2, 0, -1));
+    ASSERT_EQ(1, header.ShowColumn(2, 0, -1));
+    Command(5052);
+    EXPECT_EQ(120, ItemWidth(hwnd, 2));
+}
+
+TEST_F(HeaderMenu, NotificationsOfChildControlsAreNoMenuChoices)
+{
+    // Controls placed on the header report to it with their ids, here in the column menu's range.
+    const HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, hwnd,
+                                         (HMENU)(INT_PTR)5051, NULL, NULL);
+    const HWND hButton = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 60, 0, 60, 20,
+                                           hwnd, (HMENU)(INT_PTR)5052, NULL, NULL);
+    ASSERT_TRUE(hEdit != NULL && hButton != NULL);
+    CDefaultLog::Clear();
+    ::SetWindowTextA(hEdit, "x");              // EN_CHANGE in the high word
+    ::SendMessageA(hButton, BM_CLICK, 0, 0);   // BN_CLICKED is code 0, but comes with the button's window
+    PumpUntilIdle();
+    EXPECT_TRUE(HeaderMessages().empty());
+    EXPECT_EQ(110, ItemWidth(hwnd, 1));
+    EXPECT_EQ(120, ItemWidth(hwnd, 2));
+    EXPECT_GE(CDefaultLog::Count(WM_COMMAND), 2);   // ordinary dispatch ends in the control's own procedure
+}
+
 TEST_F(HeaderMenu, EveryColumnCanBeHidden)
 {
     for (WPARAM id = 5050; id < 5055; ++id)

@@ -26,6 +26,22 @@ protected:
         ::SendMessageA(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
         PumpUntilIdle();
     }
+    // A report list view below the header, with columns A, B and C 100, 150 and 120 wide unless `columns` is
+    // false; its header window is attached to `listHeader`, declared before the list so that it goes second.
+    void MakeList(CListCtrl& list, CProbeHeader& listHeader, bool columns = true)
+    {
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 40, 500, 180), &parent, 100));
+        if (columns)
+            AddListColumns(list);
+        ASSERT_TRUE(listHeader.SubclassDlgItem(0, &list));
+    }
+    static void AddListColumns(CListCtrl& list)
+    {
+        list.InsertColumn(0, "A", LVCFMT_LEFT, 100);
+        list.InsertColumn(1, "B", LVCFMT_LEFT, 150);
+        list.InsertColumn(2, "C", LVCFMT_LEFT, 120);
+    }
+
     void Release(CPoint pt = CPoint(50, 12))
     {
         ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
@@ -200,13 +216,9 @@ TEST_F(HeaderMouse, HiddenColumnCannotBeDraggedOpen)
 TEST_F(HeaderMouse, HiddenColumnOfAListViewCannotBeDraggedOpen)
 {
     // The list view is a Unicode window: its header sends the W form of the track notification.
-    CListCtrl list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 40, 500, 180), &parent, 100));
-    list.InsertColumn(0, "A", LVCFMT_LEFT, 100);
-    list.InsertColumn(1, "B", LVCFMT_LEFT, 150);
-    list.InsertColumn(2, "C", LVCFMT_LEFT, 120);
     CProbeHeader listHeader;
-    ASSERT_TRUE(listHeader.SubclassDlgItem(0, &list));
+    CListCtrl list;
+    MakeList(list, listHeader);
     const HWND hHeader = listHeader.GetSafeHwnd();
     ASSERT_EQ(1, listHeader.ShowColumn(1, 0, -1));
     EXPECT_EQ(0, list.GetColumnWidth(1));
@@ -228,22 +240,16 @@ TEST_F(HeaderMouse, HiddenColumnOfAListViewCannotBeDraggedOpen)
     ASSERT_GE(at0.x, 0);
     Drag(hHeader, at0, CPoint(at0.x + 30, at0.y));
     EXPECT_EQ(130, list.GetColumnWidth(0));
-    listHeader.UnsubclassWindow();
-    list.DestroyWindow();
 }
 
 TEST_F(HeaderMouse, DividerDoubleClickDoesNotOpenAHiddenColumnOfAListView)
 {
+    CProbeHeader listHeader;
     CListCtrl list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 40, 500, 180), &parent, 100));
-    list.InsertColumn(0, "A", LVCFMT_LEFT, 100);
-    list.InsertColumn(1, "B", LVCFMT_LEFT, 150);
-    list.InsertColumn(2, "C", LVCFMT_LEFT, 120);
+    MakeList(list, listHeader);
     list.InsertItem(0, "first");
     list.SetItemText(0, 1, "a rather long cell text to size to");
     list.SetItemText(0, 2, "x");
-    CProbeHeader listHeader;
-    ASSERT_TRUE(listHeader.SubclassDlgItem(0, &list));
     ASSERT_EQ(1, listHeader.ShowColumn(1, 0, -1));
 
     auto doubleClickDivider = [&](int nColumn) {
@@ -261,8 +267,68 @@ TEST_F(HeaderMouse, DividerDoubleClickDoesNotOpenAHiddenColumnOfAListView)
     // A visible column still gets the list view's own sizing.
     doubleClickDivider(2);
     EXPECT_NE(120, list.GetColumnWidth(2));
-    listHeader.UnsubclassWindow();
+}
+
+TEST_F(HeaderMouse, HiddenColumnGetsAWidthOnlyThroughShowColumn)
+{
+    ASSERT_EQ(1, header.ShowColumn(1, 0, -1));
+    SetItemWidth(hwnd, 1, 150);   // the control's own item change, in the A form here
+    EXPECT_EQ(0, ItemWidth(hwnd, 1));
+
+    // The list view's width setting and autosizing (W form).
+    CProbeHeader listHeader;
+    CListCtrl list;
+    MakeList(list, listHeader);
+    list.InsertItem(0, "a rather long cell text to size to");
+    ASSERT_EQ(1, listHeader.ShowColumn(0, 0, -1));
+    list.SetColumnWidth(0, 80);
+    list.SetColumnWidth(0, LVSCW_AUTOSIZE);
+    list.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
+    EXPECT_EQ(0, list.GetColumnWidth(0));
+    EXPECT_EQ(0, listHeader.IsVisibleColumn(0));
+    EXPECT_EQ(100, listHeader.GetColumnWidth(0));
+
+    ASSERT_EQ(1, listHeader.ShowColumn(0, 1, -1));
+    EXPECT_EQ(100, list.GetColumnWidth(0));
+    list.SetColumnWidth(0, 80);   // shown, it is sized as any other column
+    EXPECT_EQ(80, list.GetColumnWidth(0));
+}
+
+TEST_F(HeaderMouse, SameObjectOnANewWindowStartsAfreshAndHidesItsHiddenColumns)
+{
+    PlaceCursor(CPoint(50, 12));
+    MouseMove(hwnd, CPoint(50, 12));
+    ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 12));
+    ::SendMessageA(hwnd, WM_COMMAND, 5051, 0);   // column 1 hidden from the menu
+    ASSERT_EQ(0, header.HotItem());
+    ASSERT_EQ(1, header.LButtonDown());
+    ASSERT_EQ(1, header.TrackMouse());
+    header.DestroyWindow();
+
+    // A list view that makes its columns after the header is attached, as a list control does.
+    CListCtrl list;
+    MakeList(list, header, false);
+    EXPECT_EQ(-1, header.HotItem());
+    EXPECT_EQ(0, header.LButtonDown());
+    EXPECT_EQ(0, header.TrackMouse());
+    AddListColumns(list);
+    EXPECT_EQ(100, list.GetColumnWidth(0));
+    EXPECT_EQ(0, list.GetColumnWidth(1));
+    EXPECT_EQ(120, list.GetColumnWidth(2));
+    EXPECT_EQ(150, header.GetColumnWidth(1));
+    ::SendMessageA(header.GetSafeHwnd(), WM_COMMAND, 5051, 0);   // shown from the menu
+    EXPECT_EQ(150, list.GetColumnWidth(1));
+    ::SendMessageA(header.GetSafeHwnd(), WM_COMMAND, 5052, 0);
     list.DestroyWindow();
+
+    // A header that has its columns before it is attached.
+    const HWND hNative = CreateNativeHeader(parent.GetSafeHwnd(), 0, 0, 500, 24);
+    for (const char* caption : {"A", "B", "C"})
+        AddColumn(hNative, caption, 90);
+    ASSERT_TRUE(header.SubclassWindow(hNative));
+    EXPECT_EQ(90, ItemWidth(hNative, 1));
+    EXPECT_EQ(0, ItemWidth(hNative, 2));
+    EXPECT_EQ(120, header.GetColumnWidth(2));
 }
 
 TEST_F(HeaderMouse, ArrowCursorOverAHiddenColumn)
@@ -478,8 +544,7 @@ TEST_F(HeaderMouse, OnePaintAsksForTheCursorOnceForAllColumns)
 
 TEST_F(HeaderMouse, PressOnAHiddenColumnIsNotDrawnButReachesTheControl)
 {
-    ASSERT_EQ(1, header.ShowColumn(1, 0, -1));
-    SetItemWidth(hwnd, 1, 150);   // marked hidden, but given a width behind the header's back
+    header.PlantRecord(1, {0, 150, 0, 0, 0});   // marked hidden, but the window shows the column
     PlaceCursor(CPoint(175, 12));
     CDefaultLog::Clear();
     ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(175, 12));
