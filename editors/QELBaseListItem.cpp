@@ -1,5 +1,7 @@
 #include "QELBaseListItem.h"
 
+#include "QELListEditorSupport.h"
+
 IMPLEMENT_DYNCREATE(CQELBaseListItem, CObject)
 
 CQELBaseListItem::CQELBaseListItem()
@@ -32,9 +34,6 @@ BOOL CQELBaseListItem::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, 
     if (pWnd == NULL)
         return TRUE;
 
-    const BOOL bCtrl = IsKeyDown(VK_CONTROL);
-    const BOOL bShift = IsKeyDown(VK_SHIFT);
-
     switch (nChar)
     {
     case VK_RETURN:
@@ -47,21 +46,9 @@ BOOL CQELBaseListItem::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, 
         pWnd->SetFocus();
         return FALSE;
 
-    case VK_PRIOR:
-    case VK_NEXT:
-        PostMoveRequest(pWnd, nItem, nSubItem, nChar, bCtrl, bShift);
-        return TRUE;
-
-    case VK_TAB:
-    case VK_END:
-    case VK_HOME:
-    case VK_UP:
-    case VK_DOWN:
-        if (bCtrl)
-            PostMoveRequest(pWnd, nItem, nSubItem, nChar, bCtrl, bShift);
-        return TRUE;
-
     default:
+        if (QELListEditor::IsMoveKey(nChar))
+            PostMoveRequest(pWnd, nItem, nSubItem, nChar, IsKeyDown(VK_CONTROL), IsKeyDown(VK_SHIFT));
         return TRUE;
     }
 }

@@ -62,12 +62,15 @@ int CQELListComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 BOOL CQELListComboBox::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && IsEditFieldKey(pMsg) && !ApplyKeyRules(pMsg))
-        return TRUE;   // Enter or Escape: consumed, and the focus change may already have deleted this editor
+    // Enter and Escape are consumed, and their focus change may already have deleted this editor; a move
+    // key is not the edit field's, which would pass it to the drop-down list and change the choice first.
+    if (pMsg->message == WM_KEYDOWN && IsEditFieldKey(pMsg)
+        && (!ApplyKeyRules(pMsg) || QELListEditor::IsMoveKey((UINT)pMsg->wParam)))
+        return TRUE;
 
-    // Tab and Ctrl combinations go straight to the combo box or its edit field, past a dialog's navigation
-    // and accelerators.
-    if (QELListEditor::DispatchTabOrCtrlKey(pMsg))
+    // Tab, Enter, Escape and Ctrl combinations go straight to the combo box or its edit field, past a
+    // dialog's navigation and default buttons and past accelerators.
+    if (QELListEditor::DispatchEditorKey(pMsg))
         return TRUE;
     return CWnd::PreTranslateMessage(pMsg);
 }
@@ -90,8 +93,10 @@ void CQELListComboBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
     // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
-    // editor may be used after a FALSE answer.
-    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel))
+    // editor may be used after a FALSE answer. A key that asked the list to move the edit is not the combo
+    // box's: Ctrl+End would first choose the last entry, which the move then commits.
+    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel)
+        && !QELListEditor::IsMoveKey(nChar))
         Default();
 }
 

@@ -96,15 +96,18 @@ void CQELListDateTimeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
     // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
-    // editor may be used after a FALSE answer.
-    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel))
+    // editor may be used after a FALSE answer. A key that asked the list to move the edit is not the
+    // picker's: Ctrl+Down would first change the date that the move then commits.
+    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel)
+        && !QELListEditor::IsMoveKey(nChar))
         Default();
 }
 
 BOOL CQELListDateTimeCtrl::PreTranslateMessage(MSG* pMsg)
 {
-    // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
-    if (QELListEditor::DispatchTabOrCtrlKey(pMsg))
+    // Tab, Enter, Escape and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and
+    // default buttons and past accelerators.
+    if (QELListEditor::DispatchEditorKey(pMsg))
         return TRUE;
     return CWnd::PreTranslateMessage(pMsg);
 }

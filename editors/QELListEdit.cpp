@@ -127,8 +127,9 @@ BOOL CQELListEdit::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 
 BOOL CQELListEdit::PreTranslateMessage(MSG* pMsg)
 {
-    // Tab and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and accelerators.
-    if (QELListEditor::DispatchTabOrCtrlKey(pMsg))
+    // Tab, Enter, Escape and Ctrl combinations go straight to OnKeyDown, past a dialog's navigation and
+    // default buttons and past accelerators.
+    if (QELListEditor::DispatchEditorKey(pMsg))
         return TRUE;
     return CWnd::PreTranslateMessage(pMsg);
 }

@@ -19,9 +19,37 @@ void TakeParentFont(CWnd* pEditor)
     pEditor->SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
 }
 
-BOOL DispatchTabOrCtrlKey(MSG* pMsg)
+static BOOL IsCtrlDown()
 {
-    if (pMsg->message != WM_KEYDOWN || !((::GetKeyState(VK_CONTROL) & 0x80) || pMsg->wParam == VK_TAB))
+    return (::GetKeyState(VK_CONTROL) & 0x80) != 0;
+}
+
+BOOL IsMoveKey(UINT nChar)
+{
+    switch (nChar)
+    {
+    case VK_PRIOR:
+    case VK_NEXT:
+        return TRUE;
+    case VK_TAB:
+    case VK_END:
+    case VK_HOME:
+    case VK_UP:
+    case VK_DOWN:
+        return IsCtrlDown();
+    default:
+        return FALSE;
+    }
+}
+
+static BOOL IsEditorKey(WPARAM nChar)
+{
+    return nChar == VK_TAB || nChar == VK_RETURN || nChar == VK_ESCAPE || IsCtrlDown();
+}
+
+BOOL DispatchEditorKey(MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN || !IsEditorKey(pMsg->wParam))
         return FALSE;
     ::TranslateMessage(pMsg);
     ::DispatchMessageA(pMsg);

@@ -1,5 +1,5 @@
-// What the three in-place editor windows of the list share: the list's font, the early dispatch of Tab and
-// Ctrl keys, and the report made to the list when an edit ends.
+// What the three in-place editor windows of the list share: the list's font, the key rule for move requests,
+// the early dispatch of the keys that belong to the edit, and the report made to the list when an edit ends.
 #pragma once
 
 #include <afxwin.h>
@@ -11,9 +11,14 @@ namespace QELListEditor
 // Gives pEditor the font of its parent window (the list), or no font when the list has none.
 void TakeParentFont(CWnd* pEditor);
 
-// A WM_KEYDOWN of Tab, or of any key while Ctrl is down, is translated and dispatched at once and TRUE is
-// returned, so that neither a dialog's navigation nor accelerators see it; FALSE for every other message.
-BOOL DispatchTabOrCtrlKey(MSG* pMsg);
+// TRUE when the editor key rules (CQELBaseListItem::OnKeyDown) post a move request for nChar with the
+// current state of Ctrl: Page Up and Page Down always; Tab, End, Home, Up and Down with Ctrl.
+BOOL IsMoveKey(UINT nChar);
+
+// A WM_KEYDOWN of Tab, Enter or Escape, or of any key while Ctrl is down, is translated and dispatched at once
+// and TRUE is returned, so that neither a dialog's navigation and default buttons nor accelerators see it;
+// FALSE for every other message.
+BOOL DispatchEditorKey(MSG* pMsg);
 
 // The window text of pWnd in a new zero-filled buffer of (length + 1) bytes, to be freed with delete[];
 // null when the buffer cannot be allocated.

@@ -48,26 +48,9 @@ BOOL CDemoDlg::OnInitDialog()
     return FALSE;
 }
 
-// In a dialog, Enter and Escape reach the dialog as IDOK and IDCANCEL before the editor sees them (the
-// editors take only Tab and Ctrl keys out of the dialog's navigation): hand them to the open editor.
-BOOL CDemoDlg::ForwardToEditor(UINT nKey)
-{
-    CWnd* pEditor = m_list.GetEditControl();
-    if (pEditor == NULL)
-        return FALSE;
-    pEditor->SendMessage(WM_KEYDOWN, nKey, 1);
-    return TRUE;
-}
-
+// The demo has no OK button: Enter outside an editor does not close it (an editor keeps Enter to itself).
 void CDemoDlg::OnOK()
 {
-    ForwardToEditor(VK_RETURN);
-}
-
-void CDemoDlg::OnCancel()
-{
-    if (!ForwardToEditor(VK_ESCAPE))
-        CDialog::OnCancel();
 }
 
 void CDemoDlg::Layout(int cx, int cy)

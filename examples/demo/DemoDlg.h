@@ -21,7 +21,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void OnCancel() override;
 
     afx_msg void    OnFilterChange();
     afx_msg void    OnCopy();
@@ -40,7 +39,6 @@ protected:
 
 private:
     void Layout(int cx, int cy);
-    BOOL ForwardToEditor(UINT nKey);
     CString CellName(const _tag_QELListEditInfo* pInfo) const;
 
     CTaskStore       m_store;

@@ -61,11 +61,13 @@ public:
     explicit CForwardingDialog(CRecorderWnd* pRecorder) : m_pRecorder(pRecorder) {}
     BOOL CreateWithList(CWnd* pOwner);
 
+    int defaultCommands = 0;   // IDOK and IDCANCEL that reached the dialog (Enter, Escape)
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Enter and Escape reach a dialog as its default commands; the dialog stays open for the test.
-    void OnOK() override {}
-    void OnCancel() override {}
+    // Counted only: the dialog stays open for the test.
+    void OnOK() override { ++defaultCommands; }
+    void OnCancel() override { ++defaultCommands; }
 
 private:
     CRecorderWnd* m_pRecorder;

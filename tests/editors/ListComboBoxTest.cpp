@@ -3,6 +3,7 @@
 
 #include "QELListComboBox.h"
 #include "QELListItemComboBoxCtrl.h"
+#include "QELListItemDateTimeCtrl.h"
 #include "QELListItemEdit.h"
 
 using namespace qeltest;
@@ -10,6 +11,30 @@ using namespace qeltest;
 namespace {
 
 const int kChoiceColumn = 4;
+const int kDateColumn = 3;
+
+// The parent fills the choices when the editor is announced and selects the cell's entry.
+void FillChoicesWhenAnnounced(CRecorderWnd& parent, CQELListCtrl& list)
+{
+    parent.SetAnswer(WM_QEL_LISTITEMCONST, [&list](const RecordedMessage& m, bool& handled) {
+        const _tag_QELListEditInfo info = EditInfo(m);
+        CComboBox* pCombo = static_cast<CComboBox*>(info.pEditWnd);
+        if (info.nCtrlID == QEL_EDITID_COMBO && pCombo != nullptr)
+        {
+            for (const char* choice : { "Red", "Green", "Blue" })
+                pCombo->AddString(choice);
+            const CString cell = list.GetItemText(info.nItem, info.nSubItem);
+            const int index = pCombo->FindStringExact(-1, cell);
+            CString entry;
+            if (index >= 0)
+                pCombo->GetLBText(index, entry);
+            if (index >= 0 && entry == cell)
+                pCombo->SetCurSel(index);
+        }
+        handled = true;
+        return 0;
+    });
+}
 
 class ComboEditor : public EditorTest
 {
@@ -23,26 +48,7 @@ protected:
         list.SetItemText(2, kChoiceColumn, "Purple");
         SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
         SetColumnStyle(0, RUNTIME_CLASS(CQELListItemEdit));
-
-        // The parent fills the choices when the editor is announced and selects the cell's entry.
-        parent.SetAnswer(WM_QEL_LISTITEMCONST, [this](const RecordedMessage& m, bool& handled) {
-            const _tag_QELListEditInfo info = EditInfo(m);
-            CComboBox* pCombo = static_cast<CComboBox*>(info.pEditWnd);
-            if (info.nCtrlID == QEL_EDITID_COMBO && pCombo != nullptr)
-            {
-                for (const char* choice : { "Red", "Green", "Blue" })
-                    pCombo->AddString(choice);
-                const CString cell = list.GetItemText(info.nItem, info.nSubItem);
-                const int index = pCombo->FindStringExact(-1, cell);
-                CString entry;
-                if (index >= 0)
-                    pCombo->GetLBText(index, entry);
-                if (index >= 0 && entry == cell)
-                    pCombo->SetCurSel(index);
-            }
-            handled = true;
-            return 0;
-        });
+        FillChoicesWhenAnnounced(parent, list);
     }
 
     HWND Open(int nItem)
@@ -256,6 +262,65 @@ TEST_F(ComboEditor, CtrlTabMovesToTheNextEditableCell)
     EXPECT_EQ("r4c0", EditorText());
 }
 
+TEST_F(ComboEditor, KeysThatMoveTheEditLeaveTheDateAndTheChoiceAsTheyWere)
+{
+    // Given to the picker or the combo box as well, these keys would first change the date or the choice
+    // (Ctrl+Down a day back, Ctrl+End the last entry), and the move would commit that change.
+    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
+    const struct
+    {
+        int   column;
+        DWORD comboStyle;
+        UINT  key;
+        bool  ctrl;
+        int   toItem, toSubItem;   // -1: no cell to move to, the edit stays open
+    } cases[] = {
+        { kDateColumn, CBS_DROPDOWNLIST, VK_UP, true, 1, kDateColumn },
+        { kDateColumn, CBS_DROPDOWNLIST, VK_DOWN, true, 3, kDateColumn },
+        { kDateColumn, CBS_DROPDOWNLIST, VK_PRIOR, false, 0, kDateColumn },
+        { kDateColumn, CBS_DROPDOWNLIST, VK_NEXT, true, 4, kDateColumn },
+        { kDateColumn, CBS_DROPDOWNLIST, VK_HOME, true, 2, 0 },
+        { kDateColumn, CBS_DROPDOWNLIST, VK_END, true, 2, kChoiceColumn },
+        { kChoiceColumn, CBS_DROPDOWNLIST, VK_UP, true, 1, kChoiceColumn },
+        { kChoiceColumn, CBS_DROPDOWNLIST, VK_DOWN, true, 3, kChoiceColumn },
+        { kChoiceColumn, CBS_DROPDOWNLIST, VK_PRIOR, false, 0, kChoiceColumn },
+        { kChoiceColumn, CBS_DROPDOWNLIST, VK_NEXT, false, 4, kChoiceColumn },
+        { kChoiceColumn, CBS_DROPDOWNLIST, VK_HOME, true, 2, 0 },
+        { kChoiceColumn, CBS_DROPDOWNLIST, VK_END, true, -1, -1 },
+        { kChoiceColumn, CBS_DROPDOWN, VK_DOWN, true, 3, kChoiceColumn },
+        { kChoiceColumn, CBS_DROPDOWN, VK_NEXT, false, 4, kChoiceColumn },
+        { kChoiceColumn, CBS_DROPDOWN, VK_END, true, -1, -1 },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "column " << c.column << ", style " << c.comboStyle << ", key " << c.key);
+        SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), c.comboStyle);
+        for (int row = 0; row < 5; ++row)
+        {
+            list.SetItemText(row, kDateColumn, "2009-03-15");
+            list.SetItemText(row, kChoiceColumn, "Green");
+        }
+        ASSERT_EQ(0, list.EditSubItem(2, c.column));
+        PumpUntilIdle();
+        if (c.column == kDateColumn)
+            for (int field = 0; field < 3; ++field)
+                InputKey(VK_RIGHT);   // the day field, picked as a user does before changing it
+        parent.Flush();
+        InputKey(c.key, c.ctrl);
+        InputKey(VK_RETURN);   // commits the editor that is open now: nothing changed in either
+        if (c.toItem < 0)
+            EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 2, c.column) }));
+        else
+            EXPECT_TRUE(MatchesEdits(parent, {
+                Cell(WM_QEL_LISTEDITBEGIN, c.toItem, c.toSubItem),
+                Cell(WM_QEL_LISTEDITEND, 2, c.column),
+                Cell(WM_QEL_LISTITEMCONST, c.toItem, c.toSubItem),
+                Cell(WM_QEL_LISTEDITEND, c.toItem, c.toSubItem),
+            }));
+        EXPECT_EQ(nullptr, Editor());
+    }
+}
+
 TEST_F(ComboEditor, ADropDownComboKeepsTheEditOpenWhileItsEditFieldHasTheFocus)
 {
     SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWN);
@@ -342,6 +407,7 @@ protected:
         CreateListInDialog();
         SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
         SetColumnStyle(0, RUNTIME_CLASS(CQELListItemEdit));
+        FillChoicesWhenAnnounced(parent, list);
     }
 };
 
@@ -361,10 +427,54 @@ TEST_F(ComboEditorInDialog, TabAndCtrlTabReachTheKeyRules)
     InputKey(VK_TAB, true, true);   // Ctrl+Shift+Tab: back to column 0 of the same row
     EXPECT_TRUE(MatchesEdits(parent, {
         Cell(WM_QEL_LISTEDITBEGIN, 1, 0),
-        CellText(WM_QEL_LISTEDITTING, 1, kChoiceColumn, ""),   // no entries: the fixed list shows nothing
+        CellText(WM_QEL_LISTEDITTING, 1, kChoiceColumn, ""),   // "r1c4" is no entry: the fixed list shows nothing
         Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
         Cell(WM_QEL_LISTITEMCONST, 1, 0),
     }));
+}
+
+TEST_F(ComboEditorInDialog, EnterCommitsAndEscapeCancelsEveryEditorWithoutEndingTheDialog)
+{
+    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
+    const struct
+    {
+        int         column;
+        UINT        change[2];   // keys that change the value, 0 for none
+        const char* changed;
+    } editors[] = {
+        { 0, { 'X', 0 }, "x" },
+        { kDateColumn, { VK_RIGHT, VK_UP }, "2011-12-31" },   // the year
+        { kChoiceColumn, { VK_DOWN, 0 }, "Blue" },
+        { kChoiceColumn, { VK_F4, VK_DOWN }, "Blue" },        // ended with the list dropped
+    };
+    for (const auto& e : editors)
+        for (const UINT key : { VK_RETURN, VK_ESCAPE })
+        {
+            SCOPED_TRACE(testing::Message() << "column " << e.column << ", change " << e.change[0] << ", key " << key);
+            list.SetItemText(1, 0, "r1c0");
+            list.SetItemText(1, kDateColumn, "2010-12-31");
+            list.SetItemText(1, kChoiceColumn, "Green");
+            ASSERT_EQ(0, list.EditSubItem(1, e.column));
+            PumpUntilIdle();
+            for (const UINT vk : e.change)
+                if (vk != 0)
+                    InputKey(vk);
+            if (e.change[0] == VK_F4)
+            {
+                ASSERT_TRUE(static_cast<CComboBox*>(Editor())->GetDroppedState());
+            }
+            parent.Flush();
+            InputKey(key);
+            if (key == VK_RETURN)
+                EXPECT_TRUE(MatchesEdits(parent, {
+                    CellText(WM_QEL_LISTEDITTING, 1, e.column, e.changed),
+                    Cell(WM_QEL_LISTEDITEND, 1, e.column),
+                }));
+            else
+                EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, e.column) }));
+            EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
+            EXPECT_EQ(0, dialog->defaultCommands);
+        }
 }
 
 } // namespace
