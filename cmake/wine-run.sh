@@ -1,8 +1,12 @@
 #!/bin/sh
 # Runs a Windows program of the build tree under 64-bit Wine.
-# The Wine prefix lives in the build tree (next to CMakeCache.txt); a persistent wineserver keeps later
-# starts quick; without a DISPLAY the program runs inside a private Xvfb.
+# The Wine prefix lives in the build tree (next to CMakeCache.txt).
 set -e
+# Without a DISPLAY everything below runs inside a private Xvfb: the program joins the desktop that the Wine
+# start below may have opened, which must be on the program's display.
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
 exe=$1
 shift
 
@@ -35,14 +39,19 @@ for attempt in 1 2 3; do
     WINEDLLOVERRIDES="mscoree,mshtml=d" "$WINE" wineboot --init >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
 done
-wineserver -p 2>/dev/null || true
-if [ "${QEL_WINE_MANAGED:-0}" != 1 ] && [ ! -f "$WINEPREFIX/.qel-unmanaged" ]; then
-    # Without a window manager, hiding a managed top-level window waits two seconds for a state change
-    # that never comes; unmanaged windows close at once (tests create and destroy many windows).
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 && touch "$WINEPREFIX/.qel-unmanaged"
+# A persistent server keeps later starts quick; it ends, with Wine's services, two minutes after the last
+# program (wineserver -p exits 0 when it starts a server, 2 when one runs). The first program of a server starts
+# the services, which live as long as the server: were that the program to run, they would hold its output open
+# after it ends, and a reader of that output (CTest) would wait for them. So the first program is the setting
+# below, with its output detached.
+# Without a window manager, hiding a managed top-level window waits two seconds for a state change that never
+# comes; unmanaged windows close at once (tests create and destroy many windows). QEL_WINE_MANAGED=1 leaves the
+# windows to the desktop's window manager (the demo on a display).
+managed=N
+[ "${QEL_WINE_MANAGED:-0}" = 1 ] && managed=Y
+if wineserver -p120 2>/dev/null || [ "$(cat "$WINEPREFIX/.qel-managed" 2>/dev/null)" != "$managed" ]; then
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 </dev/null &&
+        echo "$managed" >"$WINEPREFIX/.qel-managed"
 fi
 
-if [ -z "$DISPLAY" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE" "$exe" "$@"
-fi
 exec "$WINE" "$exe" "$@"
