@@ -92,11 +92,38 @@ void CQELListEdit::ResizeWindow()
         SIZE size = {0, 0};
         ::GetTextExtentPoint32A(pDC->GetSafeHdc(), strText, strText.GetLength(), &size);
 
-        const int nWidth = size.cx + 16 > m_nMinWidth ? size.cx + 16 : m_nMinWidth;
+        const int nNeeded = size.cx + TextPadding(rcWindow.Width());
+        const int nWidth = nNeeded > m_nMinWidth ? nNeeded : m_nMinWidth;
         const int nHeight = rcWindow.Height();
         SetWindowPos(NULL, 0, 0, nWidth, nHeight, SWP_NOMOVE | SWP_NOOWNERZORDER);
+        if (nWidth > rcWindow.Width())
+            ShowTextFromStart();
     }   // the font is deselected before the device context goes back
     ReleaseDC(pDC);
+}
+
+// The edit scrolled its text while the window was narrower and keeps that offset when it grows: with the whole
+// text fitting now, scroll back to its start, then keep the caret in view as before.
+void CQELListEdit::ShowTextFromStart()
+{
+    const DWORD dwSelection = (DWORD)SendMessage(EM_GETSEL, 0, 0);
+    SendMessage(EM_SETSEL, 0, 0);
+    SendMessage(EM_SCROLLCARET, 0, 0);
+    SendMessage(EM_SETSEL, LOWORD(dwSelection), HIWORD(dwSelection));
+    SendMessage(EM_SCROLLCARET, 0, 0);
+}
+
+// Room beside the text: at least 16 pixels, and enough for the frame, the edit's formatting rectangle (its
+// margins) and the caret, which can take more (a frame of 4 and margins of 7 with the list's font under Wine).
+// With less, the caret placed after the last character scrolls the text and its first characters leave the view.
+int CQELListEdit::TextPadding(int nWindowWidth)
+{
+    CRect rectFormat;
+    SendMessage(EM_GETRECT, 0, (LPARAM)&rectFormat);
+    DWORD dwCaret = 1;
+    ::SystemParametersInfoA(SPI_GETCARETWIDTH, 0, &dwCaret, 0);
+    const int nPadding = nWindowWidth - rectFormat.Width() + (int)dwCaret;
+    return nPadding > 16 ? nPadding : 16;
 }
 
 void CQELListEdit::OnChange()

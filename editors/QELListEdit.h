@@ -36,6 +36,8 @@ protected:
 private:
     void SetListText();
     void ResizeWindow();
+    int  TextPadding(int nWindowWidth);
+    void ShowTextFromStart();
 
     CString          m_strStart;   // cell text when the edit started; a change is measured against it
     int              m_nItem;      // row of the edited cell, -1 until created

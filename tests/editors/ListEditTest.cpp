@@ -34,6 +34,19 @@ protected:
         return EditorHwnd();
     }
 
+    // The first character at the left of the formatting rectangle and the last one inside it: nothing scrolled away.
+    static ::testing::AssertionResult WholeTextInView(HWND hEdit, const char* text)
+    {
+        CRect format;
+        ::SendMessageA(hEdit, EM_GETRECT, 0, (LPARAM)&format);
+        const int first = (short)LOWORD(::SendMessageA(hEdit, EM_POSFROMCHAR, 0, 0));
+        const int last = (short)LOWORD(::SendMessageA(hEdit, EM_POSFROMCHAR, strlen(text) - 1, 0));
+        if (first == format.left && last > first && last < format.right)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "first character at " << first << ", last at " << last
+                                             << ", text area " << format.left << "-" << format.right;
+    }
+
     int TextWidth(const char* text)
     {
         CClientDC dc(&list);
@@ -150,8 +163,9 @@ TEST_F(TextEditor, GrowsWithItsTextButNeverBelowTheCellWidth)
     const char* longText = "a considerably longer text than the cell can show";
     Type(hEdit, longText);
     CRect r = EditorRectInList();
-    EXPECT_EQ(TextWidth(longText) + 16, r.Width());
+    EXPECT_GE(r.Width(), TextWidth(longText) + 16);
     EXPECT_GT(r.Width(), cell.Width());
+    EXPECT_TRUE(WholeTextInView(hEdit, longText));
     EXPECT_EQ(cell.left, r.left);
     EXPECT_EQ(cell.top, r.top);
     EXPECT_EQ(cell.Height(), r.Height());
@@ -161,6 +175,11 @@ TEST_F(TextEditor, GrowsWithItsTextButNeverBelowTheCellWidth)
     r = EditorRectInList();
     EXPECT_EQ(cell.Width(), r.Width());
     EXPECT_EQ(cell.Height(), r.Height());
+    list.SetFocus();
+
+    // A cell already wider than its column opens with the whole text in view, none of it scrolled away.
+    list.SetItemText(1, 0, longText);
+    EXPECT_TRUE(WholeTextInView(Open(1, 0), longText));
 }
 
 TEST_F(TextEditor, WithoutTheGrowFlagKeepsTheCellWidth)
