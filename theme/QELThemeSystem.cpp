@@ -3,6 +3,8 @@
 #include "QELWindowColor.h"
 #include "QELDC.h"
 
+#include <string.h>
+
 IMPLEMENT_DYNAMIC(CQELThemeSystem, CQELThemeBase)
 
 namespace
@@ -44,6 +46,19 @@ PFN EntryPoint(HINSTANCE hModule, LPCSTR pszName)
 {
     // The detour through void (*)() keeps the conversion from FARPROC free of cast warnings.
     return reinterpret_cast<PFN>(reinterpret_cast<void (*)()>(::GetProcAddress(hModule, pszName)));
+}
+
+// UxTheme from the system directory, by its full path: a bare name would search the application's folder
+// first, where a planted UxTheme.dll would be loaded and run. A path that does not fit means no UxTheme.
+HINSTANCE LoadSystemUxTheme()
+{
+    static const char kFileName[] = "\\UxTheme.dll";
+    char szPath[MAX_PATH];
+    const UINT nDirLength = ::GetSystemDirectoryA(szPath, MAX_PATH);
+    if (nDirLength == 0 || nDirLength + sizeof(kFileName) > MAX_PATH)
+        return NULL;
+    memcpy(szPath + nDirLength, kFileName, sizeof(kFileName));
+    return ::LoadLibraryA(szPath);
 }
 }
 
@@ -100,7 +115,7 @@ BOOL CQELThemeSystem::LoadTheme()
 {
     ClearTheme();
 
-    m_hThemeDll = ::LoadLibraryA("UxTheme.dll");
+    m_hThemeDll = LoadSystemUxTheme();
     if (m_hThemeDll == NULL)
         return FALSE;
 

@@ -340,18 +340,19 @@ TEST_F(FaultInjection, VisualStyleBindingFailuresFallBackToTheBuiltInTheme)
     PumpUntilIdle();
     const LedgerSnapshot before = ledger.Snapshot();
     int injected = 0;
-    std::vector<std::string> names = {"LoadLibraryA"};
+    std::vector<std::string> names = {"GetSystemDirectoryA", "LoadLibraryA"};
     for (const char* pszEntry : {"OpenThemeData", "CloseThemeData", "DrawThemeBackground",
                                  "DrawThemeParentBackground", "GetThemeColor"})
         names.push_back(std::string("GetProcAddress(") + pszEntry + ")");
     for (const std::string& name : names)
     {
         SCOPED_TRACE(name);
+        const int faultsBefore = ledger.FaultsInjected();
         ledger.FailCall(name.c_str(), 1);
         _gThemeManager.InitThemeManager();
         ledger.Disarm();
-        injected += 1;
-        if (name == "LoadLibraryA" || name == "GetProcAddress(OpenThemeData)")
+        injected += ledger.FaultsInjected() - faultsBefore;
+        if (name == "GetSystemDirectoryA" || name == "LoadLibraryA" || name == "GetProcAddress(OpenThemeData)")
         {
             EXPECT_FALSE(_gThemeManager.IsSystemTheme());
         }
@@ -362,7 +363,9 @@ TEST_F(FaultInjection, VisualStyleBindingFailuresFallBackToTheBuiltInTheme)
         PumpUntilIdle();
         EXPECT_EQ(before.modules, ledger.Snapshot().modules) << "UxTheme stays loaded";
     }
-    figures::Faults("UxTheme binding (LoadLibraryA, GetProcAddress per entry point)", injected);
+    EXPECT_EQ(static_cast<int>(names.size()), injected) << "every call of the binding failed once";
+    figures::Faults("UxTheme binding (GetSystemDirectoryA, LoadLibraryA, GetProcAddress per entry point)",
+                    injected);
     ExpectReleased(ledger, before, "visual styles");
 }
 

@@ -672,6 +672,16 @@ BOOL WINAPI HookGlobalUnlock(HGLOBAL h)
     return QEL_REAL(decltype(&::GlobalUnlock), kKernel, "GlobalUnlock")(h);
 }
 
+UINT WINAPI HookGetSystemDirectoryA(LPSTR pszBuffer, UINT nSize)
+{
+    if (CountCall("GetSystemDirectoryA", __builtin_return_address(0)))
+    {
+        ::SetLastError(ERROR_PATH_NOT_FOUND);
+        return 0;
+    }
+    return QEL_REAL(decltype(&::GetSystemDirectoryA), kKernel, "GetSystemDirectoryA")(pszBuffer, nSize);
+}
+
 HMODULE WINAPI HookLoadLibraryA(LPCSTR pszName)
 {
     if (CountCall("LoadLibraryA", __builtin_return_address(0), pszName))
@@ -788,6 +798,7 @@ const Hook kHooks[] = {
     QEL_RELEASE(kKernel, GlobalFree),
     QEL_HOOK(kKernel, GlobalLock),
     QEL_HOOK(kKernel, GlobalUnlock),
+    QEL_HOOK(kKernel, GetSystemDirectoryA),
     QEL_HOOK(kKernel, LoadLibraryA),
     QEL_HOOK(kKernel, FreeLibrary),
     QEL_HOOK(kKernel, GetProcAddress),

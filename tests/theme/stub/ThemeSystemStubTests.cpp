@@ -1,9 +1,11 @@
-// The visual-style theme against a recording stand-in for UxTheme. The program runs with uxtheme=n: the
-// full stand-in lies beside it (found by the theme's own LoadLibraryA), variants lacking entry points lie
-// in subfolders and are loaded by path before the theme binds to the already loaded module by name.
+// The visual-style theme against a recording stand-in for UxTheme. The program runs in its own Wine prefix,
+// whose system folder holds the full stand-in as this program's UxTheme; another copy lies beside the
+// program, where the theme must not look. Variants lacking entry points lie in subfolders: a test presents
+// one of them to the control library as the system folder and loads it first to read its record.
 #include "ThemeTestUtil.h"
 #include "UxThemeStub.h"
 
+#include <memory>
 #include <string>
 
 using namespace themetest;
@@ -35,13 +37,81 @@ std::string Narrow(LPCWSTR psz)
     return s;
 }
 
+// Folders without the final backslash.
 std::string ExeFolder()
 {
     char szExe[MAX_PATH];
     ::GetModuleFileNameA(NULL, szExe, MAX_PATH);
-    std::string path(szExe);
-    return path.substr(0, path.find_last_of("\\/") + 1);
+    const std::string path(szExe);
+    return path.substr(0, path.find_last_of("\\/"));
 }
+
+std::string SystemFolder()
+{
+    char szFolder[MAX_PATH];
+    ::GetSystemDirectoryA(szFolder, MAX_PATH);
+    return szFolder;
+}
+
+std::string ModulePath(HMODULE hModule)
+{
+    char szPath[MAX_PATH];
+    ::GetModuleFileNameA(hModule, szPath, MAX_PATH);
+    return szPath;
+}
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+// Presents a folder of the test's choosing to the control library as the system folder, for its lifetime.
+class CSystemFolder
+{
+public:
+    explicit CSystemFolder(const std::string& folder)
+        : m_patch(ControlLibrary(), "GetSystemDirectoryA", reinterpret_cast<void*>(&FakeGetSystemDirectoryA))
+    {
+        s_folder = folder;
+    }
+    bool Installed() const { return m_patch.Installed(); }
+
+private:
+    // As documented: the length copied, or the size needed (terminator included) when the buffer is too small.
+    static UINT WINAPI FakeGetSystemDirectoryA(LPSTR pszBuffer, UINT nSize)
+    {
+        const UINT nLength = static_cast<UINT>(s_folder.size());
+        if (nLength >= nSize)
+            return nLength + 1;
+        lstrcpyA(pszBuffer, s_folder.c_str());
+        return nLength;
+    }
+
+    static inline std::string s_folder;
+    CImportPatch              m_patch;
+};
+
+// Every module name that the control library asks LoadLibraryA for while it exists.
+class CLoadRecorder
+{
+public:
+    CLoadRecorder()
+        : m_patch(ControlLibrary(), "LoadLibraryA", reinterpret_cast<void*>(&RecordingLoadLibraryA))
+    {
+        s_names.clear();
+    }
+    const std::vector<std::string>& Names() const { return s_names; }
+
+private:
+    static HMODULE WINAPI RecordingLoadLibraryA(LPCSTR pszName)
+    {
+        s_names.push_back(pszName);
+        return ::LoadLibraryA(pszName);
+    }
+
+    static inline std::vector<std::string> s_names;
+    CImportPatch                           m_patch;
+};
 
 class StubUxTheme : public ::testing::Test
 {
@@ -60,17 +130,26 @@ protected:
         EXPECT_TRUE(::GetModuleHandleA("uxtheme.dll") == NULL) << "every reference was released";
     }
 
-    // Loads a variant of the stand-in ("" for the full one beside the program) and resets its record.
-    void UseStub(const char* pszVariant = "")
+    // Loads the stand-in of the system folder, or a variant presented as the system folder, and resets its
+    // record.
+    void UseStub(const char* pszVariant = nullptr)
     {
-        const std::string path = ExeFolder() + pszVariant + (*pszVariant ? "\\" : "") + "uxtheme.dll";
+        std::string folder = SystemFolder();
+        if (pszVariant != nullptr)
+        {
+            folder = ExeFolder() + "\\" + pszVariant;
+            m_pSystemFolder = std::make_unique<CSystemFolder>(folder);
+            ASSERT_TRUE(m_pSystemFolder->Installed()) << "the control library asks for the system folder";
+        }
+        const std::string path = folder + "\\uxtheme.dll";
         m_hStub = ::LoadLibraryA(path.c_str());
         ASSERT_TRUE(m_hStub != NULL) << path;
         PFN_QELStubUxTheme pfnState = reinterpret_cast<PFN_QELStubUxTheme>(
             reinterpret_cast<void (*)()>(::GetProcAddress(m_hStub, QEL_STUB_CONTROL_NAME)));
         PFN_QELStubUxThemeReset pfnReset = reinterpret_cast<PFN_QELStubUxThemeReset>(
             reinterpret_cast<void (*)()>(::GetProcAddress(m_hStub, QEL_STUB_RESET_NAME)));
-        ASSERT_TRUE(pfnState != NULL && pfnReset != NULL);
+        ASSERT_TRUE(pfnState != NULL && pfnReset != NULL) << path << " is no stand-in: run through ctest, whose "
+                                                          << "fixture installs it in this program's own prefix";
         pfnReset();
         m_pStub = pfnState();
     }
@@ -91,25 +170,26 @@ protected:
 
     void SetMissing(const wchar_t* pszClasses) { lstrcpynW(m_pStub->szMissingClasses, pszClasses, 512); }
 
-    HMODULE          m_hStub = NULL;
-    QELStubState*    m_pStub = nullptr;
-    CTestThemeSystem m_theme;
+    std::unique_ptr<CSystemFolder> m_pSystemFolder;
+    HMODULE                        m_hStub = NULL;
+    QELStubState*                  m_pStub = nullptr;
+    CTestThemeSystem               m_theme;
 };
 
 } // namespace
 
 // ---- Binding and classes ---------------------------------------------------------------------------------
 
-TEST_F(StubUxTheme, BindsUxThemeByNameAndReleasesItAgain)
+TEST_F(StubUxTheme, BindsTheSystemUxThemeNotTheOneBesideTheProgramAndReleasesIt)
 {
+    const std::string planted = ExeFolder() + "\\uxtheme.dll";
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(planted.c_str())) << planted;
     ASSERT_EQ(TRUE, m_theme.LoadTheme());
-    HMODULE hLoaded = ::GetModuleHandleA("uxtheme.dll");
+    const HMODULE hLoaded = ::GetModuleHandleA("uxtheme.dll");
     ASSERT_TRUE(hLoaded != NULL);
-    char szPath[MAX_PATH];
-    ::GetModuleFileNameA(hLoaded, szPath, MAX_PATH);
-    EXPECT_EQ(0, lstrcmpiA((ExeFolder() + "uxtheme.dll").c_str(), szPath)) << "the stand-in beside the program: "
-                                                                          << szPath;
     EXPECT_EQ(hLoaded, m_theme.Module());
+    EXPECT_TRUE(SamePath(SystemFolder() + "\\uxtheme.dll", ModulePath(hLoaded))) << ModulePath(hLoaded);
+    EXPECT_TRUE(::GetProcAddress(hLoaded, QEL_STUB_CONTROL_NAME) != NULL) << "the stand-in of the system folder";
     EXPECT_EQ(5, m_theme.EntryPointCount());
 
     m_theme.ClearTheme();
@@ -117,50 +197,31 @@ TEST_F(StubUxTheme, BindsUxThemeByNameAndReleasesItAgain)
     EXPECT_TRUE(m_theme.IsAllZero());
 }
 
-namespace {
-
-// Moves the stand-in beside the program out of the way for its lifetime, so that no UxTheme can be found.
-class CHideStub
+TEST_F(StubUxTheme, WithoutUxThemeInTheSystemFolderNothingLoadsNotEvenTheOneBesideTheProgram)
 {
-public:
-    CHideStub()
-        : m_path(ExeFolder() + "uxtheme.dll"), m_away(m_path + ".away")
+    struct Case { const char* pszWhat; std::string folder; };
+    const Case cases[] = {
+        {"no UxTheme there", ExeFolder() + "\\no-such-folder"},
+        {"the folder fits, the file name does not", "C:\\" + std::string(MAX_PATH - 8, 'x')},
+        {"the folder does not fit", "C:\\" + std::string(MAX_PATH + 20, 'x')},
+    };
+    for (const Case& c : cases)
     {
-        m_bMoved = ::MoveFileA(m_path.c_str(), m_away.c_str()) != FALSE;
+        SCOPED_TRACE(c.pszWhat);
+        CSystemFolder folder(c.folder);
+        ASSERT_TRUE(folder.Installed());
+        CLoadRecorder loads;
+        EXPECT_EQ(FALSE, m_theme.LoadTheme());
+        EXPECT_TRUE(m_theme.IsAllZero());
+        for (const std::string& name : loads.Names())
+            EXPECT_TRUE(SamePath(c.folder + "\\UxTheme.dll", name)) << "only the whole path is tried: " << name;
+
+        CKeepGlobalColors keep;
+        _gWindowColor = TellingColors();
+        _gThemeManager.InitThemeManager();
+        EXPECT_FALSE(_gThemeManager.IsSystemTheme());
+        EXPECT_TRUE(SameColors(CQELWindowColor(), _gWindowColor));
     }
-    ~CHideStub()
-    {
-        if (m_bMoved)
-            ::MoveFileA(m_away.c_str(), m_path.c_str());
-    }
-    bool Moved() const { return m_bMoved; }
-
-private:
-    std::string m_path;
-    std::string m_away;
-    bool        m_bMoved = false;
-};
-
-} // namespace
-
-TEST_F(StubUxTheme, WithoutUxThemeNothingLoads)
-{
-    CHideStub hide;
-    ASSERT_TRUE(hide.Moved());
-    HMODULE hProbe = ::LoadLibraryA("UxTheme.dll");
-    if (hProbe != NULL)
-    {
-        ::FreeLibrary(hProbe);
-        GTEST_SKIP() << "another UxTheme is reachable from this program";
-    }
-    EXPECT_EQ(FALSE, m_theme.LoadTheme());
-    EXPECT_TRUE(m_theme.IsAllZero());
-
-    CKeepGlobalColors keep;
-    _gWindowColor = TellingColors();
-    _gThemeManager.InitThemeManager();
-    EXPECT_FALSE(_gThemeManager.IsSystemTheme());
-    EXPECT_TRUE(SameColors(CQELWindowColor(), _gWindowColor));
 }
 
 TEST_F(StubUxTheme, OpensTheSixteenClassesInOrderForTheMainWindowAndClosesThemInOrder)
