@@ -19,13 +19,8 @@ static BOOL IsKeyDown(int nVirtKey)
 
 void CQELBaseListItem::PostMoveRequest(CWnd* pWnd, int nItem, int nSubItem, UINT nChar, BOOL bCtrl, BOOL bShift)
 {
-    UINT nKey = nChar;
-    if (bCtrl)
-        nKey |= QEL_LISTKEY_CTRL;
-    if (bShift)
-        nKey |= QEL_LISTKEY_SHIFT;
-    const DWORD dwParam = ((nKey & 0xFFFF) << 16) | ((DWORD)nSubItem & 0xFFFF);
-    ::PostMessageA(pWnd->GetSafeHwnd(), WM_QEL_LISTITEMEDIT, (WPARAM)(INT_PTR)nItem, (LPARAM)dwParam);
+    ::PostMessageA(pWnd->GetSafeHwnd(), WM_QEL_LISTITEMEDIT, (WPARAM)(INT_PTR)nItem,
+                   QELEncodeMoveRequest(nChar, bCtrl, bShift, nSubItem));
 }
 
 BOOL CQELBaseListItem::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, CWnd* pWnd, int nItem,

@@ -8,6 +8,8 @@
 #include "QELListTypes.h"
 #include "QELHeaderCtrl.h"
 
+class CQELBaseListItem;
+
 // Manages a list view whose cells are edited in place by editors that column styles name.
 class QELCTRL_API CQELListCtrl : public CListCtrl
 {
@@ -117,21 +119,9 @@ protected:
     afx_msg LRESULT OnSortItems(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
-    // Allocation points of CopyToClipboard, named to the fault hook below.
-    enum
-    {
-        clipOrderBuffer = 1,  // the display-order buffer
-        clipTextBuffer,       // the first block of the text buffer
-        clipTextGrow,         // every enlargement of the text buffer
-        clipGlobalAlloc,      // the global block handed to the clipboard
-        clipGlobalLock        // locking that block
-    };
-    // Fault-injection hook for tests: when set and it returns TRUE for an allocation point, CopyToClipboard
-    // treats that allocation as failed. Null in normal use, which leaves the copy's behaviour untouched.
-    static BOOL (*s_pfnClipboardFault)(int nAllocation);
-
 private:
     class CTrackedRow;   // a row index that follows its record while rows are inserted and deleted
+    class CMove;         // one move request on its way over the cells
     enum RowChange { rowInserted, rowDeleted, rowsReordered, rowsKept };
 
     LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
@@ -140,16 +130,15 @@ private:
     void    RemoveStoredStyle(int nColumn);
     void    ScrollCellIntoView(int nItem, int nSubItem);
     void    SelectOnlyRow(int nItem);
-    int     RowBelow(int nRow, int nCount);   // next row, or the row the parent appends past the last; -1 none
     int     AskParentForRow(int nRow);
     void    DestroyEditControl();
     int     CheckEditCell(int nItem, int nSubItem);
+    void    OpenEditor(CQELBaseListItem* pFactory, _tag_QELListEditInfo& info, WPARAM wParam);
     BOOL    IsCellInList(int nItem, int nSubItem);
     int     RowOfEditRequest(int nItem, int nSubItem);
     void    BeginReport(const _tag_QELListEditInfo* pInfo);
     BOOL    IsReportOfEnding(const _tag_QELListEditInfo* pInfo);
     void    DestroyReportingEdit();
-    void    ForwardEditEnd(WPARAM wParam, _tag_QELListEditInfo* pInfo);
     void    EndEditOfGoneRecord();
     void    NoteGoneRecords(int nRow);
     void    RowsChanged(RowChange change, int nRow, const CPoint& ptEditBefore);
@@ -160,8 +149,8 @@ private:
     LRESULT DefaultRowChange();
     BOOL    GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, const CRect& rectClient, CRect& rect);
     int     GetLastDisplayColumn();
-    BOOL    ClipboardFault(int nAllocation);
-    BOOL    PutClipboardText(const char* pText, size_t nLength);
+    LRESULT PrePaintCell(NMLVCUSTOMDRAW* pDraw);
+    LRESULT PostPaintCell(NMLVCUSTOMDRAW* pDraw);
 
 // State
 protected:

@@ -52,6 +52,34 @@ const DWORD QEL_STYLEFLAG_AUTO = 0x1;  // text editor grows with its text; date 
 const UINT QEL_LISTKEY_CTRL  = 0x2000;
 const UINT QEL_LISTKEY_SHIFT = 0x4000;
 
+// A move request of an editor (WM_QEL_LISTITEMEDIT, wParam the editor's row) taken apart.
+struct _tag_QELListMoveRequest
+{
+    UINT nKey;       // virtual-key code
+    BOOL bCtrl;      // Ctrl was down
+    BOOL bShift;     // Shift was down
+    int  nSubItem;   // the editor's column, 0 to 0xFFFF
+};
+
+// lParam of a move request: the column in the low word, the key with QEL_LISTKEY_CTRL and QEL_LISTKEY_SHIFT
+// in the high word.
+inline LPARAM QELEncodeMoveRequest(UINT nKey, BOOL bCtrl, BOOL bShift, int nSubItem)
+{
+    const UINT nHigh = nKey | (bCtrl ? QEL_LISTKEY_CTRL : 0) | (bShift ? QEL_LISTKEY_SHIFT : 0);
+    return (LPARAM)(DWORD)(((nHigh & 0xFFFF) << 16) | ((DWORD)nSubItem & 0xFFFF));
+}
+
+inline _tag_QELListMoveRequest QELDecodeMoveRequest(LPARAM lParam)
+{
+    const DWORD dwParam = (DWORD)lParam;
+    _tag_QELListMoveRequest request;
+    request.nKey = (dwParam & 0x00FF0000) >> 16;
+    request.bCtrl = (dwParam & (QEL_LISTKEY_CTRL << 16)) != 0;
+    request.bShift = (dwParam & (QEL_LISTKEY_SHIFT << 16)) != 0;
+    request.nSubItem = (int)(dwParam & 0xFFFF);
+    return request;
+}
+
 // Click-to-edit timer of the list.
 const UINT_PTR QEL_TIMER_CLICKEDIT = 831;
 

@@ -81,12 +81,6 @@ public:
     using CQELListCtrl::m_crSortedColumn;
     using CQELListCtrl::m_nEditItem;
     using CQELListCtrl::m_nEditSubItem;
-    using CQELListCtrl::s_pfnClipboardFault;
-    using CQELListCtrl::clipOrderBuffer;
-    using CQELListCtrl::clipTextBuffer;
-    using CQELListCtrl::clipTextGrow;
-    using CQELListCtrl::clipGlobalAlloc;
-    using CQELListCtrl::clipGlobalLock;
 };
 
 // Report list of rows x cols cells "r<row>c<col>" (item data 100 + row) under a recording parent.

@@ -1,4 +1,5 @@
-// Clipboard copy: exact text, column visibility and order, large texts, and every failure path.
+// Clipboard copy: exact text, column visibility and order, large texts, and a clipboard held by another thread
+// (allocation and system-call failures: tests/robust/FaultInjectionTest.cpp).
 #include "ListTestSupport.h"
 #include "QELTestImportPatch.h"
 
@@ -7,15 +8,6 @@
 using namespace qeltest;
 
 namespace {
-
-int g_failAt = 0;
-std::vector<int> g_asked;
-
-BOOL FailAt(int nAllocation)
-{
-    g_asked.push_back(nAllocation);
-    return nAllocation == g_failAt;
-}
 
 int g_reallocs = 0;
 
@@ -44,11 +36,6 @@ protected:
         CreateList(3, 3);
         SelectOnly(0);
         list->SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
-    }
-    void TearDown() override
-    {
-        CTestList::s_pfnClipboardFault = NULL;
-        ListTest::TearDown();
     }
     std::string Copy(DWORD dwMask, int nExpected = 1)
     {
@@ -194,30 +181,3 @@ TEST_F(ListClipboard, ClipboardHeldByAnotherThread)
     ::CloseHandle(release);
     EXPECT_EQ("kept", ReadClipboardText());
 }
-
-TEST_F(ListClipboard, EveryAllocationFailureReportsZeroAndClosesTheClipboard)
-{
-    FillLarge(150, 1000);   // needs the buffer to grow
-    CTestList::s_pfnClipboardFault = FailAt;
-    const int points[] = { CTestList::clipOrderBuffer, CTestList::clipTextBuffer, CTestList::clipTextGrow,
-                           CTestList::clipGlobalAlloc, CTestList::clipGlobalLock };
-    for (int point : points)
-    {
-        g_failAt = point;
-        g_asked.clear();
-        WriteClipboardText("before");
-        EXPECT_EQ(0, list->CopyToClipboard(LVIS_SELECTED)) << point;
-        EXPECT_NE(g_asked.end(), std::find(g_asked.begin(), g_asked.end(), point)) << point;
-        ASSERT_TRUE(::OpenClipboard(NULL)) << "left open after failure " << point;
-        ::CloseClipboard();
-        bool present = false;
-        const std::string text = ReadClipboardText(&present);
-        if (point == CTestList::clipGlobalAlloc || point == CTestList::clipGlobalLock)
-            EXPECT_FALSE(present) << point;   // emptied before the block was made
-        else
-            EXPECT_EQ("before", text) << point;
-    }
-    g_failAt = 0;
-    EXPECT_EQ(1, list->CopyToClipboard(LVIS_FOCUSED));
-}
-

@@ -23,16 +23,6 @@ IMPLEMENT_DYNCREATE(CUnfocusedFactory, CQELBaseListItem)
 
 namespace {
 
-UINT MoveKey(UINT vk, bool ctrl, bool shift, int nCol)
-{
-    UINT flags = vk;
-    if (ctrl)
-        flags |= QEL_LISTKEY_CTRL;
-    if (shift)
-        flags |= QEL_LISTKEY_SHIFT;
-    return (flags << 16) | (UINT)(nCol & 0xFFFF);
-}
-
 class ListEditing : public ListTest
 {
 protected:
@@ -53,7 +43,7 @@ protected:
     }
     int Move(int nRow, UINT vk, bool ctrl, bool shift, int nCol)
     {
-        return list->EditNewSubItem(nRow, MoveKey(vk, ctrl, shift, nCol));
+        return list->EditNewSubItem(nRow, (UINT)QELEncodeMoveRequest(vk, ctrl, shift, nCol));
     }
     void CommitEdit()
     {
@@ -373,6 +363,19 @@ TEST_F(ListEditing, MoveKeysWalkRowsPagesAndColumns)
         EXPECT_EQ(c.result, Move(c.row, c.vk, c.ctrl, c.shift, c.col)) << c.row << "," << c.col << " key " << c.vk;
         EXPECT_EQ(c.cell, EditCell()) << c.row << "," << c.col << " key " << c.vk;
     }
+    CommitEdit();
+}
+
+TEST_F(ListEditing, PageKeysMoveExactlyOnePageInALongList)
+{
+    CreateList(60, 4);
+    SetStyle(2);
+    const int page = list->GetCountPerPage();
+    ASSERT_LT(2 + 2 * page, 60);
+    EXPECT_EQ(1, Move(2, VK_NEXT, false, false, 2));
+    EXPECT_EQ(At(2 + page, 2), EditCell());
+    EXPECT_EQ(1, Move(2 + 2 * page, VK_PRIOR, false, false, 2));
+    EXPECT_EQ(At(2 + page, 2), EditCell());
     CommitEdit();
 }
 

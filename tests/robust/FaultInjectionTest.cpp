@@ -221,7 +221,6 @@ TEST_F(FaultInjection, StyleStoreAllocationFailureKeepsTheStoreAsItWas)
 
 TEST_F(FaultInjection, OrderArrayFailureEndsTheMovement)
 {
-    const UINT key = VK_TAB | QEL_LISTKEY_CTRL;
     int injected = 0;
     for (int n = 1; n < 50; ++n)
     {
@@ -231,7 +230,7 @@ TEST_F(FaultInjection, OrderArrayFailureEndsTheMovement)
         parent.Flush();
         const int faultsBefore = ledger.FaultsInjected();
         ledger.FailAllocation(n, kLibrary);
-        const LRESULT result = list.SendMessage(WM_QEL_LISTITEMEDIT, 1, MAKELPARAM(3, key));
+        const LRESULT result = list.SendMessage(WM_QEL_LISTITEMEDIT, 1, QELEncodeMoveRequest(VK_TAB, TRUE, FALSE, 3));
         ledger.Disarm();
         PumpUntilIdle();
         if (ledger.FaultsInjected() == faultsBefore)
@@ -241,8 +240,8 @@ TEST_F(FaultInjection, OrderArrayFailureEndsTheMovement)
             break;
         }
         ++injected;
-        // Without an order no further column is found: the movement wraps to the first editable column of
-        // the next row, or ends there when that order fails too; a failed factory or editor ends it.
+        // Without the order no column is found and the movement ends (0); a failed factory or editor ends it
+        // too (1).
         EXPECT_TRUE(result == 0 || result == 1) << result;
         Cleanup();
         ExpectReleased(ledger, before, "column order arrays (keyboard movement)");
@@ -294,6 +293,10 @@ protected:
         {
             EXPECT_EQ("before", text);
         }
+        else
+        {
+            EXPECT_FALSE(present) << "emptied before the block was made";
+        }
     }
 };
 
@@ -303,6 +306,7 @@ TEST_F(ClipboardFaults, BufferAllocationFailuresReturnZeroAndReleaseAll)
                                    [&](int result) { CheckFailedCopy(result, true); },
                                    "clipboard order and text buffers, growth");
     EXPECT_GE(injected, 4) << "order buffer, text buffer and at least two enlargements";
+    EXPECT_EQ(1, Copy()) << "a copy after the failures";
 }
 
 TEST_F(ClipboardFaults, SystemCallFailuresReturnZeroAndReleaseAll)

@@ -147,7 +147,7 @@ TEST_F(MessageInput, EditMaxAnswersOutsideTheRowsBelowEndTheMovement)
         parent.Flush();
         CWnd* pEditor = list.GetEditControl();
         ASSERT_NE(nullptr, pEditor);
-        list.SendMessage(WM_QEL_LISTITEMEDIT, 4, MAKELPARAM(1, VK_DOWN | (QEL_LISTKEY_CTRL)));
+        list.SendMessage(WM_QEL_LISTITEMEDIT, 4, QELEncodeMoveRequest(VK_DOWN, TRUE, FALSE, 1));
         PumpUntilIdle();
         EXPECT_EQ(1, parent.Count(WM_QEL_LISTEDITMAX)) << answer;
         EXPECT_EQ(0, parent.Count(WM_QEL_LISTEDITBEGIN)) << answer;
@@ -160,7 +160,7 @@ TEST_F(MessageInput, EditMaxAnswersOutsideTheRowsBelowEndTheMovement)
         return list.InsertItem(list.GetItemCount(), "appended");
     });
     parent.Flush();
-    list.SendMessage(WM_QEL_LISTITEMEDIT, 4, MAKELPARAM(1, VK_DOWN | QEL_LISTKEY_CTRL));
+    list.SendMessage(WM_QEL_LISTITEMEDIT, 4, QELEncodeMoveRequest(VK_DOWN, TRUE, FALSE, 1));
     PumpUntilIdle();
     EXPECT_EQ(1, parent.Count(WM_QEL_LISTITEMCONST));
     const std::vector<RecordedMessage> opened = parent.MessagesOf(WM_QEL_LISTITEMCONST);

@@ -1,0 +1,226 @@
+// CQELListCtrl: copying the captions and the chosen rows to the clipboard as tab-separated CF_TEXT.
+#include "QELListCtrlInternal.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+using namespace QELList;
+
+namespace {
+
+// Text of the clipboard copy, grown in QEL_LIST_CLIPBOARD_BLOCK steps; one byte always stays free for the
+// terminating zero. The storage behind the capacity is enlarged geometrically: one reallocation per step
+// would move the whole text every 100 KB, which makes a copy of a large list quadratic.
+class CClipboardText
+{
+public:
+    CClipboardText() : m_pText(NULL), m_nLength(0), m_nCapacity(0), m_nStorage(0) {}
+    ~CClipboardText() { free(m_pText); }
+    CClipboardText(const CClipboardText&) = delete;
+    CClipboardText& operator=(const CClipboardText&) = delete;
+
+    BOOL Init()
+    {
+        m_pText = (char*)calloc(QEL_LIST_CLIPBOARD_BLOCK, 1);
+        if (m_pText == NULL)
+            return FALSE;
+        m_nCapacity = QEL_LIST_CLIPBOARD_BLOCK;
+        m_nStorage = QEL_LIST_CLIPBOARD_BLOCK;
+        return TRUE;
+    }
+
+    // Appends up to three pieces as one addition; FALSE when the buffer could not grow.
+    BOOL Append(const char* pszLead, const char* pszSep, const char* pszText, size_t nTextLen)
+    {
+        const size_t nLead = strlen(pszLead);
+        const size_t nSep = strlen(pszSep);
+        const size_t nNeeded = m_nLength + nLead + nSep + nTextLen;
+        while (nNeeded > m_nCapacity - 1)
+        {
+            if (!Grow())
+                return FALSE;
+        }
+        memcpy(m_pText + m_nLength, pszLead, nLead);
+        m_nLength += nLead;
+        memcpy(m_pText + m_nLength, pszSep, nSep);
+        m_nLength += nSep;
+        memcpy(m_pText + m_nLength, pszText, nTextLen);
+        m_nLength += nTextLen;
+        return TRUE;
+    }
+
+    const char* GetText() const { return m_pText; }
+    size_t      GetLength() const { return m_nLength; }
+
+private:
+    // One more block of zero-filled capacity; FALSE when the storage could not be enlarged.
+    BOOL Grow()
+    {
+        const size_t nCapacity = m_nCapacity + QEL_LIST_CLIPBOARD_BLOCK;
+        if (nCapacity > m_nStorage)
+        {
+            const size_t nStorage = nCapacity > 2 * m_nStorage ? nCapacity : 2 * m_nStorage;
+            char* pGrown = (char*)realloc(m_pText, nStorage);
+            if (pGrown == NULL)
+                return FALSE;
+            m_pText = pGrown;
+            m_nStorage = nStorage;
+        }
+        memset(m_pText + m_nCapacity, 0, QEL_LIST_CLIPBOARD_BLOCK);
+        m_nCapacity = nCapacity;
+        return TRUE;
+    }
+
+    char*  m_pText;
+    size_t m_nLength;
+    size_t m_nCapacity;   // grows in QEL_LIST_CLIPBOARD_BLOCK steps; never above m_nStorage
+    size_t m_nStorage;    // bytes allocated at m_pText
+};
+
+// One cell's text, read whole into a buffer that serves every cell of a copy: a string per cell would cost
+// an allocation and a release for each of a large list's cells.
+class CCellText
+{
+public:
+    CCellText() : m_pText(NULL), m_nSize(0), m_nLength(0) {}
+    ~CCellText() { free(m_pText); }
+    CCellText(const CCellText&) = delete;
+    CCellText& operator=(const CCellText&) = delete;
+
+    // Reads the text, doubling the buffer while the text fills it; FALSE when the buffer could not grow.
+    BOOL Read(CListCtrl* pList, int nRow, int nColumn)
+    {
+        if (m_pText == NULL && !Grow())
+            return FALSE;
+        for (;;)
+        {
+            const int nLength = pList->GetItemText(nRow, nColumn, m_pText, m_nSize);
+            // The same limit as the string-returning GetItemText: a text of 16 MB or more is cut there.
+            if (nLength < m_nSize - 1 || m_nSize >= kMaxSize)
+            {
+                m_nLength = nLength > 0 ? (size_t)nLength : 0;
+                return TRUE;
+            }
+            if (!Grow())
+                return FALSE;
+        }
+    }
+
+    const char* GetText() const { return m_pText; }
+    size_t      GetLength() const { return m_nLength; }
+
+private:
+    static const int kFirstSize = 256;
+    static const int kMaxSize = 0x1000000;
+
+    BOOL Grow()
+    {
+        const int nSize = m_nSize == 0 ? kFirstSize : 2 * m_nSize;
+        char* pGrown = (char*)realloc(m_pText, (size_t)nSize);
+        if (pGrown == NULL)
+            return FALSE;
+        m_pText = pGrown;
+        m_nSize = nSize;
+        return TRUE;
+    }
+
+    char*  m_pText;
+    int    m_nSize;     // bytes at m_pText
+    size_t m_nLength;   // length of the last text read
+};
+
+// The caption line: the visible columns' captions in display order, cut at 1,023 characters.
+BOOL AppendCaptions(HWND hHeader, const COrderArray& columns, CClipboardText& text)
+{
+    for (int nPos = 0; nPos < columns.GetCount(); ++nPos)
+    {
+        if (columns[nPos] == -1)
+            continue;
+        char szCaption[1024];
+        memset(szCaption, 0, sizeof(szCaption));
+        HDITEMA item;
+        memset(&item, 0, sizeof(item));
+        item.mask = HDI_TEXT;
+        item.pszText = szCaption;
+        item.cchTextMax = sizeof(szCaption);
+        if (!::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)columns[nPos], (LPARAM)&item))
+            continue;
+        szCaption[sizeof(szCaption) - 1] = '\0';
+        if (!text.Append("", nPos > 0 ? "\t" : "", szCaption, strlen(szCaption)))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+// One line per row whose state has any bit of dwMask: its visible cells in display order.
+BOOL AppendRows(CListCtrl* pList, DWORD dwMask, const COrderArray& columns, CClipboardText& text)
+{
+    CCellText cell;
+    for (int nRow = 0; nRow < (int)pList->SendMessage(LVM_GETITEMCOUNT); ++nRow)
+    {
+        if (pList->SendMessage(LVM_GETITEMSTATE, (WPARAM)nRow, (LPARAM)dwMask) == 0)
+            continue;
+        BOOL bFirst = TRUE;
+        for (int nPos = 0; nPos < columns.GetCount(); ++nPos)
+        {
+            if (columns[nPos] == -1)
+                continue;
+            if (!cell.Read(pList, nRow, columns[nPos])
+                || !text.Append(bFirst ? "\r\n" : "", nPos > 0 ? "\t" : "", cell.GetText(), cell.GetLength()))
+                return FALSE;
+            bFirst = FALSE;
+        }
+    }
+    return TRUE;
+}
+
+// Hands the text to the open clipboard as CF_TEXT. From here the previous contents are gone; on failure the
+// block is freed, as the clipboard did not take it.
+BOOL PutClipboardText(const char* pText, size_t nLength)
+{
+    ::EmptyClipboard();
+    const size_t nSize = nLength + 1;
+    HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    if (hBlock == NULL)
+        return FALSE;
+    char* pBlock = (char*)::GlobalLock(hBlock);
+    if (pBlock == NULL)
+    {
+        ::GlobalFree(hBlock);
+        return FALSE;
+    }
+    memset(pBlock, 0, nSize);
+    memcpy(pBlock, pText, nLength);
+    ::GlobalUnlock(hBlock);
+    if (::SetClipboardData(CF_TEXT, hBlock) == NULL)
+    {
+        ::GlobalFree(hBlock);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+int CQELListCtrl::CopyToClipboard(DWORD dwMask)
+{
+    // Without a header window (the icon and list views) there are no columns to copy: the clipboard stays as it is.
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader == NULL || !::IsWindow(pHeader->m_hWnd))
+        return 0;
+    if (!::OpenClipboard(m_hWnd))
+        return 0;
+    COrderArray columns;
+    CClipboardText text;
+    if (!columns.Load(this, pHeader->m_hWnd, TRUE) || !text.Init())
+    {
+        ::CloseClipboard();
+        return 0;
+    }
+    // Hidden columns are left out; their positions still count for the separators.
+    columns.MarkHidden(pHeader);
+    const BOOL bCopied = AppendCaptions(pHeader->m_hWnd, columns, text) && AppendRows(this, dwMask, columns, text)
+                         && PutClipboardText(text.GetText(), text.GetLength());
+    ::CloseClipboard();
+    return bCopied ? 1 : 0;
+}

@@ -1,0 +1,381 @@
+// CQELListCtrl: starting an edit (by a call or a delayed click), placing the editor over its cell, the
+// editor's reports, and the list's side of ending an edit.
+#include "QELListCtrlInternal.h"
+#include "QELBaseListItem.h"
+
+#include <stdlib.h>
+#include <string.h>
+#include <memory>
+
+using namespace QELList;
+
+namespace {
+
+BOOL IsKeyDown(int nVirtKey)
+{
+    return (::GetKeyState(nVirtKey) & 0x80) != 0;
+}
+
+// The private copy of a column style taken for one edit start: the parent may replace or remove the stored
+// style (and free its data block) while it is asked, and the factory still reads the copy afterwards.
+class CEditStyle
+{
+public:
+    CEditStyle() : m_pData(NULL) { memset(&m_style, 0, sizeof(m_style)); }
+    ~CEditStyle() { free(m_pData); }
+    CEditStyle(const CEditStyle&) = delete;
+    CEditStyle& operator=(const CEditStyle&) = delete;
+
+    // FALSE when the data block could not be copied.
+    BOOL Take(const _tag_QELListColumnStyle& stored)
+    {
+        m_style = stored;
+        if (stored.pData == NULL || stored.nDataLen <= 0)
+            return TRUE;
+        // The stored block holds nDataLen bytes and a terminating zero.
+        m_pData = (char*)malloc((size_t)stored.nDataLen + 1);
+        if (m_pData == NULL)
+            return FALSE;
+        memcpy(m_pData, stored.pData, (size_t)stored.nDataLen + 1);
+        m_style.pData = m_pData;
+        return TRUE;
+    }
+    _tag_QELListColumnStyle* Get() { return &m_style; }
+
+private:
+    _tag_QELListColumnStyle m_style;
+    char*                   m_pData;
+};
+
+} // namespace
+
+void CQELListCtrl::DestroyEditControl()
+{
+    // Cleared before the delete: destroying the window may bring its reports back here. An editor that is
+    // reporting its end is deleted when the end arrives, not from inside its own report.
+    CWnd* pEdit = m_pEditCtrl;
+    m_pEditCtrl = NULL;
+    if (pEdit != m_pReportEdit)
+        delete pEdit;
+}
+
+BOOL CQELListCtrl::IsCellInList(int nItem, int nSubItem)
+{
+    const BOOL bReport = IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE));
+    const int nColumns = bReport ? (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0) : 1;
+    const int nCount = (int)SendMessage(LVM_GETITEMCOUNT);
+    return nItem >= 0 && nItem < nCount && nSubItem >= 0 && nSubItem < nColumns;
+}
+
+int CQELListCtrl::CheckEditCell(int nItem, int nSubItem)
+{
+    if (!IsCellInList(nItem, nSubItem))
+        return 2;
+    if (!IsEditColumn(nSubItem))
+        return 3;
+    if (!IsVisibleColumn(nSubItem))
+        return 4;
+    // A column dragged to no width shows nothing to type into: it is passed over as a hidden one is.
+    const HWND hHeader = HeaderWindow(GetHeaderCtrl());
+    if (hHeader != NULL && IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE)))
+    {
+        HDITEMA item;
+        memset(&item, 0, sizeof(item));
+        item.mask = HDI_WIDTH;
+        if (::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)nSubItem, (LPARAM)&item) && item.cxy <= 0)
+            return 4;
+    }
+    return 0;
+}
+
+int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
+{
+    const int nCheck = CheckEditCell(nItem, nSubItem);
+    if (nCheck != 0)
+        return nCheck;
+
+    _tag_QELListColumnStyle stored;
+    memset(&stored, 0, sizeof(stored));
+    if (!GetEditColumnStyle(nSubItem, stored))
+        return 3;
+    CEditStyle style;
+    if (!style.Take(stored))
+        return -1;
+    std::unique_ptr<CQELBaseListItem> factory((CQELBaseListItem*)stored.pRuntimeClass->CreateObject());
+    if (!factory)
+        return -1;
+
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nItem = nItem;
+    info.nSubItem = nSubItem;
+    info.dwItemData = GetItemData(nItem);
+    info.lColumnData = GetColumnData(nSubItem);
+    info.pStyle = style.Get();
+    const WPARAM wParam = IdWParam(m_hWnd, 0);
+    // The parent, and the reports of an open edit below, may insert and delete rows: the row follows its record.
+    CTrackedRow row(this, nItem);
+    if (SendToParent(WM_QEL_LISTEDITBEGIN, wParam, (LPARAM)&info) != 0)
+        return 1;
+
+    // An open editor loses the focus here, reports and is deleted.
+    SetFocus();
+    if (row.m_nRow < 0 || !IsCellInList(row.m_nRow, nSubItem))
+        return 2;
+    info.nItem = row.m_nRow;
+    OpenEditor(factory.get(), info, wParam);
+    factory.reset();
+
+    if (row.m_nRow >= 0)
+        SelectOnlyRow(row.m_nRow);
+    return 0;
+}
+
+// Scrolls the cell of info into view and has the factory lay the editor over it; the parent hears of the
+// editor with WM_QEL_LISTITEMCONST.
+void CQELListCtrl::OpenEditor(CQELBaseListItem* pFactory, _tag_QELListEditInfo& info, WPARAM wParam)
+{
+    const int nItem = info.nItem;
+    const int nSubItem = info.nSubItem;
+    ScrollCellIntoView(nItem, nSubItem);
+
+    CRect rect;
+    GetSubItemRect(nItem, nSubItem, LVIR_LABEL, rect);
+    if (SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_GRIDLINES)
+        rect.top -= 1;
+
+    // An editor that never took the focus survived the focus change before; it goes now instead of leaking.
+    if (m_pEditCtrl != NULL)
+        DestroyEditControl();
+    m_pEditCtrl = pFactory->CreateItem(nItem, nSubItem, rect, info.pStyle, this);
+    if (m_pEditCtrl == NULL)
+        return;
+    // Set before the parent hears of the editor, so that rows it inserts or deletes move this edit too.
+    m_nEditItem = nItem;
+    m_nEditOpenItem = nItem;
+    m_nEditSubItem = nSubItem;
+    m_dwEditGoneData = 0;
+    info.nCtrlID = (UINT)m_pEditCtrl->GetDlgCtrlID();
+    info.pEditWnd = m_pEditCtrl;
+    SendToParent(WM_QEL_LISTITEMCONST, wParam, (LPARAM)&info);
+}
+
+void CQELListCtrl::ScrollCellIntoView(int nItem, int nSubItem)
+{
+    SendMessage(LVM_ENSUREVISIBLE, (WPARAM)nItem, TRUE);
+
+    CRect rect;
+    GetSubItemRect(nItem, nSubItem, LVIR_LABEL, rect);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    if (rectClient.right < rect.right)
+    {
+        const int nDelta = rect.right - rectClient.right;
+        // Scrolling by nDelta would push the cell's left edge out of view: align the left edges instead.
+        if (nDelta - rect.left + rectClient.left > 0)
+            SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)rect.left, 0);
+        else
+            SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)nDelta, 0);
+    }
+    // Measured before any scrolling above, as the cell was when the edit started.
+    if (rect.left < 0)
+        SendMessage(LVM_SCROLL, (WPARAM)(INT_PTR)rect.left, 0);
+}
+
+void CQELListCtrl::SelectOnlyRow(int nItem)
+{
+    // The list view drops the other selected rows only under single selection; multiple selection comes back
+    // afterwards.
+    const BOOL bMultiple = (GetStyle() & LVS_SINGLESEL) == 0;
+    if (bMultiple)
+        ModifyStyle(0, LVS_SINGLESEL);
+    SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (bMultiple)
+        ModifyStyle(LVS_SINGLESEL, 0);
+}
+
+int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
+{
+    const int nItem = CListCtrl::HitTest(point);
+    if (nItem < 0 || !IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE)))
+    {
+        nCol = 0;
+        return nItem;
+    }
+    for (int i = 0; i < (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0); ++i)
+    {
+        CRect rect;
+        GetSubItemRect(nItem, i, LVIR_LABEL, rect);
+        if (point.x >= rect.left && point.x <= rect.right)
+        {
+            nCol = i;
+            return nItem;
+        }
+    }
+    return nItem;
+}
+
+// ---- The editor's reports ------------------------------------------------------------------------------
+
+// The first report of the open editor starts its end: from here the editor is the reporting one, owned until
+// its WM_QEL_LISTEDITEND, while the parent may already open the next edit.
+void CQELListCtrl::BeginReport(const _tag_QELListEditInfo* pInfo)
+{
+    if (m_pReportEdit != NULL || m_pEditCtrl == NULL || pInfo == NULL
+        || pInfo->nItem != m_nEditOpenItem || pInfo->nSubItem != m_nEditSubItem)
+        return;
+    m_pReportEdit = m_pEditCtrl;
+    m_nReportOpenItem = m_nEditOpenItem;
+    m_nReportItem = m_nEditItem;
+    m_nReportSubItem = m_nEditSubItem;
+    m_dwReportGoneData = m_dwEditGoneData;
+}
+
+BOOL CQELListCtrl::IsReportOfEnding(const _tag_QELListEditInfo* pInfo)
+{
+    return m_pReportEdit != NULL && pInfo != NULL && pInfo->nItem == m_nReportOpenItem
+        && pInfo->nSubItem == m_nReportSubItem;
+}
+
+void CQELListCtrl::DestroyReportingEdit()
+{
+    // Cleared before the delete, as in DestroyEditControl.
+    CWnd* pEdit = m_pReportEdit;
+    m_pReportEdit = NULL;
+    if (m_pEditCtrl == pEdit)
+        m_pEditCtrl = NULL;
+    delete pEdit;
+}
+
+LRESULT CQELListCtrl::OnItemEditting(WPARAM wParam, LPARAM lParam)
+{
+    _tag_QELListEditInfo* pInfo = (_tag_QELListEditInfo*)lParam;
+    BeginReport(pInfo);
+    if (!IsReportOfEnding(pInfo))
+    {
+        if (pInfo != NULL)
+            FillEditInfoData(pInfo);
+        const LRESULT lResult = SendToParent(WM_QEL_LISTEDITTING, wParam | IdWParam(m_hWnd, 0), lParam);
+        if (lResult == 0 && pInfo != NULL)
+            SetItemText(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
+        return lResult;
+    }
+
+    // The text of a record that was deleted during the edit is stored nowhere.
+    if (m_nReportItem < 0)
+        return 1;
+    const int nOpenItem = pInfo->nItem;
+    pInfo->nItem = m_nReportItem;
+    FillEditInfoData(pInfo);
+    const LRESULT lResult = SendToParent(WM_QEL_LISTEDITTING, wParam | IdWParam(m_hWnd, 0), lParam);
+    pInfo->nItem = nOpenItem;
+    // The parent may have moved or deleted the record meanwhile: the text goes where the record is now.
+    if (lResult == 0 && IsReportOfEnding(pInfo) && m_nReportItem >= 0)
+        SetItemText(m_nReportItem, pInfo->nSubItem, pInfo->pszText);
+    return lResult;
+}
+
+LRESULT CQELListCtrl::OnItemEditted(WPARAM wParam, LPARAM lParam)
+{
+    _tag_QELListEditInfo* pInfo = (_tag_QELListEditInfo*)lParam;
+    BeginReport(pInfo);
+    if (!IsReportOfEnding(pInfo))
+    {
+        DestroyEditControl();
+        if (pInfo != NULL)
+            FillEditInfoData(pInfo);
+        ++m_nEndsForwarded;
+        return SendToParent(WM_QEL_LISTEDITEND, wParam | IdWParam(m_hWnd, 0), lParam);
+    }
+
+    // Only the editor that reports goes: the parent may have opened the next edit during this one's report.
+    const int nItem = m_nReportItem;
+    const DWORD_PTR dwGoneData = m_dwReportGoneData;
+    DestroyReportingEdit();
+    const int nOpenItem = pInfo->nItem;
+    pInfo->nItem = nItem;
+    FillEditInfoData(pInfo);
+    if (nItem < 0)
+        pInfo->dwItemData = dwGoneData;   // the end of an edit whose record was deleted names it by its data
+    ++m_nEndsForwarded;
+    const LRESULT lResult = SendToParent(WM_QEL_LISTEDITEND, wParam | IdWParam(m_hWnd, 0), lParam);
+    pInfo->nItem = nOpenItem;
+    return lResult;
+}
+
+// ---- Click-to-edit and the list's side of ending an edit ----------------------------------------------
+
+void CQELListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    int nCol = -1;
+    const int nItem = HitTestEx(point, nCol);
+    // Asked before the list view processes the click: only a row that was already selected arms the edit.
+    const UINT nState = (UINT)SendMessage(LVM_GETITEMSTATE, (WPARAM)(INT_PTR)nItem, LVIS_SELECTED);
+    if (nState == LVIS_SELECTED && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT) && nItem >= 0 && nCol >= 0
+        && IsEditColumn(nCol))
+    {
+        m_nClickItem = nItem;
+        m_nClickSubItem = nCol;
+        SetTimer(QEL_TIMER_CLICKEDIT, ::GetDoubleClickTime(), NULL);
+    }
+    CListCtrl::OnLButtonDown(nFlags, point);
+}
+
+void CQELListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    KillTimer(QEL_TIMER_CLICKEDIT);
+    CListCtrl::OnLButtonDblClk(nFlags, point);
+}
+
+void CQELListCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == QEL_TIMER_CLICKEDIT)
+    {
+        KillTimer(QEL_TIMER_CLICKEDIT);
+        if (m_nClickItem >= 0 && m_nClickSubItem >= 0
+            && (UINT)SendMessage(LVM_GETITEMSTATE, (WPARAM)m_nClickItem, LVIS_SELECTED) == LVIS_SELECTED)
+        {
+            EditSubItem(m_nClickItem, m_nClickSubItem);
+        }
+    }
+    CListCtrl::OnTimer(nIDEvent);
+}
+
+void CQELListCtrl::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_pEditCtrl != NULL)
+        DestroyEditControl();
+    CListCtrl::OnSetFocus(pOldWnd);
+}
+
+void CQELListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CommitOpenEdit();
+    CWnd::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CQELListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CommitOpenEdit();
+    CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CQELListCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CListCtrl::OnSize(nType, cx, cy);
+    const HWND hHeader = HeaderWindow(GetHeaderCtrl());
+    if (hHeader != NULL && ::IsWindow(hHeader))
+        ::RedrawWindow(hHeader, NULL, NULL, kRedrawNow);
+    CommitOpenEdit();
+}
+
+void CQELListCtrl::OnMouseMove(UINT nFlags, CPoint point)
+{
+    int nCol = -1;
+    const int nItem = HitTestEx(point, nCol);
+    const HWND hParent = ::GetParent(m_hWnd);
+    // Posting to a null window would put the message on the thread's queue instead.
+    if (hParent != NULL)
+        ::PostMessageA(hParent, WM_QEL_LISTMOUSEMOVE, IdWParam(m_hWnd, (DWORD)nCol), (LPARAM)nItem);
+    CListCtrl::OnMouseMove(nFlags, point);
+}
