@@ -1,6 +1,6 @@
 #include "QELBaseListItem.h"
 
-#include "QELListEditorSupport.h"
+#include "QELListEditorInternal.h"
 
 IMPLEMENT_DYNCREATE(CQELBaseListItem, CObject)
 

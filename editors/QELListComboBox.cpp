@@ -1,7 +1,7 @@
 // In-place drop-down list editor window of the list control.
 #include "QELListComboBox.h"
 
-#include "QELListEditorSupport.h"
+#include "QELListEditorInternal.h"
 
 IMPLEMENT_DYNAMIC(CQELListComboBox, CComboBox)
 

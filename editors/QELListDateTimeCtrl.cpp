@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "QELListEditorSupport.h"
+#include "QELListEditorInternal.h"
 #include "QELStd.h"
 #include "QELStdWin.h"
 #include "QELThemeManager.h"

@@ -2,7 +2,7 @@
 #include "QELListEdit.h"
 
 #include "QELDC.h"
-#include "QELListEditorSupport.h"
+#include "QELListEditorInternal.h"
 #include "QELStdWin.h"
 
 IMPLEMENT_DYNAMIC(CQELListEdit, CQELEdit)

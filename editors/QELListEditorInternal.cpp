@@ -1,5 +1,5 @@
 // What the three in-place editor windows of the list share.
-#include "QELListEditorSupport.h"
+#include "QELListEditorInternal.h"
 
 #include <mbstring.h>
 #include <new>
