@@ -371,6 +371,11 @@ int CQELHeaderCtrl::GetColumnWidth(int nColumn)
     return ReadItemWidth(nColumn, nWidth) ? nWidth : -1;
 }
 
+int CQELHeaderCtrl::IsColumnMenu() const
+{
+    return m_bColumnMenu;
+}
+
 void CQELHeaderCtrl::EnableColumnMenu(int bEnable)
 {
     m_bColumnMenu = bEnable;

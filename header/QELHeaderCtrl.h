@@ -27,6 +27,8 @@ const UINT ID_QEL_COLUMN_MENU_FIRST = 5050;
 // a non-zero answer refuses the change.
 extern QELCTRL_API UINT WM_QEL_HEADERCHANGED;
 extern QELCTRL_API UINT WM_QEL_HEADERVISIABLECHANGE;
+// The same message as WM_QEL_HEADERVISIABLECHANGE, under its correct spelling.
+#define WM_QEL_HEADERVISIBLECHANGE WM_QEL_HEADERVISIABLECHANGE
 
 // Fallback face names of the header's own font.
 extern QELCTRL_API const CString _gstrFaceTahoma;
@@ -62,6 +64,7 @@ public:
     int  IsForceHideColumn(int nColumn);
     int  GetColumnWidth(int nColumn);
     void EnableColumnMenu(int bEnable);
+    int  IsColumnMenu() const;
 
 // Overridables
 protected:

@@ -214,6 +214,15 @@ DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
 
     if (!pStyle->pRuntimeClass->IsDerivedFrom(RUNTIME_CLASS(CQELBaseListItem)))
         return 0xFFFFFFFF;
+#ifdef _DEBUG
+    // A data block without a length would be dropped silently (a date column then shows the default format).
+    if (pStyle->pData != NULL && pStyle->pData[0] != '\0' && pStyle->nDataLen <= 0)
+    {
+        ::OutputDebugStringA("QELCtrl: SetColumnStyle refused: pData holds a text but nDataLen is not its length "
+                             "in bytes (without the terminating zero)\n");
+        return 0xFFFFFFFF;
+    }
+#endif
 
     // Copied before the old style goes, so that a failure leaves the store as it was.
     _tag_QELListColumnStyle copy;
@@ -303,6 +312,12 @@ int CQELListCtrl::EnableSortColumn(int nColumn, int bEnable)
     return pHeader != NULL ? pHeader->EnableSortColumn(nColumn, bEnable) : 0;
 }
 
+int CQELListCtrl::IsEnableSortColumn(int nColumn)
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    return pHeader != NULL ? pHeader->IsEnableSortColumn(nColumn) : 0;
+}
+
 void CQELListCtrl::SetSortColumn(int nColumn, int bAscending, int bAdd)
 {
     CQELHeaderCtrl* pHeader = GetHeaderCtrl();
@@ -347,6 +362,12 @@ void CQELListCtrl::EnableColumnMenu(int bEnable)
     CQELHeaderCtrl* pHeader = GetHeaderCtrl();
     if (pHeader != NULL)
         pHeader->EnableColumnMenu(bEnable);
+}
+
+int CQELListCtrl::IsColumnMenu()
+{
+    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
+    return pHeader != NULL ? pHeader->IsColumnMenu() : 0;
 }
 
 LRESULT CQELListCtrl::OnHeaderChanged(WPARAM wParam, LPARAM lParam)

@@ -34,6 +34,7 @@ public:
 
     // Header state, forwarded to GetHeaderCtrl().
     int  EnableSortColumn(int nColumn, int bEnable);
+    int  IsEnableSortColumn(int nColumn);
     void SetSortColumn(int nColumn, int bAscending, int bAdd);
     void RemoveSortColumn(int nColumn);
     void EnableMultipleSort(int bEnable);
@@ -41,11 +42,15 @@ public:
     int  ShowColumn(int nColumn, int bShow, int nWidth);
     int  IsVisibleColumn(int nColumn);
     void EnableColumnMenu(int bEnable);
+    int  IsColumnMenu();
 
     // Drawing switches; the second argument asks for an immediate repaint.
     void EnableCustomColor(int bEnable, int bRedraw);
+    int  IsCustomColor() const;
     void EnableCustomFont(int bEnable, int bRedraw);
+    int  IsCustomFont() const;
     void EnableMarkSortedColumn(int bEnable, int bRedraw);
+    int  IsMarkSortedColumn() const;
 
 // Operations
 public:

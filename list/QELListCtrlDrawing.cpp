@@ -52,6 +52,11 @@ void CQELListCtrl::EnableCustomColor(int bEnable, int bRedraw)
         InvalidateRect(NULL, TRUE);
 }
 
+int CQELListCtrl::IsCustomColor() const
+{
+    return m_bCustomColor;
+}
+
 void CQELListCtrl::EnableCustomFont(int bEnable, int bRedraw)
 {
     m_bCustomFont = bEnable;
@@ -59,11 +64,21 @@ void CQELListCtrl::EnableCustomFont(int bEnable, int bRedraw)
         InvalidateRect(NULL, TRUE);
 }
 
+int CQELListCtrl::IsCustomFont() const
+{
+    return m_bCustomFont;
+}
+
 void CQELListCtrl::EnableMarkSortedColumn(int bEnable, int bRedraw)
 {
     m_bMarkSortedColumn = bEnable;
     if (m_hWnd != NULL && bRedraw)
         RedrawWindow(NULL, NULL, kRedrawNow);
+}
+
+int CQELListCtrl::IsMarkSortedColumn() const
+{
+    return m_bMarkSortedColumn;
 }
 
 void CQELListCtrl::InitColors()

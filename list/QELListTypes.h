@@ -40,6 +40,21 @@ static_assert(sizeof(_tag_QELListColumnStyle) == 40, "column style record is ten
 static_assert(sizeof(_tag_QELListEditInfo) == 36, "edit record is nine 32-bit fields");
 #endif
 
+// The two records under names without the reserved leading underscore.
+typedef _tag_QELListColumnStyle QELListColumnStyle;
+typedef _tag_QELListEditInfo    QELListEditInfo;
+
+// Results of CQELListCtrl::EditSubItem.
+const int QEL_EDIT_STARTED     = 0;    // the edit started (or the factory made no window)
+const int QEL_EDIT_REFUSED     = 1;    // the parent refused it (WM_QEL_LISTEDITBEGIN answered non-zero)
+const int QEL_EDIT_OUTOFRANGE  = 2;    // no such row or column, or it went while the parent was asked
+const int QEL_EDIT_NOTEDITABLE = 3;    // the column has no edit style
+const int QEL_EDIT_HIDDEN      = 4;    // the column is hidden or has no width
+const int QEL_EDIT_FAILED      = -1;   // the factory could not be created
+
+// Result of CQELListCtrl::SetColumnStyle for a record it refuses.
+const DWORD QEL_STYLE_REFUSED = 0xFFFFFFFF;
+
 // Editor control identifiers.
 const UINT QEL_EDITID_TEXT  = 100;
 const UINT QEL_EDITID_DATE  = 101;
@@ -94,3 +109,6 @@ extern QELCTRL_API UINT WM_QEL_LISTEDITEND;
 extern QELCTRL_API UINT WM_QEL_LISTEDITMAX;
 extern QELCTRL_API UINT WM_QEL_LISTITEMCONST;
 extern QELCTRL_API UINT WM_QEL_LISTMOUSEMOVE;
+
+// The same message as WM_QEL_LISTEDITTING, under its correct spelling.
+#define WM_QEL_LISTEDITING WM_QEL_LISTEDITTING

@@ -335,6 +335,7 @@ TEST_F(HeaderMenu, OwnerReceivesTheMessagesFocusGoesToTheParent)
 TEST_F(HeaderMenu, SwitchedOffTheRightClickDoesNothingAtAll)
 {
     header.EnableColumnMenu(0);
+    EXPECT_EQ(0, header.IsColumnMenu());
     CDefaultLog::Clear();
     {
         CMenuWatcher watcher;

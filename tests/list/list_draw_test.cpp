@@ -296,6 +296,9 @@ TEST_F(ListDrawing, SwitchesAndColourChanges)
     list->UpdateWindow();
     list->EnableMarkSortedColumn(1, 1);   // repainted at once
     EXPECT_FALSE(list->GetUpdateRect(&update));
+    EXPECT_EQ(0, list->IsCustomFont());
+    EXPECT_EQ(1, list->IsCustomColor());
+    EXPECT_EQ(1, list->IsMarkSortedColumn());
 
     const COLORREF before = drawList.m_crSortedColumn;
     list->SetBkColor(RGB(200, 100, 50));
