@@ -1,5 +1,5 @@
 // Dialogs from in-memory templates: the modal loop with keyboard handling, controls subclassed in
-// OnInitDialog, data exchange, ending during initialisation, and modeless dialogs.
+// OnInitDialog, data exchange and validation, ending during initialisation, and modeless dialogs.
 #include "afx_core_testutil.h"
 
 #include <commctrl.h>
@@ -252,6 +252,108 @@ TEST_F(AfxCoreDialog, ModelessDialogFromAnInMemoryTemplate)
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_FALSE(::IsWindow(hList));
     EXPECT_EQ(nullptr, dlg.m_list.m_hWnd);
+}
+
+namespace {
+
+const UINT kDlgRadioId = 2010;      // first of three radio buttons
+const UINT kDlgDropListId = 2013;
+const UINT kDlgDropDownId = 2014;
+const UINT kDlgListBoxId = 2015;
+const UINT kDlgCountId = 2016;
+
+// Exchanges choices and validated values with the fixture's controls plus a radio group, two combo
+// boxes, a list box and a number field.
+class CCoreChoicesDialog : public CDialog
+{
+public:
+    int m_nSize = 1;
+    int m_nDropList = 2;
+    CString m_strDropDown = "be";   // a prefix of "beta"
+    int m_nListBox = 0;
+    int m_nCount = 5;               // 1..9
+    CString m_strName = "abc";      // at most 4 characters
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        for (const char* item : { "alpha", "beta", "gamma" })
+        {
+            SendDlgItemMessage(kDlgDropListId, CB_ADDSTRING, 0, (LPARAM)item);
+            SendDlgItemMessage(kDlgDropDownId, CB_ADDSTRING, 0, (LPARAM)item);
+            SendDlgItemMessage(kDlgListBoxId, LB_ADDSTRING, 0, (LPARAM)item);
+        }
+        return CDialog::OnInitDialog();     // loads the members into the filled controls
+    }
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Radio(pDX, kDlgRadioId, m_nSize);
+        DDX_CBIndex(pDX, kDlgDropListId, m_nDropList);
+        DDX_CBString(pDX, kDlgDropDownId, m_strDropDown);
+        DDX_LBIndex(pDX, kDlgListBoxId, m_nListBox);
+        DDX_Text(pDX, kDlgCountId, m_nCount);
+        DDV_MinMaxInt(pDX, m_nCount, 1, 9);
+        DDX_Text(pDX, kDlgEditId, m_strName);
+        DDV_MaxChars(pDX, m_strName, 4);
+    }
+};
+
+} // namespace
+
+TEST_F(AfxCoreDialog, ChoicesAndValidatedValuesExchangeBothWays)
+{
+    const DWORD radio = WS_TABSTOP | BS_AUTORADIOBUTTON;
+    dlgTemplate.AddControl("BUTTON", "S", kDlgRadioId, 5, 100, 20, 10, radio | WS_GROUP);
+    dlgTemplate.AddControl("BUTTON", "M", kDlgRadioId + 1, 30, 100, 20, 10, radio);
+    dlgTemplate.AddControl("BUTTON", "L", kDlgRadioId + 2, 55, 100, 20, 10, radio);
+    dlgTemplate.AddControl("COMBOBOX", "", kDlgDropListId, 5, 115, 60, 50, WS_GROUP | WS_TABSTOP | CBS_DROPDOWNLIST);
+    dlgTemplate.AddControl("COMBOBOX", "", kDlgDropDownId, 70, 115, 60, 50, WS_TABSTOP | CBS_DROPDOWN);
+    dlgTemplate.AddControl("LISTBOX", "", kDlgListBoxId, 135, 115, 60, 30, WS_TABSTOP | WS_BORDER);
+    dlgTemplate.AddControl("EDIT", "", kDlgCountId, 5, 130, 40, 12, WS_TABSTOP | WS_BORDER);
+    CCoreChoicesDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(dlgTemplate.Get(), &owner));
+    dlg.ShowWindow(SW_SHOW);
+
+    EXPECT_EQ(BST_UNCHECKED, dlg.IsDlgButtonChecked(kDlgRadioId));
+    EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(kDlgRadioId + 1));
+    EXPECT_EQ(2, dlg.SendDlgItemMessage(kDlgDropListId, CB_GETCURSEL));
+    EXPECT_EQ(1, dlg.SendDlgItemMessage(kDlgDropDownId, CB_GETCURSEL));
+    EXPECT_EQ(0, dlg.SendDlgItemMessage(kDlgListBoxId, LB_GETCURSEL));
+    EXPECT_EQ(5u, dlg.GetDlgItemInt(kDlgCountId));
+    EXPECT_EQ(4, dlg.SendDlgItemMessage(kDlgEditId, EM_GETLIMITTEXT));
+
+    // The user changes every field; saving reads them all back.
+    dlg.GetDlgItem(kDlgRadioId + 2)->SendMessage(BM_CLICK);
+    dlg.SendDlgItemMessage(kDlgDropListId, CB_SETCURSEL, 0);
+    dlg.SetDlgItemText(kDlgDropDownId, "free text");
+    dlg.SendDlgItemMessage(kDlgListBoxId, LB_SETCURSEL, 2);
+    dlg.SetDlgItemText(kDlgCountId, "9");
+    dlg.SetDlgItemText(kDlgEditId, "wxyz");
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(2, dlg.m_nSize);
+    EXPECT_EQ(0, dlg.m_nDropList);
+    EXPECT_STREQ("free text", (LPCTSTR)dlg.m_strDropDown);
+    EXPECT_EQ(2, dlg.m_nListBox);
+    EXPECT_EQ(9, dlg.m_nCount);
+    EXPECT_STREQ("wxyz", (LPCTSTR)dlg.m_strName);
+
+    // A value out of its range or too long fails the exchange at its own field.
+    dlg.SetDlgItemText(kDlgCountId, "10");
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.GetDlgItem(kDlgCountId)->m_hWnd, ::GetFocus());
+    dlg.SetDlgItemText(kDlgCountId, "1");
+    dlg.SetDlgItemText(kDlgEditId, "vwxyz");
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.GetDlgItem(kDlgEditId)->m_hWnd, ::GetFocus());
+    EXPECT_EQ(1, dlg.m_nCount);
+
+    // No radio button checked reads as -1.
+    dlg.CheckRadioButton(kDlgRadioId, kDlgRadioId + 2, 0);
+    dlg.SetDlgItemText(kDlgEditId, "v");
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(-1, dlg.m_nSize);
+    EXPECT_TRUE(dlg.DestroyWindow());
 }
 
 namespace {

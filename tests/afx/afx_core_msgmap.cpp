@@ -419,6 +419,7 @@ BEGIN_MESSAGE_MAP(CCoreAllEntriesWnd, CWnd)
     ON_WM_NCRBUTTONDOWN()
     ON_WM_NCRBUTTONUP()
     ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
     ON_WM_RBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
@@ -460,6 +461,7 @@ TEST(AfxCoreDefaultHandlers, EveryEntryAnswersLikeTheWindowsOwnProcedure)
         { WM_MOUSEWHEEL, MAKEWPARAM(0, 120), inClient },
         { WM_KEYDOWN, VK_F9, 1 },
         { WM_TIMER, 12345, 0 },
+        { WM_QUERYDRAGICON, 0, 0 },
     };
     for (const auto& c : cases)
     {

@@ -504,6 +504,14 @@ TEST_F(ControlValues, EditUndoAndClipboard)
     edit.Clear();
     ::GetWindowTextA(edit.m_hWnd, text, sizeof(text));
     EXPECT_STREQ("cab", text);
+
+    // A copy of the application's own: the window that opened the clipboard owns what it put there.
+    ASSERT_TRUE(m_parent.OpenClipboard());
+    EXPECT_EQ(&m_parent, CWnd::GetOpenClipboardWindow());
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    EXPECT_EQ(nullptr, CWnd::GetOpenClipboardWindow());
+    EXPECT_EQ(&m_parent, CWnd::GetClipboardOwner());
 }
 
 TEST_F(ControlValues, MultiLineEditLines)

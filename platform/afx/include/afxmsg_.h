@@ -138,6 +138,8 @@
     AFX_WM_ENTRY(WM_PAINT, pThis->OnPaint())
 #define ON_WM_PARENTNOTIFY() \
     AFX_WM_ENTRY(WM_PARENTNOTIFY, pThis->OnParentNotify((UINT)wParam, lParam))
+#define ON_WM_QUERYDRAGICON() \
+    AFX_WM_ENTRY(WM_QUERYDRAGICON, *pResult = (LRESULT)pThis->OnQueryDragIcon())
 #define ON_WM_RBUTTONDBLCLK() \
     AFX_WM_ENTRY(WM_RBUTTONDBLCLK, pThis->OnRButtonDblClk((UINT)wParam, AFX_LPARAM_POINT(lParam)))
 #define ON_WM_RBUTTONDOWN() \

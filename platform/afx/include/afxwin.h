@@ -409,6 +409,11 @@ public:
     CWnd* SetParent(CWnd* pWndNewParent) { return CWnd::FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
     static CWnd* PASCAL WindowFromPoint(POINT point) { return CWnd::FromHandle(::WindowFromPoint(point)); }
 
+    // Clipboard
+    BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
+    static CWnd* PASCAL GetClipboardOwner() { return CWnd::FromHandle(::GetClipboardOwner()); }
+    static CWnd* PASCAL GetOpenClipboardWindow() { return CWnd::FromHandle(::GetOpenClipboardWindow()); }
+
     // Alert functions
     BOOL FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK)
@@ -514,6 +519,7 @@ protected:
     afx_msg void OnNcRButtonUp(UINT /*nHitTest*/, CPoint /*point*/) { Default(); }
     afx_msg void OnPaint() { Default(); }
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
+    afx_msg HCURSOR OnQueryDragIcon() { return (HCURSOR)Default(); }
     afx_msg void OnRButtonDblClk(UINT /*nFlags*/, CPoint /*point*/) { Default(); }
     afx_msg void OnRButtonDown(UINT /*nFlags*/, CPoint /*point*/) { Default(); }
     afx_msg void OnRButtonUp(UINT /*nFlags*/, CPoint /*point*/) { Default(); }
@@ -620,6 +626,17 @@ AFX_CLASS_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rContr
 AFX_CLASS_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 AFX_CLASS_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 AFX_CLASS_API void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+// value: index of the checked button of the radio group that starts at nIDC (WS_GROUP ends it); -1 for none.
+AFX_CLASS_API void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
+AFX_CLASS_API void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+// Loading selects the first item that starts with value, or shows value in the edit part when none does.
+AFX_CLASS_API void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
+AFX_CLASS_API void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
+
+// Validation of the value the DDX_ call just before exchanged; a failure ends the exchange at that control.
+// DDV_MaxChars also limits the control's text to nChars while loading.
+AFX_CLASS_API void AFXAPI DDV_MaxChars(CDataExchange* pDX, CString const& value, int nChars);
+AFX_CLASS_API void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
 
 // ---- CDialog -------------------------------------------------------------------------------------------
 

@@ -14,6 +14,23 @@ struct DataExchangeFailure
 const WORD kWin16LbAddString = 0x0401;
 const WORD kWin16CbAddString = 0x0403;
 
+void ReadWindowText(HWND hWnd, CString& value)
+{
+    const int nLen = ::GetWindowTextLengthA(hWnd);
+    ::GetWindowTextA(hWnd, value.GetBuffer(nLen), nLen + 1);
+    value.ReleaseBuffer();
+}
+
+// The selection index of a list box or a combo box, read and set with the control's own messages.
+void ExchangeSelection(CDataExchange* pDX, int nIDC, int& index, UINT nGetMessage, UINT nSetMessage)
+{
+    const HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        index = (int)::SendMessageA(hWndCtrl, nGetMessage, 0, 0);
+    else
+        ::SendMessageA(hWndCtrl, nSetMessage, (WPARAM)index, 0);
+}
+
 } // namespace
 
 // ---- Dialog data exchange --------------------------------------------------------------------------------
@@ -61,15 +78,9 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-    {
-        int nLen = ::GetWindowTextLengthA(hWndCtrl);
-        ::GetWindowTextA(hWndCtrl, value.GetBuffer(nLen), nLen + 1);
-        value.ReleaseBuffer();
-    }
+        ReadWindowText(hWndCtrl, value);
     else
-    {
         ::SetWindowTextA(hWndCtrl, value);
-    }
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
@@ -100,6 +111,67 @@ void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
         value = (int)::SendMessageA(hWndCtrl, BM_GETCHECK, 0, 0);
     else
         ::SendMessageA(hWndCtrl, BM_SETCHECK, (WPARAM)value, 0);
+}
+
+void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
+{
+    const HWND hWndFirst = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = -1;
+    // Controls of the group that are not radio buttons take no index.
+    int nButton = 0;
+    for (HWND hWnd = hWndFirst; hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (hWnd != hWndFirst && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_GROUP) != 0)
+            break;
+        if ((::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) == 0)
+            continue;
+        if (!pDX->m_bSaveAndValidate)
+            ::SendMessageA(hWnd, BM_SETCHECK, nButton == value ? BST_CHECKED : BST_UNCHECKED, 0);
+        else if (::SendMessageA(hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            value = nButton;
+        ++nButton;
+    }
+}
+
+void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+{
+    ExchangeSelection(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
+}
+
+void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
+{
+    const HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        ReadWindowText(hWndCtrl, value);    // a drop-down list answers with its selected item
+    else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCTSTR)value) == CB_ERR)
+        ::SetWindowTextA(hWndCtrl, value);  // a drop-down list ignores it
+}
+
+void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
+{
+    ExchangeSelection(pDX, nIDC, index, LB_GETCURSEL, LB_SETCURSEL);
+}
+
+void AFXAPI DDV_MaxChars(CDataExchange* pDX, CString const& value, int nChars)
+{
+    if (pDX->m_bSaveAndValidate)
+    {
+        if (value.GetLength() > nChars)
+            pDX->Fail();
+    }
+    else if (pDX->m_hWndLastControl != NULL)
+    {
+        // An edit control understands the first, a combo box the second; each ignores the other.
+        ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);
+        ::SendMessageA(pDX->m_hWndLastControl, CB_LIMITTEXT, (WPARAM)nChars, 0);
+    }
+}
+
+void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
+{
+    if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
+        pDX->Fail();
 }
 
 void CWnd::DoDataExchange(CDataExchange*)
