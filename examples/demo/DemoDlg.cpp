@@ -4,6 +4,8 @@
 #include "ScreenshotTour.h"
 #include "resource.h"
 
+#include <algorithm>
+
 BEGIN_MESSAGE_MAP(CDemoDlg, CDialog)
     ON_EN_CHANGE(IDC_FILTER, OnFilterChange)
     ON_BN_CLICKED(IDC_COPY, OnCopy)
@@ -38,6 +40,7 @@ BOOL CDemoDlg::OnInitDialog()
     m_list.Fill(CString());
     m_list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 
+    FitToWorkArea();
     CRect rect;
     GetClientRect(&rect);
     Layout(rect.Width(), rect.Height());
@@ -51,6 +54,24 @@ BOOL CDemoDlg::OnInitDialog()
 // The demo has no OK button: Enter outside an editor does not close it (an editor keeps Enter to itself).
 void CDemoDlg::OnOK()
 {
+}
+
+// The template grows with the dialog font; on a screen too small for it at a large scaling, the window
+// shrinks to the work area (the list and the status line take what is left) instead of running off it.
+void CDemoDlg::FitToWorkArea()
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!::GetMonitorInfo(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const CRect work(monitor.rcWork);
+    CRect rect;
+    GetWindowRect(&rect);
+    if (rect.Width() <= work.Width() && rect.Height() <= work.Height())
+        return;
+    const int cx = std::min(rect.Width(), work.Width());
+    const int cy = std::min(rect.Height(), work.Height());
+    MoveWindow(work.left + (work.Width() - cx) / 2, work.top + (work.Height() - cy) / 2, cx, cy);
 }
 
 void CDemoDlg::Layout(int cx, int cy)

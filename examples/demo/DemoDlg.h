@@ -38,6 +38,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void FitToWorkArea();
     void Layout(int cx, int cy);
     CString CellName(const _tag_QELListEditInfo* pInfo) const;
 

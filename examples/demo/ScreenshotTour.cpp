@@ -16,6 +16,11 @@ CScreenshotTour::CScreenshotTour(const CString& strFolder)
 void CScreenshotTour::Start(CDemoDlg* pDlg)
 {
     m_pDlg = pDlg;
+    // Pictures taken at a display scaling other than 100 % say which in their names: 01-overview-150.png.
+    CClientDC dc(pDlg);
+    const int nPercent = ::MulDiv(dc.GetDeviceCaps(LOGPIXELSY), 100, 96);
+    if (nPercent != 100)
+        m_strSuffix.Format("-%d", nPercent);
     m_pDlg->SetTimer(TOUR_TIMER, TOUR_TICK_MS, NULL);
 }
 
@@ -31,7 +36,7 @@ void CScreenshotTour::Shoot(LPCSTR pszName)
 {
     CRect rect;
     m_pDlg->GetWindowRect(&rect);
-    const CString path = m_strFolder + "\\" + pszName;
+    const CString path = m_strFolder + "\\" + pszName + m_strSuffix + ".png";
     if (!CPngWriter::SaveScreenRect(rect, path))
         m_nExitCode = 1;
 }
@@ -57,14 +62,14 @@ void CScreenshotTour::Act(int nStep)
     switch (nStep)
     {
     case 0:
-        Shoot("01-overview.png");
+        Shoot("01-overview");
         break;
     case 1:
         list.EditSubItem(2, colTitle);
         TypeIntoEditor("Replace the drill press motor and belts");
         break;
     case 2:
-        Shoot("02-text-editor.png");
+        Shoot("02-text-editor");
         break;
     case 3:
         EndEdit();
@@ -79,7 +84,7 @@ void CScreenshotTour::Act(int nStep)
         }
         break;
     case 4:
-        Shoot("03-date-picker.png");
+        Shoot("03-date-picker");
         break;
     case 5:
         EndEdit();
@@ -88,7 +93,7 @@ void CScreenshotTour::Act(int nStep)
             pCombo->ShowDropDown(TRUE);
         break;
     case 6:
-        Shoot("04-drop-down-list.png");
+        Shoot("04-drop-down-list");
         break;
     case 7:
         if (CComboBox* pCombo = static_cast<CComboBox*>(list.GetEditControl()))
@@ -103,7 +108,7 @@ void CScreenshotTour::Act(int nStep)
         }
         break;
     case 8:
-        Shoot("05-column-menu.png");
+        Shoot("05-column-menu");
         ::EndMenu();
         break;
     case 9:
@@ -114,13 +119,13 @@ void CScreenshotTour::Act(int nStep)
         m_pDlg->SetStatus("Sorted by status, ties by due date (Shift+click keeps both marks).");
         break;
     case 10:
-        Shoot("06-multiple-sort.png");
+        Shoot("06-multiple-sort");
         break;
     case 11:
         m_pDlg->SetVisualStyles(TRUE);
         break;
     case 12:
-        Shoot("07-visual-styles.png");
+        Shoot("07-visual-styles");
         break;
     default:
         m_pDlg->KillTimer(TOUR_TIMER);

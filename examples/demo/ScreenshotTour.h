@@ -18,11 +18,12 @@ public:
 
 private:
     void Act(int nStep);
-    void Shoot(LPCSTR pszName);
+    void Shoot(LPCSTR pszName);            // writes pszName, the scaling suffix and ".png" to the folder
     void EndEdit();
     void TypeIntoEditor(LPCSTR pszText);
 
     CString   m_strFolder;
+    CString   m_strSuffix;   // "-150" at 150 % display scaling, empty at 100 %
     CDemoDlg* m_pDlg;
     int       m_nStep;
     int       m_nExitCode;

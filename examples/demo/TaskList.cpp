@@ -2,6 +2,7 @@
 // the colour and font hooks (overdue dates in red, done rows grey, open tasks bold).
 #include "TaskList.h"
 
+#include <algorithm>
 #include <string.h>
 
 char CTaskList::s_szDateFormat[] = "dd.MM.yyyy";
@@ -10,15 +11,15 @@ static const struct
 {
     const char* pszCaption;
     int         nFormat;
-    int         nWidth;
+    const char* pszWidest;   // the widest text the column's cells show
 } s_columns[colCount] = {
-    { "ID", LVCFMT_RIGHT, 50 },
-    { "Task", LVCFMT_LEFT, 210 },
-    { "Hours", LVCFMT_RIGHT, 55 },
-    { "Due", LVCFMT_LEFT, 90 },
-    { "Status", LVCFMT_LEFT, 95 },
-    { "Owner", LVCFMT_LEFT, 80 },
-    { "Ref", LVCFMT_LEFT, 70 },
+    { "ID", LVCFMT_RIGHT, "0000" },
+    { "Task", LVCFMT_LEFT, "Document loading dock door" },
+    { "Hours", LVCFMT_RIGHT, "0000" },
+    { "Due", LVCFMT_LEFT, "00.00.0000" },
+    { "Status", LVCFMT_LEFT, "In progress" },
+    { "Owner", LVCFMT_LEFT, "Harper" },
+    { "Ref", LVCFMT_LEFT, "WS-00000" },
 };
 
 CTaskList::CTaskList()
@@ -46,9 +47,16 @@ void CTaskList::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int 
 void CTaskList::Init(CTaskStore* pStore)
 {
     m_pStore = pStore;
+    LOGFONT lf = {};
+    CFont* pFont = GetFont();
+    if (pFont != NULL && pFont->GetLogFont(&lf))
+    {
+        lf.lfWeight = FW_BOLD;
+        m_fontBold.CreateFontIndirect(&lf);
+    }
+
     SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP);
-    for (int i = 0; i < colCount; ++i)
-        InsertColumn(i, s_columns[i].pszCaption, s_columns[i].nFormat, s_columns[i].nWidth);
+    InsertColumns();
 
     // Editable columns: a text with a limit, a number, a date in the column's own format, a fixed choice.
     SetStyle(colTitle, RUNTIME_CLASS(CQELListItemEdit), 0, 60, NULL, QEL_STYLEFLAG_AUTO);   // grows with its text
@@ -61,14 +69,27 @@ void CTaskList::Init(CTaskStore* pStore)
     EnableMultipleSort(TRUE);
     EnableMarkSortedColumn(TRUE, FALSE);
     GetHeaderCtrl()->ForceHideColumn(colRef, TRUE, FALSE);
+}
 
-    LOGFONT lf = {};
-    CFont* pFont = GetFont();
-    if (pFont != NULL && pFont->GetLogFont(&lf))
+// Widths follow the list's font, so that captions and cells fit at every display scaling: the wider of the
+// caption with the sort mark beside it and the column's widest text, measured in bold (the widest font a
+// cell is drawn in), plus the text margins.
+void CTaskList::InsertColumns()
+{
+    CClientDC dc(this);
+    CFont* const pOldFont = dc.SelectObject(&m_fontBold);
+    TEXTMETRIC tm = {};
+    dc.GetTextMetrics(&tm);
+    const int nSortMark = tm.tmHeight;            // the sort arrow, which grows with the header's height
+    const int nMargins = 3 * tm.tmAveCharWidth;   // both sides of a cell or a caption
+    for (int i = 0; i < colCount; ++i)
     {
-        lf.lfWeight = FW_BOLD;
-        m_fontBold.CreateFontIndirect(&lf);
+        const int nCaption = dc.GetTextExtent(s_columns[i].pszCaption).cx + nSortMark;
+        const int nText = dc.GetTextExtent(s_columns[i].pszWidest).cx;
+        InsertColumn(i, s_columns[i].pszCaption, s_columns[i].nFormat, std::max(nCaption, nText) + nMargins);
     }
+    if (pOldFont != NULL)
+        dc.SelectObject(pOldFont);
 }
 
 CString CTaskList::CellText(const CTask& task, int nColumn) const

@@ -33,6 +33,7 @@ public:
     HFONT OnGetCellFont(int nItem, int nSubItem, DWORD_PTR dwItemData) override;
 
 private:
+    void InsertColumns();
     int  CompareColumn(const CTask& a, const CTask& b, int nColumn) const;
     void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData, DWORD dwFlags);
     const CTask& TaskOfRow(int nRow) const;
