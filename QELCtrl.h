@@ -2,11 +2,12 @@
 // Include this one header to use the whole library.
 #pragma once
 
+// First, so that its character-set check speaks before any other header.
+#include "QELCtrlApi.h"
+
 #include <afxwin.h>
 #include <afxcmn.h>
 #include <afxdtctl.h>
-
-#include "QELCtrlApi.h"
 
 // Themes and colours.
 #include "QELWindowColor.h"

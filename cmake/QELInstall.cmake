@@ -1,5 +1,8 @@
-# Package layout: include/ (every public header, flat), bin/ (DLLs and the compiler runtime), lib/ (import
-# libraries), lib/cmake/QELCtrl (QELCtrlConfig.cmake exporting QELCtrl::QELCtrl with its dependencies).
+# Package layout: include/ (the library's and the helper libraries' headers), include/qelafx/ (the
+# MFC-compatible layer's headers, apart so that they never shadow another MFC's), bin/ (DLLs, the compiler
+# runtime and the Wine launcher qelctrl-wine), lib/ (import libraries), lib/cmake/QELCtrl/ (QELCtrlConfig.cmake
+# exporting QELCtrl::QELCtrl with its dependencies, and the toolchain files). Debug files carry the suffix d,
+# so that a Debug build installs beside a Release one.
 include(CMakePackageConfigHelpers)
 
 set(QEL_INSTALL_TARGETS QELAfx QELDC QELStdWin QELStd QELCtrl)
@@ -13,13 +16,33 @@ install(TARGETS ${QEL_INSTALL_TARGETS} EXPORT QELCtrlTargets
         OBJECTS DESTINATION lib/objects
         INCLUDES DESTINATION include)
 
-file(GLOB QEL_PLATFORM_HEADERS CONFIGURE_DEPENDS
-     ${PROJECT_SOURCE_DIR}/platform/afx/include/*.h
+file(GLOB QEL_AFX_HEADERS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/afx/include/*.h)
+file(GLOB QEL_HELPER_HEADERS CONFIGURE_DEPENDS
      ${PROJECT_SOURCE_DIR}/platform/qeldc/*.h
      ${PROJECT_SOURCE_DIR}/platform/qelstdwin/*.h
      ${PROJECT_SOURCE_DIR}/platform/qelstd/*.h)
-install(FILES ${QEL_PLATFORM_HEADERS} ${QEL_LIBRARY_HEADERS} DESTINATION include)
+install(FILES ${QEL_AFX_HEADERS} DESTINATION include/qelafx)
+install(FILES ${QEL_HELPER_HEADERS} ${QEL_LIBRARY_HEADERS} DESTINATION include)
 install(FILES ${QEL_RUNTIME_DLLS} DESTINATION bin)
+
+# Applications build with the same toolchain files (free of this repository's test runner) and start their
+# programs under Wine with the launcher. The launcher calls the loader of the package's architecture.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/toolchain-mingw-x86_64.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/toolchain-mingw-i686.cmake
+        DESTINATION lib/cmake/QELCtrl)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    set(QEL_WINE_LOADER wine64)
+else()
+    set(QEL_WINE_LOADER wine)
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/cmake/qelctrl-wine.in ${CMAKE_BINARY_DIR}/qelctrl-wine @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/qelctrl-wine DESTINATION bin)
+
+set(QEL_RUNTIME_DLL_NAMES)
+foreach(dll IN LISTS QEL_RUNTIME_DLLS)
+    get_filename_component(name ${dll} NAME)
+    list(APPEND QEL_RUNTIME_DLL_NAMES ${name})
+endforeach()
 
 install(EXPORT QELCtrlTargets NAMESPACE QELCtrl:: DESTINATION lib/cmake/QELCtrl)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/QELCtrlConfig.cmake.in

@@ -1,4 +1,4 @@
-# Cross build for 32-bit Windows; compiled and linked only (32-bit programs cannot run on the build machines).
+# Cross build for 32-bit Windows with the POSIX-thread mingw-w64 compilers.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(QEL_MINGW_TRIPLE i686-w64-mingw32)
@@ -10,4 +10,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
-set(QEL_RUN_UNDER_WINE OFF)

@@ -1,4 +1,4 @@
-# Cross build for 64-bit Windows with the POSIX-thread mingw-w64 compilers; programs run under Wine.
+# Cross build for 64-bit Windows with the POSIX-thread mingw-w64 compilers.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(QEL_MINGW_TRIPLE x86_64-w64-mingw32)
@@ -10,6 +10,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
-# Every test and tool executable starts through the Wine runner that the project configures.
-set(QEL_RUN_UNDER_WINE ON)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

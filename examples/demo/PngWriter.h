@@ -1,4 +1,4 @@
-// Writes screen captures as PNG files (8-bit RGB, stored deflate blocks: simple and dependency-free).
+// Writes screen captures as PNG files (8-bit RGB, compressed by the system's GDI+).
 #pragma once
 
 #include <afxwin.h>
