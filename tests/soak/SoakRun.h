@@ -13,6 +13,14 @@
 
 namespace soak {
 
+// What the process and the library modules hold at one moment between two hosts.
+struct SoakCheckpoint
+{
+    long                    nSteps = 0;   // steps run before it was taken
+    CSoakSnapshot           process;
+    qeltest::LedgerSnapshot ledger;
+};
+
 // Manages a soak of nSteps seeded actions: runs of kRunLength steps alternate between a modeless dialog and
 // a frame window, each with a fresh list; the first broken rule stops the soak with its seed, step and action.
 class CSoakRun
@@ -25,7 +33,8 @@ public:
 
     // Runs a short warm-up and takes the baseline, then the soak; the first broken rule, or empty.
     std::string Run();
-    // Compares the counts after the soak with the baseline; the leaks found, or empty.
+    // Compares the checkpoints: the ledger and the windows with the baseline, the heap's growth with fixed
+    // allowances; the leaks found, or empty.
     std::string CompareLeaks();
     // Writes the figures as a Markdown fragment.
     void WriteFigures(const std::string& path, double seconds, const std::string& failure, const std::string& leaks) const;
@@ -39,7 +48,8 @@ private:
     std::string RunStep(CSoakDriver& driver, long nStep, const char* pszHost, bool bCount);
     void        WarmUp();
     void        SettleTheme();
-    size_t      HeapTolerance() const;
+    void        TakeCheckpoint(SoakCheckpoint& checkpoint);
+    std::string CompareHeap(const SoakCheckpoint& from, size_t nMaxBytes, long nMaxBlocks) const;
 
     qeltest::CLedger    m_ledger;                     // counts what the library modules hold; first, so it sees all
     const unsigned long m_seed;
@@ -53,10 +63,9 @@ private:
     long                m_nHostSteps[2] = { 0, 0 };   // dialog, frame
     long                m_nRuns[2] = { 0, 0 };
     long                m_actions[actCount] = {};
-    CSoakSnapshot       m_before;
-    CSoakSnapshot       m_after;
-    qeltest::LedgerSnapshot m_ledgerBefore;
-    qeltest::LedgerSnapshot m_ledgerAfter;
+    SoakCheckpoint      m_baseline;                   // after the warm-up
+    SoakCheckpoint      m_quarter;                    // after the host that reached a quarter of the steps
+    SoakCheckpoint      m_end;
 };
 
 } // namespace soak

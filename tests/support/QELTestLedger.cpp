@@ -60,6 +60,7 @@ struct LedgerState
     std::unordered_map<UINT_PTR, Entry>     heap;
     std::unordered_map<UINT_PTR, Entry>     handles;    // GDI objects, DCs, windows, menus, global blocks
     std::map<TimerKey, Entry>               timers;
+    size_t                                  pruneAt = 0;  // records of handles and timers that start a prune
     std::vector<ModuleRange>                libraries;  // code ranges of the library modules
     unsigned long long                      sequence = 0;
     int                                     globalLocks = 0;
@@ -184,11 +185,16 @@ bool IsHeapTracked(const void* p)
     return scope.Active() && scope->heap.count(reinterpret_cast<UINT_PTR>(p)) != 0;
 }
 
+void PruneWhenGrown(LedgerState& state);
+
 void AddHandle(Kind kind, const void* h, const char* pszFunction)
 {
     CLedgerScope scope;
     if (scope.Active() && h != nullptr)
+    {
         scope->handles[reinterpret_cast<UINT_PTR>(h)] = Entry{kind, pszFunction, 0, ++scope->sequence};
+        PruneWhenGrown(scope.Get());
+    }
 }
 
 void RemoveHandle(const void* h)
@@ -202,7 +208,10 @@ void AddTimer(HWND hwnd, UINT_PTR nId)
 {
     CLedgerScope scope;
     if (scope.Active())
+    {
         scope->timers[TimerKey(hwnd, nId)] = Entry{Kind::Timer, "SetTimer", 0, ++scope->sequence};
+        PruneWhenGrown(scope.Get());
+    }
 }
 
 void RemoveTimer(HWND hwnd, UINT_PTR nId)
@@ -239,6 +248,18 @@ void Prune(LedgerState& state)
         it = StillExists(it->second, it->first) ? std::next(it) : state.handles.erase(it);
     for (auto it = state.timers.begin(); it != state.timers.end();)
         it = ::IsWindow(it->first.first) ? std::next(it) : state.timers.erase(it);
+}
+
+// Prunes whenever the records have doubled since the last prune, so that the ledger's own memory follows what
+// is alive: a window of the library that its parent took along leaves no hooked call, and its record would
+// stay until the next snapshot however many such windows came and went.
+void PruneWhenGrown(LedgerState& state)
+{
+    const size_t kMinimum = 64;
+    if (state.handles.size() + state.timers.size() < std::max(kMinimum, state.pruneAt))
+        return;
+    Prune(state);
+    state.pruneAt = 2 * (state.handles.size() + state.timers.size());
 }
 
 BOOL CALLBACK CountChild(HWND, LPARAM lParam)
@@ -881,6 +902,7 @@ CLedger::~CLedger()
         state.heap.clear();
         state.handles.clear();
         state.timers.clear();
+        state.pruneAt = 0;
         state.calls.clear();
         state.globalLocks = 0;
         state.clipboardOpen = 0;
