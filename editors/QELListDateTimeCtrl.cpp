@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "QELListEditorInternal.h"
+#include "QELListKeysInternal.h"
 #include "QELStd.h"
 #include "QELStdWin.h"
 #include "QELThemeManager.h"
@@ -94,12 +95,10 @@ int CQELListDateTimeCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CQELListDateTimeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
-    // editor may be used after a FALSE answer. A key that asked the list to move the edit is not the
-    // picker's: Ctrl+Down would first change the date that the move then commits.
-    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel)
-        && !QELListEditor::IsMoveKey(nChar))
+    // A key that asked the list to move the edit is not the picker's: Ctrl+Down would first change the date
+    // that the move then commits.
+    if (QELListEditor::ApplyKeyRules(this, m_item, nChar, nRepCnt, nFlags, m_nItem, m_nSubItem, m_bCancel)
+        && !QELListKeys::IsMoveKey(nChar))
         Default();
 }
 
@@ -114,8 +113,7 @@ BOOL CQELListDateTimeCtrl::PreTranslateMessage(MSG* pMsg)
 
 BOOL CQELListDateTimeCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    m_item.OnMouseWheel(nFlags, zDelta, pt, pParent, m_nItem, m_nSubItem, m_bCancel);
+    QELListEditor::ApplyWheelRule(this, m_item, nFlags, zDelta, pt, m_nItem, m_nSubItem, m_bCancel);
     return TRUE;   // handled: the picker's fields never change with the wheel
 }
 

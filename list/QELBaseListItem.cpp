@@ -1,8 +1,31 @@
+// The editor factory base: the extension point through which the list creates the editor of a cell, and the
+// key and wheel rules every editor applies.
 #include "QELBaseListItem.h"
 
-#include "QELListEditorInternal.h"
+#include "QELListKeysInternal.h"
 
 IMPLEMENT_DYNCREATE(CQELBaseListItem, CObject)
+
+using QELListKeys::IsKeyDown;
+using QELListKeys::IsMoveKey;
+
+BOOL QELListKeys::IsMoveKey(UINT nChar)
+{
+    switch (nChar)
+    {
+    case VK_PRIOR:
+    case VK_NEXT:
+        return TRUE;
+    case VK_TAB:
+    case VK_END:
+    case VK_HOME:
+    case VK_UP:
+    case VK_DOWN:
+        return IsKeyDown(VK_CONTROL);
+    default:
+        return FALSE;
+    }
+}
 
 CQELBaseListItem::CQELBaseListItem()
 {
@@ -10,11 +33,6 @@ CQELBaseListItem::CQELBaseListItem()
 
 CQELBaseListItem::~CQELBaseListItem()
 {
-}
-
-static BOOL IsKeyDown(int nVirtKey)
-{
-    return (::GetKeyState(nVirtKey) & 0x80) != 0;
 }
 
 void CQELBaseListItem::PostMoveRequest(CWnd* pWnd, int nItem, int nSubItem, UINT nChar, BOOL bCtrl, BOOL bShift)
@@ -42,7 +60,7 @@ BOOL CQELBaseListItem::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/, 
         return FALSE;
 
     default:
-        if (QELListEditor::IsMoveKey(nChar))
+        if (IsMoveKey(nChar))
             PostMoveRequest(pWnd, nItem, nSubItem, nChar, IsKeyDown(VK_CONTROL), IsKeyDown(VK_SHIFT));
         return TRUE;
     }
