@@ -87,6 +87,8 @@ CQELListCtrl::CQELListCtrl()
     , m_pTrackedRows(NULL)
     , m_bChangingRows(FALSE)
     , m_bCommitAfterRowChange(FALSE)
+    , m_pCompareKinds(NULL)
+    , m_pSortKeys(NULL)
 {
 }
 
@@ -97,6 +99,7 @@ CQELListCtrl::~CQELListCtrl()
     // its last reports still find the list (they find m_pEditCtrl null and delete nothing).
     DestroyReportingEdit();
     DestroyEditControl();
+    delete m_pCompareKinds;
 }
 
 int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
