@@ -12,8 +12,6 @@
 
 namespace {
 
-const char kDefaultDateFormat[] = "yyyy-MM-dd";
-
 // Posted to the picker itself after its calendar closed; handled once the picker's own processing of the
 // close is over.
 const UINT kCalendarClosed = WM_APP + 0x0E1;
@@ -58,7 +56,7 @@ int CQELListDateTimeCtrl::Create(UINT nID, CRect& rect, LPCSTR pszText, int nIte
     m_nItem = nItem;
     m_nSubItem = nSubItem;
 
-    LPCSTR pszFormat = kDefaultDateFormat;
+    LPCSTR pszFormat = QEL_DATEFORMAT_DEFAULT;
     if (pStyle != NULL && pStyle->pData != NULL && pStyle->pData[0] != '\0')
         pszFormat = pStyle->pData;
     ::SendMessageA(m_hWnd, DTM_SETFORMATA, 0, (LPARAM)pszFormat);

@@ -1,18 +1,25 @@
 // Sorting through header clicks, the compare hook, and the header's messages passed to the parent.
 #include "ListTestSupport.h"
 
+#include <map>
+#include <set>
+
 using namespace qeltest;
 
 namespace {
 
-// Compares rows by item data and records what the hooks see.
+// Compares rows by item data, or by the list's own comparison, and records what the hooks see.
 class CSortList : public CTestList
 {
 public:
     int OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn) override
     {
         columns.push_back(nColumn);
+        data.insert(lParam1);
+        data.insert(lParam2);
         waitCursor = waitCursor && ::GetCursor() == ::LoadCursor(NULL, IDC_WAIT);
+        if (builtIn)
+            return CTestList::OnCompareItems(lParam1, lParam2, nColumn);
         return (int)(lParam1 - lParam2);
     }
     void Sort(int nColumn, int bAscending, int bAdd) override
@@ -23,6 +30,8 @@ public:
     std::vector<int> columns;
     std::vector<std::vector<int>> sorts;
     bool waitCursor = true;   // the wait cursor was up at every comparison
+    bool builtIn = false;     // answer with the list's own comparison
+    std::set<LPARAM> data;    // item data the hook received
 };
 
 class ListSorting : public ListTest
@@ -64,6 +73,13 @@ protected:
             data.push_back(list->GetItemData(r));
         return data;
     }
+    std::vector<std::string> ColumnTexts(int nColumn)
+    {
+        std::vector<std::string> texts;
+        for (int r = 0; r < list->GetItemCount(); ++r)
+            texts.push_back(std::string(list->GetItemText(r, nColumn)));
+        return texts;
+    }
     int Mark(int nColumn) { return list->GetHeaderCtrl()->GetColumnState(nColumn); }
     CPoint HeaderPoint(int nColumn)
     {
@@ -98,6 +114,77 @@ TEST_F(ListSorting, RepeatedClicksRunDescendingAscendingDescending)
     EXPECT_EQ(3u, sortList.sorts.size());
     EXPECT_TRUE(sortList.waitCursor);
     EXPECT_NE(::LoadCursor(NULL, IDC_WAIT), ::GetCursor());
+}
+
+// Each built-in comparison, by a descending and then an ascending click, over rows with distinct and with
+// all-zero item data: an override calling the default hook receives the rows' own data, which stay with their
+// rows. A column without a built-in comparison keeps the order.
+TEST_F(ListSorting, BuiltInComparisonsOrderTheCellTexts)
+{
+    EXPECT_EQ(0, list->SetColumnCompare(4, QEL_COMPARE_TEXT));   // no such column
+    EXPECT_EQ(0, list->SetColumnCompare(-1, QEL_COMPARE_TEXT));
+    EXPECT_EQ(0, list->SetColumnCompare(1, QEL_COMPARE_DATE + 1));
+    EXPECT_EQ(QEL_COMPARE_NONE, list->GetColumnCompare(1));
+    sortList.builtIn = true;
+    using Texts = std::vector<std::string>;
+    const struct
+    {
+        int         nCompare;
+        const char* pszFormat;                     // the column's date format
+        Texts       texts, ascending, descending;  // descending empty: ascending reversed
+    } cases[] = {
+        { QEL_COMPARE_TEXT, nullptr, { "b", "C", "a", "B", "c" }, { "a", "b", "B", "c", "C" }, {} },
+        // "b" and "B" compare equal: they keep their order both ways.
+        { QEL_COMPARE_TEXTNOCASE, nullptr, { "b", "Charlie", "B", "alpha" }, { "alpha", "b", "B", "Charlie" },
+          { "Charlie", "b", "B", "alpha" } },
+        { QEL_COMPARE_NUMBER, nullptr, { "10", "x1", "-2.5", "", "3", "-10", "2.75" },
+          { "-10", "-2.5", "2.75", "3", "10", "", "x1" }, {} },
+        { QEL_COMPARE_DATE, "dd.MM.yyyy", { "15.03.2009", "2009-01-01", "01.12.2008", "not a date", "28.02.2009" },
+          { "01.12.2008", "28.02.2009", "15.03.2009", "2009-01-01", "not a date" }, {} },
+    };
+    for (const auto& c : cases)
+    {
+        _tag_QELListColumnStyle style = {};
+        style.nColumn = 1;
+        style.pRuntimeClass = c.pszFormat != nullptr ? RUNTIME_CLASS(CTestFactory) : nullptr;
+        style.pData = const_cast<LPSTR>(c.pszFormat);
+        style.nDataLen = c.pszFormat != nullptr ? (int)strlen(c.pszFormat) : 0;
+        list->SetColumnStyle(&style);
+        ASSERT_EQ(1, list->SetColumnCompare(1, c.nCompare));
+        EXPECT_EQ(c.nCompare, list->GetColumnCompare(1));
+        const Texts descending =
+            c.descending.empty() ? Texts(c.ascending.rbegin(), c.ascending.rend()) : c.descending;
+        for (bool zeroData : { false, true })
+        {
+            list->DeleteAllItems();
+            std::map<std::string, DWORD_PTR> dataOf;
+            std::set<LPARAM> ownData;
+            for (size_t i = 0; i < c.texts.size(); ++i)
+            {
+                dataOf[c.texts[i]] = zeroData ? 0 : 500 - 10 * i;
+                ownData.insert((LPARAM)dataOf[c.texts[i]]);
+                list->InsertItem((int)i, "");
+                list->SetItemText((int)i, 1, c.texts[i].c_str());
+                list->SetItemText((int)i, 2, std::to_string(i).c_str());
+                list->SetItemData((int)i, dataOf[c.texts[i]]);
+            }
+            sortList.data.clear();
+            for (const Texts* expected : { &descending, &c.ascending })
+            {
+                ColumnClick(1);
+                EXPECT_EQ(*expected, ColumnTexts(1)) << c.nCompare << (zeroData ? " zero data" : "");
+                std::vector<DWORD_PTR> expectedData;
+                for (const std::string& text : *expected)
+                    expectedData.push_back(dataOf[text]);
+                EXPECT_EQ(expectedData, RowData()) << c.nCompare << (zeroData ? " zero data" : "");
+            }
+            for (LPARAM lParam : sortList.data)
+                EXPECT_EQ(1u, ownData.count(lParam)) << lParam;
+        }
+    }
+    const Texts before = ColumnTexts(2);
+    ColumnClick(2);
+    EXPECT_EQ(before, ColumnTexts(2));
 }
 
 TEST_F(ListSorting, AnOpenEditCommitsToItsOwnRowBeforeTheRowsMove)
