@@ -557,7 +557,7 @@ protected:
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual void DoDataExchange(CDataExchange* pDX);
 
-    friend LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
+    friend AFX_CLASS_API LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend class CHandleMap;
 
     DECLARE_MESSAGE_MAP()
