@@ -3,6 +3,12 @@
 # -Wall -Wextra, clean, on every target of ours (third-party code keeps its own flags).
 function(qel_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        # The second compiler: Microsoft extensions on and their diagnostics as errors, so that what only GCC
+        # accepts fails here. MFC's controls hide CWnd::Create with a Create of their own by design, so the
+        # hiding warning stays off (MSVC's counterparts are off by default too).
+        target_compile_options(${target} PRIVATE -fms-extensions -Werror=microsoft -Wno-overloaded-virtual)
+    endif()
     # The compiler runtime DLLs are copied beside the programs; no static runtime copies per DLL.
 endfunction()
 
