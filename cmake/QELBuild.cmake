@@ -4,10 +4,12 @@
 function(qel_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra)
     if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-        # The second compiler: Microsoft extensions on and their diagnostics as errors, so that what only GCC
-        # accepts fails here. MFC's controls hide CWnd::Create with a Create of their own by design, so the
-        # hiding warning stays off (MSVC's counterparts are off by default too).
-        target_compile_options(${target} PRIVATE -fms-extensions -Werror=microsoft -Wno-overloaded-virtual)
+        # The second compiler: Microsoft extensions on, their diagnostics and any other extension of the
+        # language (GNU ones included, which MSVC lacks) as errors, so that what only GCC accepts fails here.
+        # MFC's controls hide CWnd::Create with a Create of their own by design, so the hiding warning stays
+        # off (MSVC's counterparts are off by default too).
+        target_compile_options(${target} PRIVATE -fms-extensions -Werror=microsoft -pedantic-errors
+                                                 -Wno-overloaded-virtual)
     endif()
     # The compiler runtime DLLs are copied beside the programs; no static runtime copies per DLL.
 endfunction()
