@@ -1,6 +1,6 @@
 // Every index-taking operation of the list and its header with negative, extreme and past-the-end
 // indexes, null records and hostile style fields: each gives its documented answer and changes nothing.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <algorithm>
 

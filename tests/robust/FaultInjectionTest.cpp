@@ -1,7 +1,7 @@
 // Every allocation site of the list and its editors, the clipboard calls and the visual-style binding made
 // to fail in turn, first call, second call, ..., until the operation runs through without meeting a
 // fault: each time the documented result, and nothing left held.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 // Cell texts of 1 MB and captions of 64 KB through every path that carries text (the three editors, the
 // clipboard, the column menu, painting), and high-byte and double-byte text through the same paths.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <mbctype.h>
 

@@ -1,6 +1,6 @@
 // The registered messages the list accepts, sent with null and edge records, the parent's answers to
 // WM_QEL_LISTEDITMAX, and the windows going away in the middle of an edit.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 using namespace qeltest;
 

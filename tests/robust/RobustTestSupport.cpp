@@ -1,5 +1,5 @@
 // Fixture and figures of the bad-input and fault-injection tests.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <fstream>
 #include <map>
