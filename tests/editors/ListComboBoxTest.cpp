@@ -13,49 +13,24 @@ namespace {
 const int kChoiceColumn = 4;
 const int kDateColumn = 3;
 
-// The parent fills the choices when the editor is announced and selects the cell's entry.
-void FillChoicesWhenAnnounced(CRecorderWnd& parent, CQELListCtrl& list)
-{
-    parent.SetAnswer(WM_QEL_LISTITEMCONST, [&list](const RecordedMessage& m, bool& handled) {
-        const _tag_QELListEditInfo info = EditInfo(m);
-        CComboBox* pCombo = static_cast<CComboBox*>(info.pEditWnd);
-        if (info.nCtrlID == QEL_EDITID_COMBO && pCombo != nullptr)
-        {
-            for (const char* choice : { "Red", "Green", "Blue" })
-                pCombo->AddString(choice);
-            const CString cell = list.GetItemText(info.nItem, info.nSubItem);
-            const int index = pCombo->FindStringExact(-1, cell);
-            CString entry;
-            if (index >= 0)
-                pCombo->GetLBText(index, entry);
-            if (index >= 0 && entry == cell)
-                pCombo->SetCurSel(index);
-        }
-        handled = true;
-        return 0;
-    });
-}
-
 class ComboEditor : public EditorTest
 {
 protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        CreateList();
-        list.SetItemText(0, kChoiceColumn, "Green");
-        list.SetItemText(1, kChoiceColumn, "red");
-        list.SetItemText(2, kChoiceColumn, "Purple");
-        SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
-        SetColumnStyle(0, RUNTIME_CLASS(CQELListItemEdit));
-        FillChoicesWhenAnnounced(parent, list);
+        CreateEditorList();
+        list->SetItemText(0, kChoiceColumn, "Green");
+        list->SetItemText(1, kChoiceColumn, "red");
+        list->SetItemText(2, kChoiceColumn, "Purple");
+        SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
+        SetStyle(0, RUNTIME_CLASS(CQELListItemEdit));
+        FillChoicesWhenAnnounced(parent, *list);
     }
 
     HWND Open(int nItem)
     {
-        EXPECT_EQ(0, list.EditSubItem(nItem, kChoiceColumn));
-        PumpUntilIdle();
-        EXPECT_NE(nullptr, Editor()) << MatchesEdits(parent, {}).message();
+        StartEdit(nItem, kChoiceColumn);
         return EditorHwnd();
     }
 
@@ -119,7 +94,7 @@ TEST_F(ComboEditor, RequestsARectangle50PixelsTallerThanTheCell)
 TEST_F(ComboEditor, KeepsTheStylesBorderInItsCreationStyle)
 {
     // Unlike the text and date editors, the combo box is created with the style's WS_BORDER.
-    SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST | WS_BORDER);
+    SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST | WS_BORDER);
     CCreationSpy spy;
     ASSERT_NE(HWND(NULL), Open(0));
     const CCreationSpy::Creation* pCreation = spy.Last("ComboBox");
@@ -132,7 +107,7 @@ TEST_F(ComboEditor, IsAnnouncedToTheParentWhichFillsIt)
     parent.Flush();
     const HWND hCombo = Open(0);
     ASSERT_NE(HWND(NULL), hCombo);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         Cell(WM_QEL_LISTEDITBEGIN, 0, kChoiceColumn),
         Cell(WM_QEL_LISTITEMCONST, 0, kChoiceColumn),
     }));
@@ -144,7 +119,7 @@ TEST_F(ComboEditor, IsAnnouncedToTheParentWhichFillsIt)
     EXPECT_EQ(1, Combo()->GetCurSel());
     EXPECT_EQ("Green", EditorText());
     EXPECT_EQ(static_cast<HFONT>(listFont.GetSafeHandle()), reinterpret_cast<HFONT>(::SendMessageA(hCombo, WM_GETFONT, 0, 0)));
-    EXPECT_EQ(&list, Editor()->GetOwner());
+    EXPECT_EQ(list, Editor()->GetOwner());
 }
 
 TEST_F(ComboEditor, ChoosingAnotherEntryAndEnterCommitsIt)
@@ -155,16 +130,16 @@ TEST_F(ComboEditor, ChoosingAnotherEntryAndEnterCommitsIt)
     ASSERT_EQ("Blue", EditorText());
     parent.Flush();
     Press(hCombo, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 0, kChoiceColumn, "Blue"),
         Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn),
     }));
-    const std::vector<RecordedMessage> messages = EditMessages(parent);
+    const std::vector<RecordedMessage> messages = EditMessages();
     ASSERT_EQ(2u, messages.size());
     EXPECT_EQ(QEL_EDITID_COMBO, EditInfo(messages[0]).nCtrlID);
     EXPECT_EQ("Blue", ItemText(0, kChoiceColumn));
     EXPECT_FALSE(::IsWindow(hCombo));
-    EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(list->GetSafeHwnd(), ::GetFocus());
 }
 
 TEST_F(ComboEditor, TheSameTextReportsOnlyTheEnd)
@@ -173,7 +148,7 @@ TEST_F(ComboEditor, TheSameTextReportsOnlyTheEnd)
     ASSERT_NE(HWND(NULL), hCombo);
     parent.Flush();
     Press(hCombo, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn) }));
+    EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn) }));
 }
 
 TEST_F(ComboEditor, AChoiceDifferingOnlyInLetterCaseIsAChange)
@@ -183,7 +158,7 @@ TEST_F(ComboEditor, AChoiceDifferingOnlyInLetterCaseIsAChange)
     Combo()->SetCurSel(0);         // "Red"
     parent.Flush();
     Press(hCombo, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 1, kChoiceColumn, "Red"),
         Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
     }));
@@ -197,7 +172,7 @@ TEST_F(ComboEditor, EscapeReportsOnlyTheEndWhateverWasChosen)
     Press(hCombo, VK_DOWN);
     parent.Flush();
     Press(hCombo, VK_ESCAPE);
-    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn) }));
+    EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn) }));
     EXPECT_EQ("Green", ItemText(0, kChoiceColumn));
 }
 
@@ -209,7 +184,7 @@ TEST_F(ComboEditor, AFixedListWithoutTheCellsTextReportsTheEmptyText)
     EXPECT_EQ("", EditorText());
     parent.Flush();
     Press(hCombo, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 2, kChoiceColumn, ""),
         Cell(WM_QEL_LISTEDITEND, 2, kChoiceColumn),
     }));
@@ -224,7 +199,7 @@ TEST_F(ComboEditor, EveryFocusLossEndsTheEdit)
     parent.Flush();
     parent.SetFocus();
     PumpUntilIdle();
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 0, kChoiceColumn, "Red"),
         Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn),
     }));
@@ -242,7 +217,7 @@ TEST_F(ComboEditor, TheWheelNeverChangesTheChoice)
     PumpUntilIdle();
     EXPECT_EQ(1, Combo()->GetCurSel());
     EXPECT_EQ(hCombo, EditorHwnd());
-    EXPECT_TRUE(EditMessages(parent).empty());
+    EXPECT_TRUE(EditMessages().empty());
 }
 
 TEST_F(ComboEditor, CtrlTabMovesToTheNextEditableCell)
@@ -252,7 +227,7 @@ TEST_F(ComboEditor, CtrlTabMovesToTheNextEditableCell)
     parent.Flush();
     Press(hCombo, VK_TAB, true);
     // Column 4 is the last editable one: the edit goes on in the first editable column of the next row.
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         Cell(WM_QEL_LISTEDITBEGIN, 4, 0),
         CellText(WM_QEL_LISTEDITTING, 3, kChoiceColumn, ""),
         Cell(WM_QEL_LISTEDITEND, 3, kChoiceColumn),
@@ -266,7 +241,7 @@ TEST_F(ComboEditor, KeysThatMoveTheEditLeaveTheDateAndTheChoiceAsTheyWere)
 {
     // Given to the picker or the combo box as well, these keys would first change the date or the choice
     // (Ctrl+Down a day back, Ctrl+End the last entry), and the move would commit that change.
-    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
+    SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
     const struct
     {
         int   column;
@@ -294,13 +269,13 @@ TEST_F(ComboEditor, KeysThatMoveTheEditLeaveTheDateAndTheChoiceAsTheyWere)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << "column " << c.column << ", style " << c.comboStyle << ", key " << c.key);
-        SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), c.comboStyle);
+        SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), c.comboStyle);
         for (int row = 0; row < 5; ++row)
         {
-            list.SetItemText(row, kDateColumn, "2009-03-15");
-            list.SetItemText(row, kChoiceColumn, "Green");
+            list->SetItemText(row, kDateColumn, "2009-03-15");
+            list->SetItemText(row, kChoiceColumn, "Green");
         }
-        ASSERT_EQ(0, list.EditSubItem(2, c.column));
+        ASSERT_EQ(0, list->EditSubItem(2, c.column));
         PumpUntilIdle();
         if (c.column == kDateColumn)
             for (int field = 0; field < 3; ++field)
@@ -309,9 +284,9 @@ TEST_F(ComboEditor, KeysThatMoveTheEditLeaveTheDateAndTheChoiceAsTheyWere)
         InputKey(c.key, c.ctrl);
         InputKey(VK_RETURN);   // commits the editor that is open now: nothing changed in either
         if (c.toItem < 0)
-            EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 2, c.column) }));
+            EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 2, c.column) }));
         else
-            EXPECT_TRUE(MatchesEdits(parent, {
+            EXPECT_TRUE(MatchesEdits({
                 Cell(WM_QEL_LISTEDITBEGIN, c.toItem, c.toSubItem),
                 Cell(WM_QEL_LISTEDITEND, 2, c.column),
                 Cell(WM_QEL_LISTITEMCONST, c.toItem, c.toSubItem),
@@ -323,14 +298,14 @@ TEST_F(ComboEditor, KeysThatMoveTheEditLeaveTheDateAndTheChoiceAsTheyWere)
 
 TEST_F(ComboEditor, ADropDownComboKeepsTheEditOpenWhileItsEditFieldHasTheFocus)
 {
-    SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWN);
+    SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWN);
     parent.Flush();
     const HWND hCombo = Open(0);
     ASSERT_NE(HWND(NULL), hCombo);
     EXPECT_EQ(DWORD(CBS_DROPDOWN), static_cast<DWORD>(::GetWindowLongA(hCombo, GWL_STYLE)) & 0x3);
     const HWND hField = ::GetFocus();
     ASSERT_TRUE(::IsChild(hCombo, hField)) << "the focus is in the combo box's edit field";
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         Cell(WM_QEL_LISTEDITBEGIN, 0, kChoiceColumn),
         Cell(WM_QEL_LISTITEMCONST, 0, kChoiceColumn),
     }));
@@ -342,7 +317,7 @@ TEST_F(ComboEditor, ADropDownComboKeepsTheEditOpenWhileItsEditFieldHasTheFocus)
     parent.Flush();
     parent.SetFocus();
     PumpUntilIdle();
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 0, kChoiceColumn, "Cyan"),
         Cell(WM_QEL_LISTEDITEND, 0, kChoiceColumn),
     }));
@@ -352,7 +327,7 @@ TEST_F(ComboEditor, ADropDownComboKeepsTheEditOpenWhileItsEditFieldHasTheFocus)
 
 TEST_F(ComboEditor, ADropDownCombosEditFieldTakesEnterEscapeAndCtrlTab)
 {
-    SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWN);
+    SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWN);
 
     // Enter commits.
     ASSERT_NE(HWND(NULL), Open(1));
@@ -360,11 +335,11 @@ TEST_F(ComboEditor, ADropDownCombosEditFieldTakesEnterEscapeAndCtrlTab)
     InputText("x");
     parent.Flush();
     InputKey(VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 1, kChoiceColumn, "x"),
         Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
     }));
-    EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(list->GetSafeHwnd(), ::GetFocus());
 
     // Escape cancels.
     ASSERT_NE(HWND(NULL), Open(1));
@@ -372,14 +347,14 @@ TEST_F(ComboEditor, ADropDownCombosEditFieldTakesEnterEscapeAndCtrlTab)
     InputText("yy");
     parent.Flush();
     InputKey(VK_ESCAPE);
-    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn) }));
+    EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn) }));
     EXPECT_EQ("x", ItemText(1, kChoiceColumn));
 
     // Ctrl+Tab moves on.
     ASSERT_NE(HWND(NULL), Open(1));
     parent.Flush();
     InputKey(VK_TAB, true);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         Cell(WM_QEL_LISTEDITBEGIN, 2, 0),
         Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
         Cell(WM_QEL_LISTITEMCONST, 2, 0),
@@ -390,7 +365,7 @@ TEST_F(ComboEditor, TheFactoryRefusesAMissingListOrStyle)
 {
     CQELListItemComboBoxCtrl factory;
     _tag_QELListColumnStyle style = {};
-    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), nullptr, &list));
+    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), nullptr, list));
     EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), &style, nullptr));
     CObject* pObject = RUNTIME_CLASS(CQELListItemComboBoxCtrl)->CreateObject();
     ASSERT_NE(nullptr, pObject);
@@ -404,28 +379,28 @@ protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        CreateListInDialog();
-        SetColumnStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
-        SetColumnStyle(0, RUNTIME_CLASS(CQELListItemEdit));
-        FillChoicesWhenAnnounced(parent, list);
+        CreateEditorList(true);
+        SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
+        SetStyle(0, RUNTIME_CLASS(CQELListItemEdit));
+        FillChoicesWhenAnnounced(parent, *list);
     }
 };
 
 TEST_F(ComboEditorInDialog, TabAndCtrlTabReachTheKeyRules)
 {
-    ASSERT_EQ(0, list.EditSubItem(1, kChoiceColumn));
+    ASSERT_EQ(0, list->EditSubItem(1, kChoiceColumn));
     PumpUntilIdle();
     const HWND hCombo = EditorHwnd();
-    ASSERT_NE(HWND(NULL), hCombo) << MatchesEdits(parent, {}).message();
+    ASSERT_NE(HWND(NULL), hCombo) << MatchesEdits({}).message();
     ASSERT_EQ(hCombo, ::GetFocus());
     parent.Flush();
 
     InputKey(VK_TAB);
     EXPECT_EQ(hCombo, ::GetFocus());
-    EXPECT_TRUE(EditMessages(parent).empty());
+    EXPECT_TRUE(EditMessages().empty());
 
     InputKey(VK_TAB, true, true);   // Ctrl+Shift+Tab: back to column 0 of the same row
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         Cell(WM_QEL_LISTEDITBEGIN, 1, 0),
         CellText(WM_QEL_LISTEDITTING, 1, kChoiceColumn, ""),   // "r1c4" is no entry: the fixed list shows nothing
         Cell(WM_QEL_LISTEDITEND, 1, kChoiceColumn),
@@ -435,7 +410,7 @@ TEST_F(ComboEditorInDialog, TabAndCtrlTabReachTheKeyRules)
 
 TEST_F(ComboEditorInDialog, EnterCommitsAndEscapeCancelsEveryEditorWithoutEndingTheDialog)
 {
-    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
+    SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
     const struct
     {
         int         column;
@@ -451,10 +426,10 @@ TEST_F(ComboEditorInDialog, EnterCommitsAndEscapeCancelsEveryEditorWithoutEnding
         for (const UINT key : { VK_RETURN, VK_ESCAPE })
         {
             SCOPED_TRACE(testing::Message() << "column " << e.column << ", change " << e.change[0] << ", key " << key);
-            list.SetItemText(1, 0, "r1c0");
-            list.SetItemText(1, kDateColumn, "2010-12-31");
-            list.SetItemText(1, kChoiceColumn, "Green");
-            ASSERT_EQ(0, list.EditSubItem(1, e.column));
+            list->SetItemText(1, 0, "r1c0");
+            list->SetItemText(1, kDateColumn, "2010-12-31");
+            list->SetItemText(1, kChoiceColumn, "Green");
+            ASSERT_EQ(0, list->EditSubItem(1, e.column));
             PumpUntilIdle();
             for (const UINT vk : e.change)
                 if (vk != 0)
@@ -466,13 +441,13 @@ TEST_F(ComboEditorInDialog, EnterCommitsAndEscapeCancelsEveryEditorWithoutEnding
             parent.Flush();
             InputKey(key);
             if (key == VK_RETURN)
-                EXPECT_TRUE(MatchesEdits(parent, {
+                EXPECT_TRUE(MatchesEdits({
                     CellText(WM_QEL_LISTEDITTING, 1, e.column, e.changed),
                     Cell(WM_QEL_LISTEDITEND, 1, e.column),
                 }));
             else
-                EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, e.column) }));
-            EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
+                EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 1, e.column) }));
+            EXPECT_EQ(list->GetSafeHwnd(), ::GetFocus());
             EXPECT_EQ(0, dialog->defaultCommands);
         }
 }

@@ -1,6 +1,6 @@
 // Clipboard copy: exact text, column visibility and order, large texts, and a clipboard held by another thread
 // (allocation and system-call failures: tests/robust/FaultInjectionTest.cpp).
-#include "ListTestSupport.h"
+#include "QELListFixture.h"
 #include "QELTestImportPatch.h"
 
 #include <algorithm>

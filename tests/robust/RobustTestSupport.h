@@ -1,25 +1,14 @@
-// Fixture and figures of the bad-input and fault-injection tests.
+// Figures and helpers of the bad-input and fault-injection tests.
 #pragma once
 
 #include "QELTest.h"
 #include "QELTestLedger.h"
-#include "QELTestMessages.h"
-#include "QELCtrl.h"
+#include "QELListFixture.h"
 
 #include <climits>
 #include <string>
 
 namespace qeltest {
-
-// The list with its protected movement helpers reachable from tests.
-class CRobustList : public CQELListCtrl
-{
-public:
-    using CQELListCtrl::FirstEditColumn;
-    using CQELListCtrl::LastEditColumn;
-    using CQELListCtrl::NextEditColumn;
-    using CQELListCtrl::PreviousEditColumn;
-};
 
 // Figures of the run, written when the program ends as a Markdown fragment beside the other programs'
 // reliability figures.
@@ -36,28 +25,7 @@ inline std::vector<int> BadIndexes(int count)
     return {-1, -2, INT_MIN, INT_MIN + 1, INT_MAX, 0x10000, count, count + 1};
 }
 
-// A report list of rows x columns cells "r<row>c<col>" under a recording parent; column 1 is edited by
-// the text editor, column 2 by the drop-down list editor, column 3 by the date editor.
-class RobustList : public ::testing::Test
-{
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    void CreateList(int nRows = 5, int nCols = 4);
-    void SetStyle(int nColumn, CRuntimeClass* pClass, LPSTR pData = nullptr, int nDataLen = 0);
-    // Opens the editor of a cell through EditSubItem; the editor window, or null.
-    CWnd* StartEdit(int nItem, int nSubItem);
-    // Ends the open edit by moving the focus to the list.
-    void Commit();
-    std::string CellText(int nItem, int nSubItem);
-
-    // Checks that nothing acquired since `before` is still held and counts what is.
-    void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const char* pszWhat);
-
-    CRecorderWnd parent;
-    CRobustList  list;
-    static const UINT kId = 0x77;
-};
+// Checks that nothing acquired since `before` is still held, and counts what is in the figures.
+void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const char* pszWhat);
 
 } // namespace qeltest
