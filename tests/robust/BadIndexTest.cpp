@@ -269,6 +269,8 @@ TEST_F(BadIndex, NullPointersWhereOperationsTakeThem)
         SCOPED_TRACE(pClass->m_lpszClassName);
         CQELBaseListItem* pFactory = static_cast<CQELBaseListItem*>(pClass->CreateObject());
         ASSERT_NE(nullptr, pFactory);
+        EXPECT_STREQ(pClass->m_lpszClassName, pFactory->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_TRUE(pFactory->IsKindOf(RUNTIME_CLASS(CQELBaseListItem)));
         const CRect rect(0, 0, 80, 20);
         EXPECT_EQ(nullptr, pFactory->CreateItem(0, 1, rect, nullptr, list));
         EXPECT_EQ(nullptr, pFactory->CreateItem(0, 1, rect, &style, nullptr));
