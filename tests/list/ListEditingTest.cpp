@@ -521,18 +521,6 @@ TEST_F(ListEditing, ScrollingSizingAndFocusEndTheEdit)
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
 }
 
-TEST_F(ListEditing, DestroyingTheListObjectReleasesAnOpenEditor)
-{
-    CTestList* pList = new CTestList;
-    list = pList;
-    CreateList(3, 3);
-    SetStyle(1);
-    ASSERT_EQ(0, list->EditSubItem(0, 1));
-    list = &ownList;
-    delete pList;
-    EXPECT_EQ(0, CTestCellEditor::s_nLive);
-}
-
 TEST_F(ListEditing, MouseMovesArePostedWithRowAndColumn)
 {
     CreateList(3, 4);
