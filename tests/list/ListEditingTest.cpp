@@ -1,5 +1,5 @@
 // In-place editing: starting, placing, ending and moving edits, with a test editor and factory.
-#include "ListTestSupport.h"
+#include "QELListFixture.h"
 
 using namespace qeltest;
 
@@ -39,16 +39,11 @@ protected:
         PumpUntilIdle();
         if (Editor() == nullptr)
             return { -1, -1 };
-        return { Editor()->m_nItem, Editor()->m_nSubItem };
+        return { TestEditor()->m_nItem, TestEditor()->m_nSubItem };
     }
     int Move(int nRow, UINT vk, bool ctrl, bool shift, int nCol)
     {
         return list->EditNewSubItem(nRow, (UINT)QELEncodeMoveRequest(vk, ctrl, shift, nCol));
-    }
-    void CommitEdit()
-    {
-        list->SetFocus();
-        PumpUntilIdle();
     }
     static std::pair<int, int> At(int r, int c) { return { r, c }; }
 };
@@ -136,7 +131,7 @@ TEST_F(ListEditing, StartReportsTheRecordAndPlacesTheEditorOnTheLabel)
     CRect label;
     list->GetSubItemRect(1, 2, LVIR_LABEL, label);
     EXPECT_EQ(label, CTestFactory::s_rect);
-    CommitEdit();
+    Commit();
 }
 
 TEST_F(ListEditing, GridLinesMoveTheEditorUpOnePixel)
@@ -147,7 +142,7 @@ TEST_F(ListEditing, GridLinesMoveTheEditorUpOnePixel)
     list->GetSubItemRect(2, 1, LVIR_LABEL, label);
     EXPECT_EQ(label.top - 1, CTestFactory::s_rect.top);
     EXPECT_EQ(label.bottom, CTestFactory::s_rect.bottom);
-    CommitEdit();
+    Commit();
 }
 
 TEST_F(ListEditing, CommitVetoAndCancel)
@@ -156,7 +151,7 @@ TEST_F(ListEditing, CommitVetoAndCancel)
     ASSERT_EQ(0, list->EditSubItem(0, 1));
     Editor()->SetWindowText("new");
     parent.Flush();
-    CommitEdit();
+    Commit();
     EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 0, 1, "new"), Cell(WM_QEL_LISTEDITEND, 0, 1) }));
     const std::vector<RecordedMessage> msgs = ListMessages();
     ASSERT_EQ(2u, msgs.size());
@@ -179,8 +174,7 @@ TEST_F(ListEditing, CommitVetoAndCancel)
     ASSERT_EQ(0, list->EditSubItem(2, 1));
     Editor()->SetWindowText("dropped");
     parent.Flush();
-    PressKey(Editor()->m_hWnd, VK_ESCAPE);
-    PumpUntilIdle();
+    Cancel();
     EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, 2, 1) }));
     EXPECT_EQ("r2c1", std::string(list->GetItemText(2, 1)));
     EXPECT_EQ(nullptr, list->GetEditControl());
@@ -218,7 +212,7 @@ TEST_F(ListEditing, ClickOnASelectedRowOpensAfterTheDoubleClickTime)
     EXPECT_EQ(nullptr, Editor());            // not before the timer
     ASSERT_TRUE(PumpUntil([&] { return Editor() != nullptr; }, wait + 2000));
     EXPECT_EQ(At(2, 2), EditCell());
-    CommitEdit();
+    Commit();
 
     DoubleClick(list->m_hWnd, CellPoint(2, 3));
     PumpFor(wait);
@@ -259,12 +253,12 @@ TEST_F(ListEditing, CellsAreScrolledIntoView)
 
     ASSERT_EQ(0, list->EditSubItem(30, 0));   // left of the view: left edge to the left
     EXPECT_EQ(0, CTestFactory::s_rect.left);
-    CommitEdit();
+    Commit();
 
     list->SetColumnWidth(2, 600);            // wider than what aligning the right edges leaves
     ASSERT_EQ(0, list->EditSubItem(30, 2));
     EXPECT_EQ(0, CTestFactory::s_rect.left);
-    CommitEdit();
+    Commit();
 }
 
 TEST_F(ListEditing, StartLeavesOnlyTheEditedRowSelected)
@@ -276,7 +270,7 @@ TEST_F(ListEditing, StartLeavesOnlyTheEditedRowSelected)
     EXPECT_EQ(1u, list->GetSelectedCount());
     EXPECT_EQ((UINT)(LVIS_SELECTED | LVIS_FOCUSED), list->GetItemState(2, LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(0u, list->GetStyle() & LVS_SINGLESEL);
-    CommitEdit();
+    Commit();
     list->SetItemState(4, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(2u, list->GetSelectedCount());
 }
@@ -359,11 +353,11 @@ TEST_F(ListEditing, MoveKeysWalkRowsPagesAndColumns)
     };
     for (const Case& c : cases)
     {
-        CommitEdit();
+        Commit();
         EXPECT_EQ(c.result, Move(c.row, c.vk, c.ctrl, c.shift, c.col)) << c.row << "," << c.col << " key " << c.vk;
         EXPECT_EQ(c.cell, EditCell()) << c.row << "," << c.col << " key " << c.vk;
     }
-    CommitEdit();
+    Commit();
 }
 
 TEST_F(ListEditing, PageKeysMoveExactlyOnePageInALongList)
@@ -376,14 +370,14 @@ TEST_F(ListEditing, PageKeysMoveExactlyOnePageInALongList)
     EXPECT_EQ(At(2 + page, 2), EditCell());
     EXPECT_EQ(1, Move(2 + 2 * page, VK_PRIOR, false, false, 2));
     EXPECT_EQ(At(2 + page, 2), EditCell());
-    CommitEdit();
+    Commit();
 }
 
 TEST_F(ListEditing, MovingFromCellToCellReportsInOrder)
 {
     CreateEditable();
     ASSERT_EQ(0, list->EditSubItem(1, 1));
-    CTestCellEditor* pFirst = Editor();
+    CTestCellEditor* pFirst = TestEditor();
     pFirst->SetWindowText("new");
     parent.Flush();
     SetModifierKeys(true, false);
@@ -398,14 +392,14 @@ TEST_F(ListEditing, MovingFromCellToCellReportsInOrder)
     EXPECT_EQ(At(1, 2), EditCell());
     EXPECT_EQ(1, CTestCellEditor::s_nLive);
     ReleaseAllKeys();
-    CommitEdit();
+    Commit();
 }
 
 TEST_F(ListEditing, PastTheLastRowTheParentIsAskedFirst)
 {
     CreateEditable();
     ASSERT_EQ(0, list->EditSubItem(7, 3));
-    CTestCellEditor* pOpen = Editor();
+    CTestCellEditor* pOpen = TestEditor();
     parent.Flush();
     EXPECT_EQ(0, Move(7, VK_TAB, true, false, 3));   // answered 0: the edit stays
     EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITMAX, 7, 0) }));
@@ -433,7 +427,7 @@ TEST_F(ListEditing, PastTheLastRowTheParentIsAskedFirst)
     }));
     EXPECT_EQ(1, Move(8, VK_DOWN, true, false, 1));   // Ctrl+Down on the new last row: same column
     EXPECT_EQ(At(9, 1), EditCell());
-    CommitEdit();
+    Commit();
 }
 
 TEST_F(ListEditing, RefusedHiddenAndPlainColumnsArePassedOver)
@@ -457,7 +451,7 @@ TEST_F(ListEditing, RefusedHiddenAndPlainColumnsArePassedOver)
     EXPECT_EQ(At(1, 1), EditCell());
     EXPECT_EQ(1, Move(1, VK_HOME, true, false, 1));
     EXPECT_EQ(At(1, 3), EditCell());
-    CommitEdit();
+    Commit();
 
     list->SetColumnWidth(3, 0);   // dragged to no width: nothing to type into, passed over as if hidden
     EXPECT_EQ(4, list->EditSubItem(1, 3));
@@ -527,44 +521,21 @@ TEST_F(ListEditing, ScrollingSizingAndFocusEndTheEdit)
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
 }
 
-TEST_F(ListEditing, DestroyingTheListObjectReleasesAnOpenEditor)
-{
-    CTestList* pList = new CTestList;
-    list = pList;
-    CreateList(3, 3);
-    SetStyle(1);
-    ASSERT_EQ(0, list->EditSubItem(0, 1));
-    list = &ownList;
-    delete pList;
-    EXPECT_EQ(0, CTestCellEditor::s_nLive);
-}
-
 TEST_F(ListEditing, MouseMovesArePostedWithRowAndColumn)
 {
     CreateList(3, 4);
-    const UINT moves = WM_QEL_LISTMOUSEMOVE;
-    auto last = [&] {
-        PumpUntilIdle();
-        std::vector<RecordedMessage> m = parent.MessagesOf(moves);
-        parent.Flush();
-        return m.empty() ? RecordedMessage() : m.back();
+    const struct { CPoint pt; WPARAM wParam; LPARAM row; } moves[] = {
+        { CellPoint(1, 2), ((WPARAM)kId << 16) | 2, 1 },
+        { CPoint(50, 280), (WPARAM)kId << 16, -1 },                 // below the last row
+        { CPoint(0, CellPoint(1, 0).y), (WPARAM)0xFFFFFFFF, 1 },    // over row 1 but over no column's label
     };
-    MouseMove(list->m_hWnd, CellPoint(1, 2));
-    RecordedMessage m = last();
-    EXPECT_EQ(moves, m.message);
-    EXPECT_EQ(((WPARAM)kId << 16) | 2, m.wParam);
-    EXPECT_EQ(1, m.lParam);
-
-    MouseMove(list->m_hWnd, CPoint(50, 280));   // below the last row
-    m = last();
-    EXPECT_EQ((WPARAM)kId << 16, m.wParam);
-    EXPECT_EQ(-1, m.lParam);
-
-    const CPoint cell = CellPoint(1, 0);
-    MouseMove(list->m_hWnd, CPoint(0, cell.y));   // over row 1 but over no column's label
-    m = last();
-    EXPECT_EQ((WPARAM)0xFFFFFFFF, m.wParam);
-    EXPECT_EQ(1, m.lParam);
+    for (const auto& move : moves)
+    {
+        parent.Flush();
+        MouseMove(list->m_hWnd, move.pt);
+        PumpUntilIdle();
+        EXPECT_TRUE(parent.Matches({ Posted(WithLParam(WithWParam(Msg(WM_QEL_LISTMOUSEMOVE), move.wParam), move.row)) }));
+    }
 }
 
 TEST_F(ListEditing, AnEditorThatNeverTookTheFocusIsReplacedNotLost)
@@ -581,7 +552,7 @@ TEST_F(ListEditing, AnEditorThatNeverTookTheFocusIsReplacedNotLost)
     EXPECT_EQ(1, CTestCellEditor::s_nLive);
     EXPECT_FALSE(::IsWindow(hFirst));
     ASSERT_NE(nullptr, Editor());
-    EXPECT_EQ(1, Editor()->m_nItem);
+    EXPECT_EQ(1, TestEditor()->m_nItem);
 
     list->SendMessage(WM_SETFOCUS, 0, 0);
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
@@ -646,7 +617,7 @@ TEST_F(ListEditing, APendingClickFollowsItsRecord)
     list->InsertItem(0, "above");
     ASSERT_TRUE(PumpUntil([&] { return Editor() != nullptr; }, ::GetDoubleClickTime() + 2000));
     EXPECT_EQ(At(3, 2), EditCell());
-    CommitEdit();
+    Commit();
 
     SelectOnly(2);
     Click(list->m_hWnd, CellPoint(2, 2));
@@ -719,13 +690,13 @@ TEST_F(ListEditing, AnEditOpenedDuringTheLastOnesReportStaysOpen)
         handled = true;
         return (LRESULT)0;
     });
-    CommitEdit();
+    Commit();
     EXPECT_EQ("first", std::string(list->GetItemText(0, 1)));
     EXPECT_EQ(At(1, 2), EditCell());
     EXPECT_EQ(1, CTestCellEditor::s_nLive);
     Editor()->SetWindowText("second");
     parent.Flush();
-    CommitEdit();
+    Commit();
     EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 1, 2, "second"), Cell(WM_QEL_LISTEDITEND, 1, 2) }));
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
 }

@@ -1,5 +1,5 @@
 // Column style store, creation in every view, subclassing, and the list's run-time class.
-#include "ListTestSupport.h"
+#include "QELListFixture.h"
 #include "QELDC.h"
 
 #include <string.h>
@@ -241,7 +241,7 @@ TEST_F(ListViews, StylesStayWithTheIndexWhenColumnsComeAndGo)
     list->InsertColumn(1, "Back", LVCFMT_LEFT, 60);
     EXPECT_EQ(0, list->EditSubItem(0, 3));
     ASSERT_NE(nullptr, Editor());
-    EXPECT_EQ(3, Editor()->m_nSubItem);
+    EXPECT_EQ(3, TestEditor()->m_nSubItem);
     list->SetFocus();
 }
 

@@ -1,5 +1,5 @@
 // The built-in look, drawn on memory bitmaps and read back pixel by pixel.
-#include "ThemeTestUtil.h"
+#include "ThemeTestSupport.h"
 
 #include <vector>
 

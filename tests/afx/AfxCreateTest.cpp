@@ -1,6 +1,6 @@
 // Window creation through the hook, subclassing of existing windows, Default(), destruction and the window
 // tree helpers.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 #include <algorithm>
 #include <string>

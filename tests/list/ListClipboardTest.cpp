@@ -1,6 +1,7 @@
 // Clipboard copy: exact text, column visibility and order, large texts, and a clipboard held by another thread
-// (allocation and system-call failures: tests/robust/FaultInjectionTest.cpp).
-#include "ListTestSupport.h"
+// (allocation and system-call failures: tests/robust/FaultInjectionTest.cpp; long captions cut, megabyte cells
+// whole: tests/robust/LargeTextTest.cpp).
+#include "QELListFixture.h"
 #include "QELTestImportPatch.h"
 
 #include <algorithm>
@@ -111,18 +112,6 @@ TEST_F(ListClipboard, VisibleColumnsInDisplayOrder)
     EXPECT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
     EXPECT_EQ("", ReadClipboardText(&present));
     EXPECT_TRUE(present);
-}
-
-TEST_F(ListClipboard, LongCaptionsAreCutCellsAreNot)
-{
-    const std::string a(1500, 'a');
-    const std::string b(1500, 'b');
-    LVCOLUMN col = {};
-    col.mask = LVCF_TEXT;
-    col.pszText = const_cast<LPSTR>(a.c_str());
-    list->SetColumn(1, &col);
-    list->SetItemText(0, 1, b.c_str());
-    EXPECT_EQ("Col0\t" + a.substr(0, 1023) + "\tCol2\r\nr0c0\t" + b + "\tr0c2", Copy(LVIS_FOCUSED));
 }
 
 TEST_F(ListClipboard, TextsLargerThanOneBlockAreCopiedWhole)

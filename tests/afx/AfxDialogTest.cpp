@@ -1,6 +1,6 @@
 // Dialogs from in-memory templates: the modal loop with keyboard handling, controls subclassed in
 // OnInitDialog, data exchange and validation, ending during initialisation, and modeless dialogs.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 #include <commctrl.h>
 

@@ -1,5 +1,5 @@
 // Run-time classes: the records, derivation, dynamic creation, kind tests and the object's virtual slots.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 #include <stdexcept>
 #include <string.h>

@@ -1,5 +1,5 @@
 // Key and wheel rules that every editor applies through its factory.
-#include "ListTestSupport.h"
+#include "QELListFixture.h"
 
 using namespace qeltest;
 
@@ -58,6 +58,7 @@ TEST_F(EditorKeys, KeysPostMoveRequestsWithTheirFlags)
         if (!c.posts)
             continue;
         const UINT high = c.vk | (c.ctrl ? QEL_LISTKEY_CTRL : 0) | (c.shift ? QEL_LISTKEY_SHIFT : 0);
+        EXPECT_EQ(Delivery::Posted, posted[0].delivery);
         EXPECT_EQ(3u, posted[0].wParam);
         EXPECT_EQ((LPARAM)((high << 16) | 2), posted[0].lParam) << c.vk;
     }
@@ -108,5 +109,6 @@ TEST_F(EditorKeys, CtrlWheelMovesUpOrDown)
     EXPECT_EQ((LPARAM)(((VK_UP | QEL_LISTKEY_CTRL) << 16) | 1), posted[0].lParam);   // Shift is never added
     EXPECT_EQ((LPARAM)(((VK_DOWN | QEL_LISTKEY_CTRL) << 16) | 0x2345), posted[1].lParam);
     EXPECT_EQ(4u, posted[1].wParam);
+    EXPECT_EQ(Delivery::Posted, posted[1].delivery);
     EXPECT_FALSE(bCancel);
 }

@@ -1,6 +1,6 @@
 // The visual-style theme against Wine's own UxTheme: with the bundled light style active (as in a new
 // prefix) and with visual styles switched off.
-#include "ThemeTestUtil.h"
+#include "ThemeTestSupport.h"
 
 using namespace themetest;
 using qeltest::CTestBitmap;

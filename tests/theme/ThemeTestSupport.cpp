@@ -1,5 +1,5 @@
 // Helpers of the theme tests.
-#include "ThemeTestUtil.h"
+#include "ThemeTestSupport.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -1,6 +1,6 @@
 // The application object and the message loop: start-up state, pre-translation up the window tree, the
 // run loop with idle processing, the main window's end, and the wait cursor.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 #include <string>
 #include <vector>

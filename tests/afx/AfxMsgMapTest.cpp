@@ -1,5 +1,5 @@
 // Message maps: lookup through the class and its base maps, and how each entry cracks wParam/lParam.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 // The manager's choice of theme: custom theme first, then the built-in look (the visual styles are not
 // loaded here; their place in the order is checked by the stand-in UxTheme tests).
-#include "ThemeTestUtil.h"
+#include "ThemeTestSupport.h"
 
 using namespace themetest;
 using qeltest::CTestBitmap;

@@ -1,6 +1,6 @@
 // Window objects deleted from inside their own handlers: the layer must not touch them afterwards. The
 // objects live in their own pages, which become inaccessible on deletion, so any late access faults.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 using namespace afxcore;
 

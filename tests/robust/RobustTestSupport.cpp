@@ -1,5 +1,5 @@
-// Fixture and figures of the bad-input and fault-injection tests.
-#include "RobustSupport.h"
+// Figures and the leak check of the bad-input and fault-injection tests.
+#include "RobustTestSupport.h"
 
 #include <fstream>
 #include <map>
@@ -106,81 +106,9 @@ void Defect(const char* pszDefect, const char* pszTest)
 
 } // namespace figures
 
-// ---- Fixture -------------------------------------------------------------------------------------------
+// ---- Leak check -------------------------------------------------------------------------------------
 
-void RobustList::SetUp()
-{
-    (void)s_registered;
-    ReleaseAllKeys();
-    ::SetCursorPos(1270, 1010);
-    ASSERT_TRUE(parent.CreateParent(700, 480));
-    WatchListMessages(parent);
-}
-
-void RobustList::TearDown()
-{
-    ReleaseAllKeys();
-    if (list.GetSafeHwnd() != NULL)
-        list.DestroyWindow();
-    if (parent.GetSafeHwnd() != NULL)
-        parent.DestroyWindow();
-    PumpUntilIdle();
-}
-
-void RobustList::CreateList(int nRows, int nCols)
-{
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS,
-                            CRect(10, 10, 650, 400), &parent, kId));
-    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    for (int c = 0; c < nCols; ++c)
-    {
-        const std::string caption = "Col" + std::to_string(c);
-        list.InsertColumn(c, caption.c_str(), LVCFMT_LEFT, 120);
-    }
-    for (int r = 0; r < nRows; ++r)
-    {
-        list.InsertItem(r, ("r" + std::to_string(r) + "c0").c_str());
-        list.SetItemData(r, 100 + r);
-        for (int c = 1; c < nCols; ++c)
-            list.SetItemText(r, c, ("r" + std::to_string(r) + "c" + std::to_string(c)).c_str());
-    }
-    SetStyle(1, RUNTIME_CLASS(CQELListItemEdit));
-    if (nCols > 2)
-        SetStyle(2, RUNTIME_CLASS(CQELListItemComboBoxCtrl));
-    if (nCols > 3)
-        SetStyle(3, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
-    PumpUntilIdle();
-}
-
-void RobustList::SetStyle(int nColumn, CRuntimeClass* pClass, LPSTR pData, int nDataLen)
-{
-    _tag_QELListColumnStyle style = {};
-    style.nColumn = nColumn;
-    style.pRuntimeClass = pClass;
-    style.pData = pData;
-    style.nDataLen = nDataLen;
-    ASSERT_EQ(0u, list.SetColumnStyle(&style));
-}
-
-CWnd* RobustList::StartEdit(int nItem, int nSubItem)
-{
-    EXPECT_EQ(0, list.EditSubItem(nItem, nSubItem));
-    PumpUntilIdle();
-    return list.GetEditControl();
-}
-
-void RobustList::Commit()
-{
-    list.SetFocus();
-    PumpUntilIdle();
-}
-
-std::string RobustList::CellText(int nItem, int nSubItem)
-{
-    return std::string(list.GetItemText(nItem, nSubItem));
-}
-
-void RobustList::ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const char* pszWhat)
+void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const char* pszWhat)
 {
     PumpUntilIdle();
     const LedgerSnapshot after = ledger.Snapshot();

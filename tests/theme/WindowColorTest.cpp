@@ -1,5 +1,5 @@
 // The colour set: field order, defaults with the version rule, copying, run-time class.
-#include "ThemeTestUtil.h"
+#include "ThemeTestSupport.h"
 
 #include <vector>
 

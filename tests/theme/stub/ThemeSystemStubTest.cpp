@@ -2,7 +2,7 @@
 // whose system folder holds the full stand-in as this program's UxTheme; another copy lies beside the
 // program, where the theme must not look. Variants lacking entry points lie in subfolders: a test presents
 // one of them to the control library as the system folder and loads it first to read its record.
-#include "ThemeTestUtil.h"
+#include "ThemeTestSupport.h"
 #include "UxThemeStub.h"
 
 #include <memory>

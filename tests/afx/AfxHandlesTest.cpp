@@ -1,5 +1,5 @@
 // Handle maps: temporary objects for windows without one, freed at idle; permanent objects win.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 using namespace afxcore;
 

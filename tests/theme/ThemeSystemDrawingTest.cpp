@@ -1,5 +1,5 @@
 // The visual-style theme's own GDI drawing: the filled sort arrow, which needs no theme data.
-#include "ThemeTestUtil.h"
+#include "ThemeTestSupport.h"
 
 using namespace themetest;
 using qeltest::CTestBitmap;

@@ -1,5 +1,5 @@
 // Reflection: notifications and control messages offered to the child that sent them before the parent.
-#include "afx_core_testutil.h"
+#include "AfxTestSupport.h"
 
 #include <commctrl.h>
 

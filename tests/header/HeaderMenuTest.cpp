@@ -192,12 +192,10 @@ TEST_F(HeaderMenu, ChoosingACheckedEntryHidesItsColumn)
     EXPECT_EQ(0, ItemWidth(hwnd, 1));
     EXPECT_EQ(0, header.IsVisibleColumn(1));
     EXPECT_EQ(110, header.GetColumnWidth(1));
-    const std::vector<RecordedMessage> msgs = HeaderMessages();
-    ASSERT_EQ(2u, msgs.size());
-    EXPECT_EQ(WM_QEL_HEADERVISIABLECHANGE, msgs[0].message);
-    EXPECT_EQ(1u, msgs[0].wParam);
-    EXPECT_EQ(1, msgs[0].lParam);
-    EXPECT_EQ(WM_QEL_HEADERCHANGED, msgs[1].message);
+    EXPECT_TRUE(MatchSequence(HeaderMessages(), {
+        Sent(WithLParam(WithWParam(Msg(WM_QEL_HEADERVISIABLECHANGE), 1), 1)),
+        Posted(Msg(WM_QEL_HEADERCHANGED)),
+    }));
 }
 
 TEST_F(HeaderMenu, CommandTogglesAColumnAsksFirstAndReportsAfter)
@@ -207,26 +205,21 @@ TEST_F(HeaderMenu, CommandTogglesAColumnAsksFirstAndReportsAfter)
     EXPECT_EQ(0, ItemWidth(hwnd, 0));
     EXPECT_EQ(100, header.GetColumnWidth(0));
     EXPECT_EQ(parent.GetSafeHwnd(), ::GetFocus());
-    EXPECT_EQ(0, Changed());              // posted, not sent
     PumpUntilIdle();
-    std::vector<RecordedMessage> msgs = HeaderMessages();
-    ASSERT_EQ(2u, msgs.size());
-    EXPECT_EQ(WM_QEL_HEADERVISIABLECHANGE, msgs[0].message);
-    EXPECT_EQ(0u, msgs[0].wParam);
-    EXPECT_EQ(1, msgs[0].lParam);         // visible now
-    EXPECT_EQ(WM_QEL_HEADERCHANGED, msgs[1].message);
-    EXPECT_EQ(0u, msgs[1].wParam);
-    EXPECT_EQ(0, msgs[1].lParam);
+    EXPECT_TRUE(MatchSequence(HeaderMessages(), {
+        Sent(WithLParam(WithWParam(Msg(WM_QEL_HEADERVISIABLECHANGE), 0), 1)),   // visible now
+        Posted(WithLParam(WithWParam(Msg(WM_QEL_HEADERCHANGED), 0), 0)),
+    }));
 
     parent.Flush();
     EXPECT_EQ(0, Command(5050));
     PumpUntilIdle();
     EXPECT_EQ(100, ItemWidth(hwnd, 0));
     EXPECT_EQ(1, header.IsVisibleColumn(0));
-    msgs = HeaderMessages();
-    ASSERT_EQ(2u, msgs.size());
-    EXPECT_EQ(0, msgs[0].lParam);         // hidden now
-    EXPECT_EQ(WM_QEL_HEADERCHANGED, msgs[1].message);
+    EXPECT_TRUE(MatchSequence(HeaderMessages(), {
+        Sent(WithLParam(Msg(WM_QEL_HEADERVISIABLECHANGE), 0)),                 // hidden now
+        Posted(Msg(WM_QEL_HEADERCHANGED)),
+    }));
 }
 
 TEST_F(HeaderMenu, OwnersRefusalChangesNothing)
@@ -326,8 +319,7 @@ TEST_F(HeaderMenu, OwnerReceivesTheMessagesFocusGoesToTheParent)
     Command(5053);
     PumpUntilIdle();
     EXPECT_TRUE(HeaderMessages().empty());
-    EXPECT_EQ(1, owner.Count(WM_QEL_HEADERVISIABLECHANGE));
-    EXPECT_EQ(1, owner.Count(WM_QEL_HEADERCHANGED));
+    EXPECT_TRUE(owner.Matches({ Sent(Msg(WM_QEL_HEADERVISIABLECHANGE)), Posted(Msg(WM_QEL_HEADERCHANGED)) }));
     EXPECT_EQ(0, ItemWidth(hwnd, 3));
     header.SetOwner(NULL);
 }

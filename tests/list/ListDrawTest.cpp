@@ -1,6 +1,6 @@
 // Cell drawing: custom-draw answers, hooks in real paints, the sorted-column shade and the strip right
 // of the last column, read back as pixels.
-#include "ListTestSupport.h"
+#include "QELListFixture.h"
 #include "QELWindowColor.h"
 #include "QELDC.h"
 
