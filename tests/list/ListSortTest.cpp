@@ -1,5 +1,5 @@
 // Sorting through header clicks, the compare hook, and the header's messages passed to the parent.
-#include "ListTestSupport.h"
+#include "QELListFixture.h"
 
 #include <map>
 #include <set>
