@@ -68,9 +68,8 @@ CWnd* CSoakRun::CreateHost(bool bDialog, CSoakParent& owner, CSoakList& list, st
     return pFrame->CreateHost() ? pFrame : nullptr;
 }
 
-std::string CSoakRun::RunStep(CSoakDriver& driver, long nStep, const char* pszHost, bool bCount)
+std::string CSoakRun::RunStep(CSoakDriver& driver, int nAction, long nStep, const char* pszHost, bool bCount)
 {
-    const int nAction = driver.Next();
     m_watchdog.Begin(nStep, pszHost, ActionName(nAction));
     const DWORD dwStart = ::GetTickCount();
     driver.Perform(nAction);
@@ -111,7 +110,10 @@ std::string CSoakRun::RunHost(bool bDialog, long nSteps, std::mt19937& random, b
     std::string failure;
     for (long i = 0; i < nSteps && failure.empty(); ++i)
     {
-        failure = RunStep(driver, bCount ? m_nStepsRun : i, pszHost, bCount);
+        // The warm-up begins with every kind of action once, so that none makes its one-time allocations
+        // after the baseline.
+        const int nAction = !bCount && i < actCount ? static_cast<int>(i) : driver.Next();
+        failure = RunStep(driver, nAction, bCount ? m_nStepsRun : i, pszHost, bCount);
         if (bCount)
         {
             ++m_nStepsRun;
