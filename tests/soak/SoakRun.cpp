@@ -244,6 +244,17 @@ void CSoakRun::WriteFigures(const std::string& path, double seconds, const std::
     fprintf(pFile, "| rows inserted / deleted by the application | %ld / %ld |\n", t.nRowsInserted, t.nRowsDeleted);
     fprintf(pFile, "| columns inserted / deleted by the application | %ld / %ld |\n", t.nColumnsInserted, t.nColumnsDeleted);
     fprintf(pFile, "| texts set by the application | %ld |\n", t.nOwnTexts);
+    fprintf(pFile, "| rows inserted above / at / below an open edit | %ld / %ld / %ld |\n", t.nRowsInsertedAt[0],
+            t.nRowsInsertedAt[1], t.nRowsInsertedAt[2]);
+    fprintf(pFile, "| rows deleted above / at / below an open edit | %ld / %ld / %ld |\n", t.nRowsDeletedAt[0],
+            t.nRowsDeletedAt[1], t.nRowsDeletedAt[2]);
+    fprintf(pFile, "| edited column's style replaced / removed inside edit messages | %ld / %ld |\n",
+            t.nStylesChanged, t.nStylesRemoved);
+    fprintf(pFile, "| second lists destroyed inside an edit message; their editors opened / ended | %ld; %ld / %ld |\n",
+            t.nListsDestroyed, t.nSecondOpened, t.nSecondEnded);
+    fprintf(pFile, "| copies while another window held the clipboard / once it let go | %ld / %ld |\n",
+            t.nCopiesRefused, t.nCopiesAfter);
+    fprintf(pFile, "| columns dragged to width 0 / open again | %ld / %ld |\n", t.nColumnsShut, t.nColumnsReopened);
     fprintf(pFile, "\nResources at checkpoints between two hosts. Allowed growth of the process heap, the same for "
                    "any number of steps: %lu bytes and %ld blocks from the baseline to the end, %lu bytes and %ld "
                    "blocks from the quarter to the end; none for the windows of the thread. Nothing is allowed per "
