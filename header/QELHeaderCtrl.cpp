@@ -538,7 +538,7 @@ void CQELHeaderCtrl::DrawItemCaption(CDC* pDC, int nFormat, LPCSTR pszText, CRec
 void CQELHeaderCtrl::OnPaint()
 {
     CPaintDC dcPaint(this);
-    CMemDC memDC(dcPaint.GetSafeHdc(), m_hWnd);
+    CQELMemDC memDC(dcPaint.GetSafeHdc(), m_hWnd);
     CDC* pDC = CDC::FromHandle(memDC.GetDC());
 
     OnFillBackground(pDC);

@@ -16,21 +16,21 @@
 
 // Manages an off-screen image of a window's client area for flicker-free painting.
 //
-// CMemDC(hTargetDC, hWnd): hTargetDC is the device context to paint (normally the paint DC of hWnd, as from
+// CQELMemDC(hTargetDC, hWnd): hTargetDC is the device context to paint (normally the paint DC of hWnd, as from
 // CPaintDC::GetSafeHdc()); hWnd is the window whose client rectangle the image covers, with client (0, 0) at
 // the image's (0, 0). The image starts as a copy of what the target shows, so areas that are not painted keep
 // their look. Nothing reaches the target before the destructor, which copies the image onto it (within the
 // target's clipping) and then releases the off-screen context and bitmap.
 // If the image cannot be made (null window, no memory for the bitmap), GetDC() returns the target itself and
 // painting goes straight to it; with a null target GetDC() returns null.
-class QELDC_API CMemDC
+class QELDC_API CQELMemDC
 {
 public:
-    CMemDC(HDC hTargetDC, HWND hWnd);
-    virtual ~CMemDC();
+    CQELMemDC(HDC hTargetDC, HWND hWnd);
+    virtual ~CQELMemDC();
 
-    CMemDC(const CMemDC&) = delete;
-    CMemDC& operator=(const CMemDC&) = delete;
+    CQELMemDC(const CQELMemDC&) = delete;
+    CQELMemDC& operator=(const CQELMemDC&) = delete;
 
     // The off-screen device context that all painting of the routine goes to.
     HDC GetDC() const;
