@@ -3,10 +3,10 @@
 // Each helper is a scoped object: the constructor changes the device context, the destructor undoes it.
 // Destroy them in the reverse order of construction (automatic objects in one scope do that). A null device
 // context makes every helper do nothing. The helpers are not copyable.
-// In MFC programs include this header after <afxwin.h>, as any header that includes <windows.h>.
 #pragma once
 
-#include <windows.h>
+// The Windows headers come through MFC's, which must precede them.
+#include <afx.h>
 
 #ifdef QELDC_BUILD
 #define QELDC_API __declspec(dllexport)

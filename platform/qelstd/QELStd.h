@@ -2,11 +2,11 @@
 //
 // The two functions are plain C++ over a SYSTEMTIME. On Windows they come from QELStd.dll; elsewhere (the
 // native fuzzing build) this header declares a layout-compatible SYSTEMTIME and no export decoration.
-// In MFC programs include this header after <afxwin.h>, as any header that includes <windows.h>.
 #pragma once
 
 #ifdef _WIN32
-#include <windows.h>
+// The Windows headers come through MFC's, which must precede them.
+#include <afx.h>
 #ifdef QELSTD_BUILD
 #define QELSTD_API __declspec(dllexport)
 #else

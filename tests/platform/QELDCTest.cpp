@@ -1,11 +1,9 @@
 // Scoped device-context helpers and colour scaling of QELDC, on real windows and memory DCs.
-#include <windows.h>
+#include "QELDC.h"
 
 #include <gtest/gtest.h>
 
 #include <math.h>
-
-#include "QELDC.h"
 
 namespace
 {

@@ -5,14 +5,10 @@
 #ifndef __AFX_H__
 #define __AFX_H__
 
-#include <windows.h>
-#include <commctrl.h>
-#include <tchar.h>
-#include <mbstring.h>
+#include "afxver_.h"
+
 #include <stdlib.h>
 #include <new>
-
-#include "afxver_.h"
 
 #ifndef PASCAL
 #define PASCAL __stdcall

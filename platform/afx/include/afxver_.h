@@ -9,6 +9,8 @@
 #include <QELCtrl_requires_ANSI_MBCS>
 #endif
 
+#include "afxv_w32.h"
+
 #ifdef QELAFX_BUILD
 #define AFX_CLASS_API __declspec(dllexport)
 #else
