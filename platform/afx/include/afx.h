@@ -28,9 +28,6 @@
 #ifndef AFX_STATIC
 #define AFX_STATIC static
 #endif
-#ifndef AFX_EXT_CLASS
-#define AFX_EXT_CLASS
-#endif
 
 #include "afxtypes_.h"
 #include "afxstr_.h"
@@ -207,6 +204,18 @@ AFX_CLASS_API AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState();
 
 // Every module shares one state, so switching module state is a no-op.
 #define AFX_MANAGE_STATE(p) ((void)(p))
+
+// An extension DLL's record of its module, one static per DLL: filled by AfxInitExtensionModule in the DLL's
+// DllMain and handed to the CDynLinkLibrary it creates there.
+class COleObjectFactory;
+struct AFX_EXTENSION_MODULE
+{
+    BOOL bInitialized;
+    HMODULE hModule;
+    HMODULE hResource;
+    CRuntimeClass* pFirstSharedClass;
+    COleObjectFactory* pFirstSharedFactory;
+};
 
 AFX_CLASS_API HINSTANCE AFXAPI AfxGetInstanceHandle();
 AFX_CLASS_API HINSTANCE AFXAPI AfxGetResourceHandle();
