@@ -86,7 +86,9 @@ protected:
 
 // Implementation
 protected:
+    virtual BOOL    PreCreateWindow(CREATESTRUCT& cs);
     virtual void    PreSubclassWindow();
+    virtual void    PostNcDestroy();
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL    OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
@@ -200,4 +202,5 @@ private:
     BOOL           m_bCommitAfterRowChange;  // an open edit is to commit once the rows changed
     CCompareKinds* m_pCompareKinds;      // owned; null until a built-in comparison is first set
     CSortKeys*     m_pSortKeys;          // keys of the sort under way, on SortRows' stack; null outside it
+    BOOL           m_bCreating;          // PreCreateWindow ran and the window is not attached yet
 };
