@@ -70,6 +70,7 @@ public:
 protected:
     virtual void FillHeaderCtrlBackground(CDC* pDC, CRect rect);
     virtual void OnDrawItem(CDC* pDC, int nItem, CRect rect, int bPressed, int bHot);
+    using CHeaderCtrl::OnDrawItem;   // the WM_DRAWITEM handler, for ON_WM_DRAWITEM() in derived classes
     virtual void OnFillBackground(CDC* pDC);
     virtual void OnDrawSortArrow(CDC* pDC, CRect rectArrow);
 
@@ -96,7 +97,7 @@ protected:
     afx_msg void OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnMouseLeave();
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 

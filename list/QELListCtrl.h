@@ -30,6 +30,7 @@ public:
     void  RemoveColumnStyle(int nColumn);   // negative: removes all styles
 
     CWnd* GetEditControl();                 // open editor window, null when none
+    using CListCtrl::GetEditControl;        // const: the list view's label edit, as CListCtrl's
     BOOL  GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& rect);
 
     // Header state, forwarded to GetHeaderCtrl().
@@ -73,7 +74,7 @@ public:
 
 // Overridables
 public:
-    virtual CQELHeaderCtrl* GetHeaderCtrl();
+    virtual CQELHeaderCtrl* GetHeaderCtrl();   // once attached, also what CListCtrl::GetHeaderCtrl returns
     virtual int      OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn);
     virtual BOOL     CustomDrawSubItem(int nItem, int nSubItem, LPARAM lParam);
     virtual void     OnDrawSubItem(CDC* pDC, int nItem, int nSubItem, RECT rect, LPARAM lParam);
