@@ -17,6 +17,8 @@ struct _tag_QELHeaderColumnState
     int bForceHide;   // non-zero: hidden by force; neither ShowColumn nor the column menu can show it
 };
 
+QELCTRL_TEMPLATE_INSTANCE(CMap<int, int, _tag_QELHeaderColumnState, _tag_QELHeaderColumnState&>)
+
 // Command id of the column menu's entry for column 0; column i has ID_QEL_COLUMN_MENU_FIRST + i.
 // Menu command ids from 5000 upward sent to the header are taken by the header; 5000-5049 are swallowed.
 const UINT ID_QEL_COLUMN_MENU_FIRST = 5050;

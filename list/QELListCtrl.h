@@ -10,6 +10,8 @@
 
 class CQELBaseListItem;
 
+QELCTRL_TEMPLATE_INSTANCE(CMap<int, int, _tag_QELListColumnStyle, _tag_QELListColumnStyle&>)
+
 // Manages a list view whose cells are edited in place by editors that column styles name.
 class QELCTRL_API CQELListCtrl : public CListCtrl
 {
