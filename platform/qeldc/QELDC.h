@@ -5,8 +5,12 @@
 // context makes every helper do nothing. The helpers are not copyable.
 #pragma once
 
-// The Windows headers come through MFC's, which must precede them.
+// In programs on the shared MFC the Windows headers come through MFC's, which must precede them.
+#ifdef _AFXDLL
 #include <afx.h>
+#else
+#include <windows.h>
+#endif
 
 #ifdef QELDC_BUILD
 #define QELDC_API __declspec(dllexport)

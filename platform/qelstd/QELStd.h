@@ -5,8 +5,12 @@
 #pragma once
 
 #ifdef _WIN32
-// The Windows headers come through MFC's, which must precede them.
+// In programs on the shared MFC the Windows headers come through MFC's, which must precede them.
+#ifdef _AFXDLL
 #include <afx.h>
+#else
+#include <windows.h>
+#endif
 #ifdef QELSTD_BUILD
 #define QELSTD_API __declspec(dllexport)
 #else

@@ -87,14 +87,12 @@ BEGIN_MESSAGE_MAP(CMapSurface, CWnd)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-// ---- CCmdTarget, CWinThread, CWinApp, thread state -----------------------------------------------------
+// ---- CCmdTarget, CWinThread, CWinApp -------------------------------------------------------------------
 
 QEL_SURFACE(&CCmdTarget::BeginWaitCursor, void (CCmdTarget::*)());
 QEL_SURFACE(&CCmdTarget::EndWaitCursor, void (CCmdTarget::*)());
 QEL_SURFACE(&AfxGetApp, CWinApp* (AFXAPI*)());
 static_assert(std::is_same<decltype(AfxGetThread()), CWinThread*>::value, "AfxGetThread");
-QEL_SURFACE(&AfxGetThreadState, _AFX_THREAD_STATE* (AFXAPI*)());
-QEL_SURFACE(&_AFX_THREAD_STATE::m_pWndInit, CWnd* _AFX_THREAD_STATE::*);
 
 class CThreadSurface : public CWinThread
 {
@@ -145,7 +143,9 @@ class CWndSurface : public CWnd
     BOOL DestroyWindow() override;
     BOOL CreateEx(DWORD, LPCTSTR, LPCTSTR, DWORD, int, int, int, int, HWND, HMENU, LPVOID) override;
     BOOL CreateEx(DWORD, LPCTSTR, LPCTSTR, DWORD, const RECT&, CWnd*, UINT, LPVOID) override;
+    BOOL PreCreateWindow(CREATESTRUCT&) override;
     void PreSubclassWindow() override;
+    void PostNcDestroy() override;
     BOOL PreTranslateMessage(MSG*) override;
     LRESULT WindowProc(UINT, WPARAM, LPARAM) override;
     BOOL OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) override;
