@@ -13,3 +13,15 @@
 #else
 #define QELCTRL_API __declspec(dllimport)
 #endif
+
+// Exports a class template instance that an exported class holds as a data member, together with that class,
+// as Microsoft's compiler asks (warning C4251 otherwise): the library instantiates it and its clients built
+// with that compiler import it. GCC exports no inline member of an instance, so its clients keep their own
+// copies, as they do of any template.
+#if defined(QELCTRL_BUILD)
+#define QELCTRL_TEMPLATE_INSTANCE(...) template class QELCTRL_API __VA_ARGS__;
+#elif defined(_MSC_VER)
+#define QELCTRL_TEMPLATE_INSTANCE(...) extern template class QELCTRL_API __VA_ARGS__;
+#else
+#define QELCTRL_TEMPLATE_INSTANCE(...)
+#endif

@@ -3,7 +3,8 @@
 # and run with the package's Wine launcher.
 #   GUIDE   the guide's first program, from the project files labelled "`hello/…`:"; it must print its line.
 #           Then the same program as a Unicode build must stop at one character-set error, whether QELCtrl.h or
-#           the MFC-compatible layer's afxwin.h comes first.
+#           the MFC-compatible layer's afxwin.h comes first, and a build that includes <windows.h> first must
+#           stop at the afx headers' error.
 #   SOURCE  the project in this folder, named NAME, its program PROGRAM; built and run once for each build type
 #           in CONFIGS, it must exit with 0.
 if(GUIDE)
@@ -81,6 +82,13 @@ if(GUIDE)
             message(FATAL_ERROR "a Unicode build (${first}) did not stop at one character-set error")
         endif()
     endforeach()
+    # As with real MFC, <windows.h> before the first afx header stops the build.
+    run(${CMAKE_COMMAND} ${build} "-DCMAKE_CXX_FLAGS=-include windows.h")
+    execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    message("${out}")
+    if(rc EQUAL 0 OR NOT out MATCHES "error: #error WINDOWS.H already included")
+        message(FATAL_ERROR "a build including <windows.h> first did not stop at the afx headers' error")
+    endif()
 else()
     foreach(config IN LISTS CONFIGS)
         build_and_run(${project}/build-${config} ${config})

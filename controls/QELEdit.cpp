@@ -13,7 +13,7 @@ BEGIN_MESSAGE_MAP(CQELEdit, CEdit)
     ON_WM_KILLFOCUS()
     ON_WM_LBUTTONUP()
     ON_WM_SETFOCUS()
-    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 CQELEdit::CQELEdit()
@@ -118,9 +118,8 @@ void CQELEdit::OnSetFocus(CWnd* pOldWnd)
     DrawFrame();
 }
 
-LRESULT CQELEdit::OnMouseLeave(WPARAM, LPARAM)
+void CQELEdit::OnMouseLeave()
 {
     m_bHover = FALSE;
     DrawFrame();
-    return 0;
 }

@@ -32,7 +32,7 @@ protected:
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnMouseLeave();
     DECLARE_MESSAGE_MAP()
 
 protected:

@@ -19,6 +19,7 @@ public:
     // column's format (or to the fallback date).
     int Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
                _tag_QELListColumnStyle* const pStyle);
+    using CDateTimeCtrl::Create;   // a plain date picker window
 
 // Overridables
 public:

@@ -18,6 +18,7 @@ public:
     // Creates the editor over `rect` of the list `pParentWnd`, showing `pszText` all selected.
     BOOL Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
                 _tag_QELListColumnStyle* const pStyle);
+    using CQELEdit::Create;   // CEdit's, a plain edit window
 
 // Overridables
 public:

@@ -83,7 +83,7 @@ BEGIN_MESSAGE_MAP(CQELHeaderCtrl, CHeaderCtrl)
     // Width changes of a hidden column by other routes than ShowColumn: set width, autosize, autosize keys.
     ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGA, OnItemChanging)
     ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGW, OnItemChanging)
-    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_WM_MOUSELEAVE()
     ON_MESSAGE(WM_SETFONT, OnSetFont)
 END_MESSAGE_MAP()
 
@@ -538,7 +538,7 @@ void CQELHeaderCtrl::DrawItemCaption(CDC* pDC, int nFormat, LPCSTR pszText, CRec
 void CQELHeaderCtrl::OnPaint()
 {
     CPaintDC dcPaint(this);
-    CMemDC memDC(dcPaint.GetSafeHdc(), m_hWnd);
+    CQELMemDC memDC(dcPaint.GetSafeHdc(), m_hWnd);
     CDC* pDC = CDC::FromHandle(memDC.GetDC());
 
     OnFillBackground(pDC);
@@ -739,11 +739,10 @@ void CQELHeaderCtrl::OnMouseMove(UINT nFlags, CPoint point)
     CHeaderCtrl::OnMouseMove(nFlags, point);
 }
 
-LRESULT CQELHeaderCtrl::OnMouseLeave(WPARAM, LPARAM)
+void CQELHeaderCtrl::OnMouseLeave()
 {
     m_bTrackMouse = 0;
     ClearHotItem();
-    return 0;
 }
 
 void CQELHeaderCtrl::OnCancelMode()

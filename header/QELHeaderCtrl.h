@@ -17,6 +17,8 @@ struct _tag_QELHeaderColumnState
     int bForceHide;   // non-zero: hidden by force; neither ShowColumn nor the column menu can show it
 };
 
+QELCTRL_TEMPLATE_INSTANCE(CMap<int, int, _tag_QELHeaderColumnState, _tag_QELHeaderColumnState&>)
+
 // Command id of the column menu's entry for column 0; column i has ID_QEL_COLUMN_MENU_FIRST + i.
 // Menu command ids from 5000 upward sent to the header are taken by the header; 5000-5049 are swallowed.
 const UINT ID_QEL_COLUMN_MENU_FIRST = 5050;
@@ -70,6 +72,7 @@ public:
 protected:
     virtual void FillHeaderCtrlBackground(CDC* pDC, CRect rect);
     virtual void OnDrawItem(CDC* pDC, int nItem, CRect rect, int bPressed, int bHot);
+    using CHeaderCtrl::OnDrawItem;   // the WM_DRAWITEM handler, for ON_WM_DRAWITEM() in derived classes
     virtual void OnFillBackground(CDC* pDC);
     virtual void OnDrawSortArrow(CDC* pDC, CRect rectArrow);
 
@@ -96,7 +99,7 @@ protected:
     afx_msg void OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnMouseLeave();
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 

@@ -89,6 +89,7 @@ CQELListCtrl::CQELListCtrl()
     , m_bCommitAfterRowChange(FALSE)
     , m_pCompareKinds(NULL)
     , m_pSortKeys(NULL)
+    , m_bCreating(FALSE)
 {
 }
 
@@ -109,13 +110,26 @@ int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return InitList() ? 0 : -1;
 }
 
+BOOL CQELListCtrl::PreCreateWindow(CREATESTRUCT& cs)
+{
+    m_bCreating = CListCtrl::PreCreateWindow(cs);
+    return m_bCreating;
+}
+
 void CQELListCtrl::PreSubclassWindow()
 {
     CListCtrl::PreSubclassWindow();
     // During Create the work is left to OnCreate, when the list view has made its header.
-    _AFX_THREAD_STATE* pThreadState = AfxGetThreadState();
-    if (pThreadState->m_pWndInit == NULL)
+    if (!m_bCreating)
         InitList();
+    m_bCreating = FALSE;
+}
+
+void CQELListCtrl::PostNcDestroy()
+{
+    // Also reached when Create fails before the window is attached: a later subclassing is no creation.
+    m_bCreating = FALSE;
+    CListCtrl::PostNcDestroy();
 }
 
 LRESULT CQELListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

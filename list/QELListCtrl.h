@@ -10,6 +10,8 @@
 
 class CQELBaseListItem;
 
+QELCTRL_TEMPLATE_INSTANCE(CMap<int, int, _tag_QELListColumnStyle, _tag_QELListColumnStyle&>)
+
 // Manages a list view whose cells are edited in place by editors that column styles name.
 class QELCTRL_API CQELListCtrl : public CListCtrl
 {
@@ -30,6 +32,7 @@ public:
     void  RemoveColumnStyle(int nColumn);   // negative: removes all styles
 
     CWnd* GetEditControl();                 // open editor window, null when none
+    using CListCtrl::GetEditControl;        // const: the list view's label edit, as CListCtrl's
     BOOL  GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& rect);
 
     // Header state, forwarded to GetHeaderCtrl().
@@ -73,7 +76,7 @@ public:
 
 // Overridables
 public:
-    virtual CQELHeaderCtrl* GetHeaderCtrl();
+    virtual CQELHeaderCtrl* GetHeaderCtrl();   // once attached, also what CListCtrl::GetHeaderCtrl returns
     virtual int      OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn);
     virtual BOOL     CustomDrawSubItem(int nItem, int nSubItem, LPARAM lParam);
     virtual void     OnDrawSubItem(CDC* pDC, int nItem, int nSubItem, RECT rect, LPARAM lParam);
@@ -86,7 +89,9 @@ protected:
 
 // Implementation
 protected:
+    virtual BOOL    PreCreateWindow(CREATESTRUCT& cs);
     virtual void    PreSubclassWindow();
+    virtual void    PostNcDestroy();
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL    OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
@@ -200,4 +205,5 @@ private:
     BOOL           m_bCommitAfterRowChange;  // an open edit is to commit once the rows changed
     CCompareKinds* m_pCompareKinds;      // owned; null until a built-in comparison is first set
     CSortKeys*     m_pSortKeys;          // keys of the sort under way, on SortRows' stack; null outside it
+    BOOL           m_bCreating;          // PreCreateWindow ran and the window is not attached yet
 };

@@ -12,6 +12,22 @@ const COLORREF kFixedGradientInactiveCaption  = RGB(192, 192, 192);
 const COLORREF kFixedMenuHilight              = RGB(49, 106, 197);
 const COLORREF kFixedMenuBar                  = RGB(236, 233, 216);
 
+// TRUE when the version the system reports to this program compares with `condition` against dwMajor.dwMinor,
+// in the parts dwTypeMask names (VER_MAJORVERSION, VER_MINORVERSION); FALSE also when the query fails.
+BOOL ReportedVersionIs(DWORD dwTypeMask, BYTE condition, DWORD dwMajor, DWORD dwMinor)
+{
+    OSVERSIONINFOEXA info = {};
+    info.dwOSVersionInfoSize = sizeof(info);
+    info.dwMajorVersion = dwMajor;
+    info.dwMinorVersion = dwMinor;
+    ULONGLONG conditions = 0;
+    if (dwTypeMask & VER_MAJORVERSION)
+        conditions = ::VerSetConditionMask(conditions, VER_MAJORVERSION, condition);
+    if (dwTypeMask & VER_MINORVERSION)
+        conditions = ::VerSetConditionMask(conditions, VER_MINORVERSION, condition);
+    return ::VerifyVersionInfoA(&info, dwTypeMask, conditions);
+}
+
 // The 44 colours in field order.
 COLORREF CQELWindowColor::* const kColorFields[] = {
     &CQELWindowColor::m_crScrollBar,
@@ -98,13 +114,8 @@ void CQELWindowColor::Default()
     for (int i = COLOR_SCROLLBAR; i <= COLOR_INFOBK; ++i)
         this->*kColorFields[i] = ::GetSysColor(i);
 
-    // A failed query leaves the version zero, which selects the fixed colours.
-    OSVERSIONINFOA info;
-    memset(&info, 0, sizeof(info));
-    info.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-    ::GetVersionExA(&info);
-
-    if (info.dwMajorVersion < 5)
+    // A failed query counts as an old system, which selects the fixed colours.
+    if (!ReportedVersionIs(VER_MAJORVERSION | VER_MINORVERSION, VER_GREATER_EQUAL, 5, 0))
     {
         m_crHotLight                = kFixedHotLight;
         m_crGradientActiveCaption   = kFixedGradientActiveCaption;
@@ -117,7 +128,7 @@ void CQELWindowColor::Default()
         m_crHotLight                = ::GetSysColor(COLOR_HOTLIGHT);
         m_crGradientActiveCaption   = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION);
         m_crGradientInactiveCaption = ::GetSysColor(COLOR_GRADIENTINACTIVECAPTION);
-        if (info.dwMinorVersion != 0)
+        if (!ReportedVersionIs(VER_MINORVERSION, VER_EQUAL, 0, 0))
         {
             m_crMenuHilight = ::GetSysColor(COLOR_MENUHILIGHT);
             m_crMenuBar     = ::GetSysColor(COLOR_MENUBAR);

@@ -3,10 +3,14 @@
 // Each helper is a scoped object: the constructor changes the device context, the destructor undoes it.
 // Destroy them in the reverse order of construction (automatic objects in one scope do that). A null device
 // context makes every helper do nothing. The helpers are not copyable.
-// In MFC programs include this header after <afxwin.h>, as any header that includes <windows.h>.
 #pragma once
 
+// In programs on the shared MFC the Windows headers come through MFC's, which must precede them.
+#ifdef _AFXDLL
+#include <afx.h>
+#else
 #include <windows.h>
+#endif
 
 #ifdef QELDC_BUILD
 #define QELDC_API __declspec(dllexport)
@@ -16,21 +20,21 @@
 
 // Manages an off-screen image of a window's client area for flicker-free painting.
 //
-// CMemDC(hTargetDC, hWnd): hTargetDC is the device context to paint (normally the paint DC of hWnd, as from
+// CQELMemDC(hTargetDC, hWnd): hTargetDC is the device context to paint (normally the paint DC of hWnd, as from
 // CPaintDC::GetSafeHdc()); hWnd is the window whose client rectangle the image covers, with client (0, 0) at
 // the image's (0, 0). The image starts as a copy of what the target shows, so areas that are not painted keep
 // their look. Nothing reaches the target before the destructor, which copies the image onto it (within the
 // target's clipping) and then releases the off-screen context and bitmap.
 // If the image cannot be made (null window, no memory for the bitmap), GetDC() returns the target itself and
 // painting goes straight to it; with a null target GetDC() returns null.
-class QELDC_API CMemDC
+class QELDC_API CQELMemDC
 {
 public:
-    CMemDC(HDC hTargetDC, HWND hWnd);
-    virtual ~CMemDC();
+    CQELMemDC(HDC hTargetDC, HWND hWnd);
+    virtual ~CQELMemDC();
 
-    CMemDC(const CMemDC&) = delete;
-    CMemDC& operator=(const CMemDC&) = delete;
+    CQELMemDC(const CQELMemDC&) = delete;
+    CQELMemDC& operator=(const CQELMemDC&) = delete;
 
     // The off-screen device context that all painting of the routine goes to.
     HDC GetDC() const;

@@ -1,7 +1,7 @@
-// CMemDC: off-screen image of a window's client area.
+// CQELMemDC: off-screen image of a window's client area.
 #include "QELDC.h"
 
-CMemDC::CMemDC(HDC hTargetDC, HWND hWnd)
+CQELMemDC::CQELMemDC(HDC hTargetDC, HWND hWnd)
     : m_hTargetDC(hTargetDC), m_hMemDC(nullptr), m_hBitmap(nullptr), m_hOldBitmap(nullptr)
 {
     SetRectEmpty(&m_rcClient);
@@ -32,7 +32,7 @@ CMemDC::CMemDC(HDC hTargetDC, HWND hWnd)
     SetBkMode(m_hMemDC, GetBkMode(hTargetDC));
 }
 
-CMemDC::~CMemDC()
+CQELMemDC::~CQELMemDC()
 {
     if (m_hMemDC == nullptr)
         return;
@@ -54,7 +54,7 @@ CMemDC::~CMemDC()
     DeleteDC(m_hMemDC);
 }
 
-HDC CMemDC::GetDC() const
+HDC CQELMemDC::GetDC() const
 {
     return m_hMemDC != nullptr ? m_hMemDC : m_hTargetDC;
 }

@@ -2,11 +2,15 @@
 //
 // The two functions are plain C++ over a SYSTEMTIME. On Windows they come from QELStd.dll; elsewhere (the
 // native fuzzing build) this header declares a layout-compatible SYSTEMTIME and no export decoration.
-// In MFC programs include this header after <afxwin.h>, as any header that includes <windows.h>.
 #pragma once
 
 #ifdef _WIN32
+// In programs on the shared MFC the Windows headers come through MFC's, which must precede them.
+#ifdef _AFXDLL
+#include <afx.h>
+#else
 #include <windows.h>
+#endif
 #ifdef QELSTD_BUILD
 #define QELSTD_API __declspec(dllexport)
 #else

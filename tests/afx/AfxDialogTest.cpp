@@ -391,12 +391,23 @@ private:
 
 } // namespace
 
-// The system's message-box template serves as a dialog resource of another module.
+// The system's message-box template serves as a dialog resource of another module: an extension DLL's while
+// that is on the chain, then the resource handle's.
 TEST_F(AfxCoreDialog, DialogsFromResourceTemplates)
 {
     HMODULE hUser = ::GetModuleHandleA("user32.dll");
     if (::FindResourceA(hUser, "MSGBOX", (LPCSTR)RT_DIALOG) == NULL)
         GTEST_SKIP() << "no message-box dialog resource in this user32";
+
+    AFX_EXTENSION_MODULE extension = { FALSE, NULL, NULL, NULL, NULL };
+    ASSERT_TRUE(AfxInitExtensionModule(extension, hUser));
+    new CDynLinkLibrary(extension);
+    CCoreResourceDialog chained("MSGBOX", &owner);
+    chained.m_nEndAtInit = 6;
+    EXPECT_EQ(6, chained.DoModal());
+    AfxTermExtensionModule(extension);
+    EXPECT_EQ(-1, CDialog("MSGBOX", &owner).DoModal());
+
     ResourceModule resources(hUser);
 
     CCoreResourceDialog modal("MSGBOX", &owner);

@@ -87,14 +87,12 @@ BEGIN_MESSAGE_MAP(CMapSurface, CWnd)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-// ---- CCmdTarget, CWinThread, CWinApp, thread state -----------------------------------------------------
+// ---- CCmdTarget, CWinThread, CWinApp -------------------------------------------------------------------
 
 QEL_SURFACE(&CCmdTarget::BeginWaitCursor, void (CCmdTarget::*)());
 QEL_SURFACE(&CCmdTarget::EndWaitCursor, void (CCmdTarget::*)());
 QEL_SURFACE(&AfxGetApp, CWinApp* (AFXAPI*)());
 static_assert(std::is_same<decltype(AfxGetThread()), CWinThread*>::value, "AfxGetThread");
-QEL_SURFACE(&AfxGetThreadState, _AFX_THREAD_STATE* (AFXAPI*)());
-QEL_SURFACE(&_AFX_THREAD_STATE::m_pWndInit, CWnd* _AFX_THREAD_STATE::*);
 
 class CThreadSurface : public CWinThread
 {
@@ -145,7 +143,9 @@ class CWndSurface : public CWnd
     BOOL DestroyWindow() override;
     BOOL CreateEx(DWORD, LPCTSTR, LPCTSTR, DWORD, int, int, int, int, HWND, HMENU, LPVOID) override;
     BOOL CreateEx(DWORD, LPCTSTR, LPCTSTR, DWORD, const RECT&, CWnd*, UINT, LPVOID) override;
+    BOOL PreCreateWindow(CREATESTRUCT&) override;
     void PreSubclassWindow() override;
+    void PostNcDestroy() override;
     BOOL PreTranslateMessage(MSG*) override;
     LRESULT WindowProc(UINT, WPARAM, LPARAM) override;
     BOOL OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) override;
@@ -314,6 +314,17 @@ QEL_SURFACE(&CSurfaceArray::GetData, const int* (CSurfaceArray::*)() const);
 QEL_SURFACE(&CSurfaceArray::operator[], int& (CSurfaceArray::*)(INT_PTR));
 QEL_SURFACE(&CSurfaceArray::operator[], const int& (CSurfaceArray::*)(INT_PTR) const);
 
+// Extension-DLL start-up and shut-down.
+QEL_SURFACE(&AFX_EXTENSION_MODULE::bInitialized, BOOL AFX_EXTENSION_MODULE::*);
+QEL_SURFACE(&AFX_EXTENSION_MODULE::hModule, HMODULE AFX_EXTENSION_MODULE::*);
+QEL_SURFACE(&AFX_EXTENSION_MODULE::hResource, HMODULE AFX_EXTENSION_MODULE::*);
+QEL_SURFACE(&AFX_EXTENSION_MODULE::pFirstSharedClass, CRuntimeClass* AFX_EXTENSION_MODULE::*);
+QEL_SURFACE(&AFX_EXTENSION_MODULE::pFirstSharedFactory, COleObjectFactory* AFX_EXTENSION_MODULE::*);
+QEL_SURFACE(&AfxInitExtensionModule, BOOL (AFXAPI*)(AFX_EXTENSION_MODULE&, HMODULE));
+QEL_SURFACE(&AfxTermExtensionModule, void (AFXAPI*)(AFX_EXTENSION_MODULE&, BOOL));
+static_assert(std::is_constructible<CDynLinkLibrary, AFX_EXTENSION_MODULE&>::value &&
+              std::is_constructible<CDynLinkLibrary, AFX_EXTENSION_MODULE&, BOOL>::value, "CDynLinkLibrary");
+
 // ==== Declared by MFC, not yet by the layer =============================================================
 // QEL_SURFACE_PENDING (CMake option QEL_SURFACE_PENDING) compiles what follows; it stays off until the layer
 // declares these as MFC does, then moves above this line.
@@ -377,17 +388,6 @@ struct SelectsHandle<T, std::void_t<decltype(std::declval<T&>().SelectObject(std
 static_assert(!SelectsHandle<CDC>::value, "no CDC::SelectObject(HGDIOBJ)");
 
 static_assert(!std::is_convertible<CBitmap*, CBrush>::value, "explicit CBrush(CBitmap*)");
-
-// Extension-DLL start-up and shut-down.
-QEL_SURFACE(&AFX_EXTENSION_MODULE::bInitialized, BOOL AFX_EXTENSION_MODULE::*);
-QEL_SURFACE(&AFX_EXTENSION_MODULE::hModule, HMODULE AFX_EXTENSION_MODULE::*);
-QEL_SURFACE(&AFX_EXTENSION_MODULE::hResource, HMODULE AFX_EXTENSION_MODULE::*);
-QEL_SURFACE(&AFX_EXTENSION_MODULE::pFirstSharedClass, CRuntimeClass* AFX_EXTENSION_MODULE::*);
-QEL_SURFACE(&AFX_EXTENSION_MODULE::pFirstSharedFactory, COleObjectFactory* AFX_EXTENSION_MODULE::*);
-QEL_SURFACE(&AfxInitExtensionModule, BOOL (AFXAPI*)(AFX_EXTENSION_MODULE&, HMODULE));
-QEL_SURFACE(&AfxTermExtensionModule, void (AFXAPI*)(AFX_EXTENSION_MODULE&, BOOL));
-static_assert(std::is_constructible<CDynLinkLibrary, AFX_EXTENSION_MODULE&>::value &&
-              std::is_constructible<CDynLinkLibrary, AFX_EXTENSION_MODULE&, BOOL>::value, "CDynLinkLibrary");
 
 #endif // QEL_SURFACE_PENDING
 

@@ -27,11 +27,25 @@ void MarkPixel(HWND hwnd, int x, int y, COLORREF colour)
 
 const COLORREF kMarker = RGB(255, 0, 255);
 
+// Handles the leave in its own map entry, as a derived class of an application may, and passes it on.
 class CCountingEdit : public CQELEdit
 {
 public:
     using CQELEdit::m_bHover;
+    int m_nLeaves = 0;
+
+protected:
+    afx_msg void OnMouseLeave()
+    {
+        ++m_nLeaves;
+        CQELEdit::OnMouseLeave();
+    }
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CCountingEdit, CQELEdit)
+    ON_WM_MOUSELEAVE()
+END_MESSAGE_MAP()
 
 class ThemedEdit : public ::testing::Test
 {
@@ -132,6 +146,7 @@ TEST_F(ThemedEdit, HoverPaintsTheFrameOnceAndLeavingPaintsItAgain)
 
     ::SendMessageA(hEdit, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(edit.m_bHover);
+    EXPECT_EQ(1, edit.m_nLeaves);
     ExpectRings(crDark, crWindow, __LINE__);
 
     // Leaving repaints even when the pointer was not over the control.

@@ -2,6 +2,8 @@
 // shares with the other editors is tested in EditorKindTest.cpp.
 #include "EditorTestSupport.h"
 
+#include "QELListComboBox.h"
+#include "QELListDateTimeCtrl.h"
 #include "QELListEdit.h"
 #include "QELListItemEdit.h"
 
@@ -273,11 +275,17 @@ TEST_F(TextEditor, ACellTextOver40000CharactersStillOpensTheEditor)
     EXPECT_EQ(longText + "!", ItemText(0, 0));
 }
 
-TEST_F(TextEditor, CreationWithoutAParentFails)
+TEST_F(TextEditor, CreationWithoutAParentFailsAndTheEditsOwnCreateStaysReachable)
 {
     CQELListEdit edit;
     CRect r(0, 0, 100, 20);
     EXPECT_FALSE(edit.Create(QEL_EDITID_TEXT, r, "text", 0, 0, nullptr, nullptr));
+    // CEdit's Create, as for any edit; so for the other editors' base classes.
+    ASSERT_TRUE(edit.Create(WS_CHILD, r, &parent, 7));
+    CQELListComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 100, 80), &parent, 8));
+    CQELListDateTimeCtrl date;
+    ASSERT_TRUE(date.Create(WS_CHILD, r, &parent, 9));
 }
 
 } // namespace

@@ -422,6 +422,7 @@ TEST_F(HeaderMouse, LeavingClearsTheHotColumn)
     EXPECT_TRUE(PumpUntil([&] { return header.TrackMouse() == 0; }, 3000));
     EXPECT_EQ(-1, header.HotItem());
     EXPECT_EQ(1, header.nPaints);
+    EXPECT_EQ(1, header.nLeaves);
     EXPECT_EQ(0, CDefaultLog::Count(WM_MOUSELEAVE));
 
     // A leave without a hot column does not redraw.

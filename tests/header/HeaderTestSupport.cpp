@@ -7,6 +7,11 @@ using namespace qeltest;
 
 namespace headertest {
 
+BEGIN_MESSAGE_MAP(CProbeHeader, CQELHeaderCtrl)
+    ON_WM_MOUSELEAVE()
+    ON_WM_DRAWITEM()
+END_MESSAGE_MAP()
+
 WNDPROC CDefaultLog::s_original = NULL;
 std::vector<MSG> CDefaultLog::s_messages;
 std::vector<std::string> CDefaultLog::s_marks;

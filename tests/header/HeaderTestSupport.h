@@ -62,8 +62,18 @@ public:
     std::vector<DrawCall> draws;
     std::vector<std::pair<CRect, int>> arrows;   // arrow rectangle and direction
     int nPaints = 0;
+    int nLeaves = 0;   // WM_MOUSELEAVE through this class's own map entry
 
 protected:
+    // A derived class handles the MFC messages as with any CWnd, WM_DRAWITEM beside the overridden hook.
+    using CQELHeaderCtrl::OnDrawItem;
+    afx_msg void OnMouseLeave()
+    {
+        ++nLeaves;
+        CQELHeaderCtrl::OnMouseLeave();
+    }
+    DECLARE_MESSAGE_MAP()
+
     void OnFillBackground(CDC* pDC) override
     {
         ++nPaints;

@@ -253,6 +253,8 @@ TEST_F(ListViews, SubclassedDialogControlIsInitialised)
     ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get(), &parent));
 
     CTestList sub;
+    // A Create that failed on the object before makes the subclassing no creation all the same.
+    EXPECT_FALSE(sub.CWnd::CreateEx(0, "NoSuchClass", "", WS_CHILD, CRect(0, 0, 10, 10), &dlg, 1002));
     ASSERT_TRUE(sub.SubclassDlgItem(1001, &dlg));
     EXPECT_EQ(::GetDlgItem(sub.m_hWnd, 0), sub.GetHeaderCtrl()->m_hWnd);
     EXPECT_NE(nullptr, sub.GetHeaderCtrl()->m_hWnd);

@@ -102,6 +102,8 @@ TEST_F(ListEditing, StartReportsTheRecordAndPlacesTheEditorOnTheLabel)
 
     ASSERT_EQ(0, list->EditSubItem(1, 2));
     ASSERT_NE(nullptr, Editor());
+    // The const form is CListCtrl's: the list view's own label editor, which is not open.
+    EXPECT_EQ(nullptr, static_cast<const CQELListCtrl*>(list)->GetEditControl());
     const std::vector<RecordedMessage> msgs = ListMessages();
     ASSERT_EQ(2u, msgs.size());
     for (const RecordedMessage& m : msgs)

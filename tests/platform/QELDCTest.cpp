@@ -1,11 +1,9 @@
 // Scoped device-context helpers and colour scaling of QELDC, on real windows and memory DCs.
-#include <windows.h>
+#include "QELDC.h"
 
 #include <gtest/gtest.h>
 
 #include <math.h>
-
-#include "QELDC.h"
 
 namespace
 {
@@ -39,7 +37,7 @@ struct PaintState
 };
 PaintState s_paint;
 
-// Paints the whole client area in s_paint.colour through a CMemDC.
+// Paints the whole client area in s_paint.colour through a CQELMemDC.
 
 LRESULT CALLBACK PaintingWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -50,7 +48,7 @@ LRESULT CALLBACK PaintingWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hwnd, &ps);
         {
-            CMemDC mem(hdc, hwnd);
+            CQELMemDC mem(hdc, hwnd);
             RECT rc;
             GetClientRect(hwnd, &rc);
             Fill(mem.GetDC(), rc, s_paint.colour);
@@ -88,7 +86,7 @@ void PumpPending()
     }
 }
 
-// A visible child window that paints itself through CMemDC; the tests draw on it directly too. Children
+// A visible child window that paints itself through CQELMemDC; the tests draw on it directly too. Children
 // of one top-level host: under Wine without a window manager, hiding or destroying a top-level window
 // waits two seconds for the X server, while child windows come and go at once.
 class MemDCTest : public ::testing::Test
@@ -129,7 +127,7 @@ protected:
         GetClientRect(m_hwnd, &m_client);
     }
 
-    // Paints the whole client area directly, bypassing CMemDC.
+    // Paints the whole client area directly, bypassing CQELMemDC.
     void PaintDirect(COLORREF colour)
     {
         HDC hdc = GetDC(m_hwnd);
@@ -149,7 +147,7 @@ TEST_F(MemDCTest, DrawingReachesTheWindowOnlyWhenDestroyed)
     PaintDirect(kRed);
     HDC hdc = GetDC(m_hwnd);
     {
-        CMemDC mem(hdc, m_hwnd);
+        CQELMemDC mem(hdc, m_hwnd);
         ASSERT_NE(nullptr, mem.GetDC());
         EXPECT_NE(hdc, mem.GetDC());
         Fill(mem.GetDC(), m_client, kBlue);
@@ -173,7 +171,7 @@ TEST_F(MemDCTest, CoversTheClientAreaOfAFramedWindow)
 
     HDC hdc = GetDC(m_hwnd);
     {
-        CMemDC mem(hdc, m_hwnd);
+        CQELMemDC mem(hdc, m_hwnd);
         BITMAP bm = {};
         ASSERT_TRUE(GetObjectA(GetCurrentObject(mem.GetDC(), OBJ_BITMAP), sizeof(bm), &bm));
         EXPECT_EQ(m_client.right, bm.bmWidth);
@@ -197,7 +195,7 @@ TEST_F(MemDCTest, UnpaintedAreasKeepWhatTheWindowShowed)
     PaintDirect(kGreen);
     HDC hdc = GetDC(m_hwnd);
     {
-        CMemDC mem(hdc, m_hwnd);
+        CQELMemDC mem(hdc, m_hwnd);
         const RECT part = {0, 0, 20, 20};
         Fill(mem.GetDC(), part, kBlue);
     }
@@ -212,7 +210,7 @@ TEST_F(MemDCTest, CopyStaysWithinTheTargetsClipping)
     HDC hdc = GetDC(m_hwnd);
     IntersectClipRect(hdc, 0, 0, 40, 40);
     {
-        CMemDC mem(hdc, m_hwnd);
+        CQELMemDC mem(hdc, m_hwnd);
         Fill(mem.GetDC(), m_client, kBlue);
     }
     ReleaseDC(m_hwnd, hdc);
@@ -230,7 +228,7 @@ TEST_F(MemDCTest, DrawsWithTheTargetsFontAndColours)
     SetBkColor(hdc, RGB(4, 5, 6));
     SetBkMode(hdc, TRANSPARENT);
     {
-        CMemDC mem(hdc, m_hwnd);
+        CQELMemDC mem(hdc, m_hwnd);
         EXPECT_EQ(font, GetCurrentObject(mem.GetDC(), OBJ_FONT));
         EXPECT_EQ(RGB(1, 2, 3), GetTextColor(mem.GetDC()));
         EXPECT_EQ(RGB(4, 5, 6), GetBkColor(mem.GetDC()));
@@ -257,11 +255,11 @@ TEST_F(MemDCTest, WithoutAWindowOrTargetNothingBreaks)
 {
     HDC hdc = GetDC(m_hwnd);
     {
-        CMemDC direct(hdc, nullptr);  // no window: painting goes straight to the target
+        CQELMemDC direct(hdc, nullptr);  // no window: painting goes straight to the target
         EXPECT_EQ(hdc, direct.GetDC());
     }
     {
-        CMemDC none(nullptr, m_hwnd);
+        CQELMemDC none(nullptr, m_hwnd);
         EXPECT_EQ(nullptr, none.GetDC());
     }
     ReleaseDC(m_hwnd, hdc);
@@ -278,7 +276,7 @@ TEST_F(MemDCTest, CreatesAndReleasesItsObjects)
         HDC memDC = nullptr;
         HGDIOBJ bitmap = nullptr;
         {
-            CMemDC mem(hdc, m_hwnd);
+            CQELMemDC mem(hdc, m_hwnd);
             memDC = mem.GetDC();
             bitmap = GetCurrentObject(memDC, OBJ_BITMAP);
             ASSERT_NE(hdc, memDC);

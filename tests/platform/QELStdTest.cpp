@@ -1,5 +1,5 @@
 // Date text reading and date validation of QELStd.
-#include <windows.h>
+#include "QELStd.h"
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -8,8 +8,6 @@
 
 #include <string>
 #include <vector>
-
-#include "QELStd.h"
 
 namespace
 {

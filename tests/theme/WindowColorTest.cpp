@@ -13,8 +13,6 @@ std::vector<int> g_sysColorIndices;
 DWORD g_major = 6;
 DWORD g_minor = 1;
 BOOL g_versionResult = TRUE;
-DWORD g_versionSizeSeen = 0;
-bool g_versionMembersWereZero = false;
 
 COLORREF FakeSysColor(int nIndex)
 {
@@ -27,18 +25,25 @@ DWORD WINAPI FakeGetSysColor(int nIndex)
     return FakeSysColor(nIndex);
 }
 
-BOOL WINAPI FakeGetVersionExA(LPOSVERSIONINFOA pInfo)
+// Answers as a system reporting g_major.g_minor, comparing the parts the type mask names as one number;
+// a record of another size fails, as the system's check does.
+BOOL WINAPI FakeVerifyVersionInfoA(LPOSVERSIONINFOEXA pInfo, DWORD dwTypeMask, DWORDLONG dwlConditionMask)
 {
-    g_versionSizeSeen = pInfo->dwOSVersionInfoSize;
-    g_versionMembersWereZero = pInfo->dwMajorVersion == 0 && pInfo->dwMinorVersion == 0
-                               && pInfo->dwBuildNumber == 0 && pInfo->dwPlatformId == 0
-                               && pInfo->szCSDVersion[0] == 0;
-    if (!g_versionResult)
+    if (!g_versionResult || pInfo->dwOSVersionInfoSize != sizeof(OSVERSIONINFOEXA))
         return FALSE;
-    pInfo->dwMajorVersion = g_major;
-    pInfo->dwMinorVersion = g_minor;
-    pInfo->dwPlatformId = VER_PLATFORM_WIN32_NT;
-    return TRUE;
+    const bool major = (dwTypeMask & VER_MAJORVERSION) != 0;
+    const bool minor = (dwTypeMask & VER_MINORVERSION) != 0;
+    const DWORD have = (major ? g_major * 100 : 0) + (minor ? g_minor : 0);
+    const DWORD want = (major ? pInfo->dwMajorVersion * 100 : 0) + (minor ? pInfo->dwMinorVersion : 0);
+    switch ((dwlConditionMask >> (major ? 3 : 0)) & 7)   // three bits per part, the minor's first
+    {
+    case VER_EQUAL:         return have == want;
+    case VER_GREATER:       return have > want;
+    case VER_GREATER_EQUAL: return have >= want;
+    case VER_LESS:          return have < want;
+    case VER_LESS_EQUAL:    return have <= want;
+    default:                return FALSE;
+    }
 }
 
 class WindowColorDefaults : public ::testing::Test
@@ -46,14 +51,14 @@ class WindowColorDefaults : public ::testing::Test
 protected:
     WindowColorDefaults()
         : m_sysColor(ControlLibrary(), "GetSysColor", reinterpret_cast<void*>(&FakeGetSysColor))
-        , m_version(ControlLibrary(), "GetVersionExA", reinterpret_cast<void*>(&FakeGetVersionExA))
+        , m_version(ControlLibrary(), "VerifyVersionInfoA", reinterpret_cast<void*>(&FakeVerifyVersionInfoA))
     {
     }
 
     void SetUp() override
     {
         ASSERT_GT(m_sysColor.Count(), 0) << "the control library imports GetSysColor";
-        ASSERT_GT(m_version.Count(), 0) << "the control library imports GetVersionExA";
+        ASSERT_GT(m_version.Count(), 0) << "the control library imports VerifyVersionInfoA";
         g_sysColorIndices.clear();
         g_versionResult = TRUE;
     }
@@ -108,13 +113,6 @@ TEST_F(WindowColorDefaults, ReadsTheSystemColoursInTheDocumentedOrder)
         EXPECT_EQ(FakeSysColor(i + 1), ColorAt(actual, i)) << kColorFieldNames[i];
     for (int i = 30; i < 44; ++i)
         EXPECT_EQ(FakeSysColor(kEdgeIndices[i - 30]), ColorAt(actual, i)) << kColorFieldNames[i];
-}
-
-TEST_F(WindowColorDefaults, QueriesTheVersionWithTheAnsiRecordSizeAndZeroMembers)
-{
-    DefaultsFor(6, 1);
-    EXPECT_EQ(148u, g_versionSizeSeen);
-    EXPECT_TRUE(g_versionMembersWereZero);
 }
 
 TEST_F(WindowColorDefaults, VersionRuleChoosesFixedColoursBeforeVersionFiveAndForMenusOnDotZero)

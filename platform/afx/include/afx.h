@@ -5,14 +5,10 @@
 #ifndef __AFX_H__
 #define __AFX_H__
 
-#include <windows.h>
-#include <commctrl.h>
-#include <tchar.h>
-#include <mbstring.h>
+#include "afxver_.h"
+
 #include <stdlib.h>
 #include <new>
-
-#include "afxver_.h"
 
 #ifndef PASCAL
 #define PASCAL __stdcall
@@ -31,9 +27,6 @@
 #endif
 #ifndef AFX_STATIC
 #define AFX_STATIC static
-#endif
-#ifndef AFX_EXT_CLASS
-#define AFX_EXT_CLASS
 #endif
 
 #include "afxtypes_.h"
@@ -211,6 +204,18 @@ AFX_CLASS_API AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState();
 
 // Every module shares one state, so switching module state is a no-op.
 #define AFX_MANAGE_STATE(p) ((void)(p))
+
+// An extension DLL's record of its module, one static per DLL: filled by AfxInitExtensionModule in the DLL's
+// DllMain and handed to the CDynLinkLibrary it creates there.
+class COleObjectFactory;
+struct AFX_EXTENSION_MODULE
+{
+    BOOL bInitialized;
+    HMODULE hModule;
+    HMODULE hResource;
+    CRuntimeClass* pFirstSharedClass;
+    COleObjectFactory* pFirstSharedFactory;
+};
 
 AFX_CLASS_API HINSTANCE AFXAPI AfxGetInstanceHandle();
 AFX_CLASS_API HINSTANCE AFXAPI AfxGetResourceHandle();

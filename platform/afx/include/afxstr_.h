@@ -1,11 +1,8 @@
 // CString: a growable multibyte (MBCS) character string with value semantics.
 #pragma once
 
-#include <windows.h>
-#include <tchar.h>
-#include <mbstring.h>
-#include <stdarg.h>
 #include "afxver_.h"
+#include <stdarg.h>
 
 // Header stored just before the characters of every CString buffer.
 struct CStringData

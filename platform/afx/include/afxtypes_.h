@@ -1,7 +1,6 @@
 // Geometry value types: CSize, CPoint and CRect, thin inline wrappers over SIZE, POINT and RECT.
 #pragma once
 
-#include <windows.h>
 #include "afxver_.h"
 
 class CSize;

@@ -9,6 +9,25 @@
 #include <QELCtrl_requires_ANSI_MBCS>
 #endif
 
+#include "afxv_w32.h"
+
+// An MFC extension DLL (_AFXEXT) is built on the shared layer (_AFXDLL). AFX_EXT_CLASS and its relatives
+// export from the extension DLL being built and import into the modules that use it.
+#if defined(_AFXEXT) && !defined(_AFXDLL)
+#define _AFXDLL
+#endif
+#ifndef AFX_EXT_CLASS
+#if defined(_AFXEXT)
+#define AFX_EXT_CLASS __declspec(dllexport)
+#elif defined(_AFXDLL)
+#define AFX_EXT_CLASS __declspec(dllimport)
+#else
+#define AFX_EXT_CLASS
+#endif
+#define AFX_EXT_API  AFX_EXT_CLASS
+#define AFX_EXT_DATA AFX_EXT_CLASS
+#endif
+
 #ifdef QELAFX_BUILD
 #define AFX_CLASS_API __declspec(dllexport)
 #else

@@ -880,5 +880,8 @@ AFX_CLASS_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT 
 
 #include "afxmsg_.h"
 #include "afxctl_.h"
+#ifdef _AFXDLL
+#include "afxdll_.h"
+#endif
 
 #endif // __AFXWIN_H__

@@ -96,11 +96,6 @@ void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource)
     g_moduleState.m_hCurrentResourceHandle = hInstResource;
 }
 
-HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR, LPCTSTR)
-{
-    return AfxGetResourceHandle();
-}
-
 LPCTSTR AFXAPI AfxGetAppName()
 {
     return g_moduleState.m_lpszCurrentAppName;
