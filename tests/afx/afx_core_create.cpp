@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 using namespace afxcore;
 
 namespace {
+
+static_assert(!std::is_constructible<CWnd, HWND>::value, "a window object is made empty and attached");
 
 // Records the order of PreSubclassWindow and the messages it receives, and what the thread state said.
 class CCoreHookWnd : public CWnd

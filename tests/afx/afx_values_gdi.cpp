@@ -1,7 +1,11 @@
 // GDI wrappers: selection and restoring, temporary objects, drawing helpers read back pixel by pixel.
 #include "QELTest.h"
 
+#include <type_traits>
+
 namespace {
+
+static_assert(!std::is_convertible<CBitmap*, CBrush>::value, "a pattern brush is made explicitly");
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
