@@ -3,8 +3,12 @@
 
 #include <mbctype.h>
 #include <string>
+#include <type_traits>
 
 namespace {
+
+// The multibyte instance of the template, as in MFC: `class CString;` cannot declare it.
+static_assert(std::is_same<CString, CStringT<char, StrTraitMFC<char>>>::value, "CString is a typedef");
 
 TEST(CStringValues, ConstructionForms)
 {
