@@ -28,8 +28,16 @@
 
 // The entry's handler as a member pointer of its documented type, ready to call on pThis. As in real MFC's
 // entries, the static_cast takes `&Class::Fn` of exactly that type (picking it among overloads) and rejects
-// a bare name or a handler whose return or parameter types merely convert.
-#define AFX_HANDLER(memberFxn, ...) (pThis->*static_cast<__VA_ARGS__>(memberFxn))
+// a handler whose return or parameter types merely convert. GCC would turn a bare member name into a member
+// pointer as well, so the spelling of the argument is checked too.
+template <bool bNamedByAddress, class TMemberFxn>
+struct AfxHandlerType
+{
+    static_assert(bNamedByAddress, "name message-map handlers as &Class::Fn");
+    typedef TMemberFxn type;
+};
+#define AFX_HANDLER(memberFxn, ...) \
+    (pThis->*static_cast<typename AfxHandlerType<#memberFxn[0] == '&', __VA_ARGS__>::type>(memberFxn))
 
 #define AFX_WM_ENTRY(message, ...) { (UINT)(message), 0, 0, 0, AfxSig_msg, AFX_MSG_THUNK(__VA_ARGS__) },
 
