@@ -1,10 +1,17 @@
-# The guide's first program, built as a newcomer builds it: the project files labelled "`hello/…`:" in
-# GUIDE, the package installed from BUILD_DIR, the package's toolchain file for PROCESSOR, CMAKE_PREFIX_PATH,
-# and the package's Wine launcher to run it. Then the same program as a Unicode build must stop at one
-# character-set error, whether QELCtrl.h or the MFC-compatible layer's afxwin.h comes first.
-set(prefix ${BUILD_DIR}/package)
-set(project ${BUILD_DIR}/consumer)
-set(build ${project}/build)
+# A program built against the installed package as an application's developer builds it: the package installed
+# from BUILD_DIR, the project configured with the package's toolchain file for PROCESSOR and CMAKE_PREFIX_PATH,
+# and run with the package's Wine launcher.
+#   GUIDE   the guide's first program, from the project files labelled "`hello/…`:"; it must print its line.
+#           Then the same program as a Unicode build must stop at one character-set error, whether QELCtrl.h or
+#           the MFC-compatible layer's afxwin.h comes first.
+#   SOURCE  the project in this folder, named NAME, its program PROGRAM; built and run once for each build type
+#           in CONFIGS, it must exit with 0.
+if(GUIDE)
+    set(NAME consumer)
+    set(PROGRAM Hello)
+endif()
+set(prefix ${BUILD_DIR}/${NAME}-package)
+set(project ${BUILD_DIR}/${NAME})
 file(REMOVE_RECURSE ${prefix} ${project})
 
 macro(run)
@@ -14,52 +21,68 @@ macro(run)
     endif()
 endmacro()
 
-file(READ ${GUIDE} text)
-while(text MATCHES "\n`hello/([^`\n]+)`:\n```[a-z]*\n([^`]*)```")
-    file(WRITE ${project}/${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
-    string(FIND "${text}" "${CMAKE_MATCH_0}" at)
-    string(LENGTH "${CMAKE_MATCH_0}" length)
-    math(EXPR at "${at} + ${length}")
-    string(SUBSTRING "${text}" ${at} -1 text)
-endwhile()
+if(GUIDE)
+    file(READ ${GUIDE} text)
+    while(text MATCHES "\n`hello/([^`\n]+)`:\n```[a-z]*\n([^`]*)```")
+        file(WRITE ${project}/${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+        string(FIND "${text}" "${CMAKE_MATCH_0}" at)
+        string(LENGTH "${CMAKE_MATCH_0}" length)
+        math(EXPR at "${at} + ${length}")
+        string(SUBSTRING "${text}" ${at} -1 text)
+    endwhile()
+else()
+    file(COPY ${SOURCE}/ DESTINATION ${project})
+endif()
 if(NOT EXISTS ${project}/CMakeLists.txt)
-    message(FATAL_ERROR "the guide shows no hello/CMakeLists.txt")
+    message(FATAL_ERROR "no CMakeLists.txt for ${NAME}")
 endif()
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
-run(${CMAKE_COMMAND} -S ${project} -B ${build} -DCMAKE_PREFIX_PATH=${prefix}
-    -DCMAKE_TOOLCHAIN_FILE=${prefix}/lib/cmake/QELCtrl/toolchain-mingw-${PROCESSOR}.cmake)
-execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} --verbose RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-message("${out}")
-if(NOT rc EQUAL 0 OR NOT out MATCHES "-D_MBCS")
-    message(FATAL_ERROR "the guide's program did not build, or without the package's _MBCS (${rc})")
-endif()
-file(GLOB dlls RELATIVE ${prefix}/bin ${prefix}/bin/*.dll)
-foreach(dll IN LISTS dlls)
-    if(NOT EXISTS ${build}/${dll})
-        message(FATAL_ERROR "qelctrl_copy_runtime_dlls left out ${dll}")
-    endif()
-endforeach()
 
-# A Wine prefix of its own, made by the launcher as for a newcomer. Output to files: Wine's background
-# services, started with the program, must not keep a pipe of ours open.
-execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${BUILD_DIR}/wineprefix-consumer
-                        ${prefix}/bin/qelctrl-wine ${build}/Hello.exe
-                RESULT_VARIABLE rc OUTPUT_FILE ${project}/run.out ERROR_FILE ${project}/run.err)
-file(READ ${project}/run.out out)
-file(READ ${project}/run.err err)
-message("${out}${err}")
-if(NOT rc EQUAL 0 OR NOT out MATCHES "^Write the guide: editable\r?\n$")
-    message(FATAL_ERROR "the guide's program failed (${rc})")
-endif()
-
-foreach(first IN ITEMS "" "-include afxwin.h")
-    run(${CMAKE_COMMAND} ${build} "-DCMAKE_CXX_FLAGS=-DUNICODE -D_UNICODE ${first}")
-    execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+# Builds the project in build, for the build type config (the project's default when empty), and runs it.
+function(build_and_run build config)
+    run(${CMAKE_COMMAND} -S ${project} -B ${build} -DCMAKE_BUILD_TYPE=${config} -DCMAKE_PREFIX_PATH=${prefix}
+        -DCMAKE_TOOLCHAIN_FILE=${prefix}/lib/cmake/QELCtrl/toolchain-mingw-${PROCESSOR}.cmake)
+    execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} --verbose RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
     message("${out}")
-    string(REGEX MATCHALL "error: [^\n]*" errors "${out}")
-    list(LENGTH errors count)
-    if(rc EQUAL 0 OR NOT count EQUAL 2 OR NOT errors MATCHES "^error: #error [^\n]*QELCtrl::QELCtrlU")
-        message(FATAL_ERROR "a Unicode build (${first}) did not stop at one character-set error")
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "-D_MBCS")
+        message(FATAL_ERROR "${NAME} ${config} did not build, or without the package's _MBCS (${rc})")
     endif()
-endforeach()
+    file(GLOB dlls RELATIVE ${prefix}/bin ${prefix}/bin/*.dll)
+    foreach(dll IN LISTS dlls)
+        if(NOT EXISTS ${build}/${dll})
+            message(FATAL_ERROR "qelctrl_copy_runtime_dlls left out ${dll}")
+        endif()
+    endforeach()
+
+    # A Wine prefix of its own, made by the launcher as for a newcomer. Output to files: Wine's background
+    # services, started with the program, must not keep a pipe of ours open.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${BUILD_DIR}/wineprefix-consumer
+                            ${prefix}/bin/qelctrl-wine ${build}/${PROGRAM}.exe
+                    RESULT_VARIABLE rc OUTPUT_FILE ${build}/run.out ERROR_FILE ${build}/run.err)
+    file(READ ${build}/run.out out)
+    file(READ ${build}/run.err err)
+    message("${out}${err}")
+    if(NOT rc EQUAL 0 OR (GUIDE AND NOT out MATCHES "^Write the guide: editable\r?\n$"))
+        message(FATAL_ERROR "${NAME} ${config} failed (${rc})")
+    endif()
+endfunction()
+
+if(GUIDE)
+    set(build ${project}/build)
+    build_and_run(${build} "")
+    foreach(first IN ITEMS "" "-include afxwin.h")
+        run(${CMAKE_COMMAND} ${build} "-DCMAKE_CXX_FLAGS=-DUNICODE -D_UNICODE ${first}")
+        execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+        message("${out}")
+        string(REGEX MATCHALL "error: [^\n]*" errors "${out}")
+        list(LENGTH errors count)
+        if(rc EQUAL 0 OR NOT count EQUAL 2 OR NOT errors MATCHES "^error: #error [^\n]*QELCtrl::QELCtrlU")
+            message(FATAL_ERROR "a Unicode build (${first}) did not stop at one character-set error")
+        endif()
+    endforeach()
+else()
+    foreach(config IN LISTS CONFIGS)
+        build_and_run(${project}/build-${config} ${config})
+    endforeach()
+endif()

@@ -2,10 +2,16 @@
 # MFC-compatible layer's headers, apart so that they never shadow another MFC's), bin/ (DLLs, the compiler
 # runtime and the Wine launcher qelctrl-wine), lib/ (import libraries), lib/cmake/QELCtrl/ (QELCtrlConfig.cmake
 # exporting QELCtrl::QELCtrl with its dependencies, and the toolchain files). Debug files carry the suffix d,
-# so that a Debug build installs beside a Release one.
+# so that a Debug build installs beside a Release one. Built against the system's MFC, the package holds the
+# library and its helper libraries only: include/, bin/, lib/ and lib/cmake/QELCtrl/ (QELCtrlConfig.cmake).
 include(CMakePackageConfigHelpers)
 
-set(QEL_INSTALL_TARGETS QELAfx QELDC QELStdWin QELStd QELCtrl)
+# The package's DLLs; QELCtrlConfig.cmake lists them for applications to ship.
+set(QEL_PACKAGE_DLLS QELDC QELStdWin QELStd QELCtrl)
+if(NOT QEL_USE_SYSTEM_MFC)
+    list(PREPEND QEL_PACKAGE_DLLS QELAfx)
+endif()
+set(QEL_INSTALL_TARGETS ${QEL_PACKAGE_DLLS})
 if(TARGET QELAfxMain)
     list(APPEND QEL_INSTALL_TARGETS QELAfxMain)
 endif()
@@ -21,22 +27,26 @@ file(GLOB QEL_HELPER_HEADERS CONFIGURE_DEPENDS
      ${PROJECT_SOURCE_DIR}/platform/qeldc/*.h
      ${PROJECT_SOURCE_DIR}/platform/qelstdwin/*.h
      ${PROJECT_SOURCE_DIR}/platform/qelstd/*.h)
-install(FILES ${QEL_AFX_HEADERS} DESTINATION include/qelafx)
+if(NOT QEL_USE_SYSTEM_MFC)
+    install(FILES ${QEL_AFX_HEADERS} DESTINATION include/qelafx)
+endif()
 install(FILES ${QEL_HELPER_HEADERS} ${QEL_LIBRARY_HEADERS} DESTINATION include)
 install(FILES ${QEL_RUNTIME_DLLS} DESTINATION bin)
 
 # Applications build with the same toolchain files (free of this repository's test runner) and start their
 # programs under Wine with the launcher. The launcher calls the loader of the package's architecture.
-install(FILES ${PROJECT_SOURCE_DIR}/cmake/toolchain-mingw-x86_64.cmake
-              ${PROJECT_SOURCE_DIR}/cmake/toolchain-mingw-i686.cmake
-        DESTINATION lib/cmake/QELCtrl)
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-    set(QEL_WINE_LOADER wine64)
-else()
-    set(QEL_WINE_LOADER wine)
+if(NOT MSVC)
+    install(FILES ${PROJECT_SOURCE_DIR}/cmake/toolchain-mingw-x86_64.cmake
+                  ${PROJECT_SOURCE_DIR}/cmake/toolchain-mingw-i686.cmake
+            DESTINATION lib/cmake/QELCtrl)
+    if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+        set(QEL_WINE_LOADER wine64)
+    else()
+        set(QEL_WINE_LOADER wine)
+    endif()
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/qelctrl-wine.in ${CMAKE_BINARY_DIR}/qelctrl-wine @ONLY)
+    install(PROGRAMS ${CMAKE_BINARY_DIR}/qelctrl-wine DESTINATION bin)
 endif()
-configure_file(${PROJECT_SOURCE_DIR}/cmake/qelctrl-wine.in ${CMAKE_BINARY_DIR}/qelctrl-wine @ONLY)
-install(PROGRAMS ${CMAKE_BINARY_DIR}/qelctrl-wine DESTINATION bin)
 
 set(QEL_RUNTIME_DLL_NAMES)
 foreach(dll IN LISTS QEL_RUNTIME_DLLS)

@@ -2,6 +2,7 @@
 #include "QELListComboBox.h"
 
 #include "QELListEditorInternal.h"
+#include "QELListKeysInternal.h"
 
 IMPLEMENT_DYNAMIC(CQELListComboBox, CComboBox)
 
@@ -65,7 +66,7 @@ BOOL CQELListComboBox::PreTranslateMessage(MSG* pMsg)
     // Enter and Escape are consumed, and their focus change may already have deleted this editor; a move
     // key is not the edit field's, which would pass it to the drop-down list and change the choice first.
     if (pMsg->message == WM_KEYDOWN && IsEditFieldKey(pMsg)
-        && (!ApplyKeyRules(pMsg) || QELListEditor::IsMoveKey((UINT)pMsg->wParam)))
+        && (!ApplyKeyRules(pMsg) || QELListKeys::IsMoveKey((UINT)pMsg->wParam)))
         return TRUE;
 
     // Tab, Enter, Escape and Ctrl combinations go straight to the combo box or its edit field, past a
@@ -84,26 +85,22 @@ BOOL CQELListComboBox::IsEditFieldKey(const MSG* pMsg) const
 
 BOOL CQELListComboBox::ApplyKeyRules(const MSG* pMsg)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    return m_item.OnKeyDown((UINT)pMsg->wParam, LOWORD(pMsg->lParam), HIWORD(pMsg->lParam), pParent, m_nItem,
-                            m_nSubItem, m_bCancel);
+    return QELListEditor::ApplyKeyRules(this, m_item, (UINT)pMsg->wParam, LOWORD(pMsg->lParam),
+                                        HIWORD(pMsg->lParam), m_nItem, m_nSubItem, m_bCancel);
 }
 
 void CQELListComboBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
-    // editor may be used after a FALSE answer. A key that asked the list to move the edit is not the combo
-    // box's: Ctrl+End would first choose the last entry, which the move then commits.
-    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel)
-        && !QELListEditor::IsMoveKey(nChar))
+    // A key that asked the list to move the edit is not the combo box's: Ctrl+End would first choose the
+    // last entry, which the move then commits.
+    if (QELListEditor::ApplyKeyRules(this, m_item, nChar, nRepCnt, nFlags, m_nItem, m_nSubItem, m_bCancel)
+        && !QELListKeys::IsMoveKey(nChar))
         Default();
 }
 
 BOOL CQELListComboBox::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    m_item.OnMouseWheel(nFlags, zDelta, pt, pParent, m_nItem, m_nSubItem, m_bCancel);
+    QELListEditor::ApplyWheelRule(this, m_item, nFlags, zDelta, pt, m_nItem, m_nSubItem, m_bCancel);
     return TRUE;   // handled: the wheel never changes the chosen entry
 }
 
@@ -127,11 +124,6 @@ void CQELListComboBox::OnComboKillFocus()
 
 void CQELListComboBox::SetListText()
 {
-    CWnd* pOwner = GetOwner();
-    if (pOwner == NULL)
-        return;
-
-    char* pszText = m_bCancel ? NULL : QELListEditor::CopyChangedText(this, m_strStart);
     // The list deletes this editor while handling the end; nothing of it is used afterwards.
-    QELListEditor::Report(this, pOwner->GetSafeHwnd(), m_nItem, m_nSubItem, pszText);
+    QELListEditor::ReportText(this, m_strStart, m_nItem, m_nSubItem, m_bCancel);
 }

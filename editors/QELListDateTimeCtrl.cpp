@@ -4,14 +4,13 @@
 #include <string.h>
 
 #include "QELListEditorInternal.h"
+#include "QELListKeysInternal.h"
 #include "QELStd.h"
 #include "QELStdWin.h"
 #include "QELThemeManager.h"
 #include "QELWindowColor.h"
 
 namespace {
-
-const char kDefaultDateFormat[] = "yyyy-MM-dd";
 
 // Posted to the picker itself after its calendar closed; handled once the picker's own processing of the
 // close is over.
@@ -57,7 +56,7 @@ int CQELListDateTimeCtrl::Create(UINT nID, CRect& rect, LPCSTR pszText, int nIte
     m_nItem = nItem;
     m_nSubItem = nSubItem;
 
-    LPCSTR pszFormat = kDefaultDateFormat;
+    LPCSTR pszFormat = QEL_DATEFORMAT_DEFAULT;
     if (pStyle != NULL && pStyle->pData != NULL && pStyle->pData[0] != '\0')
         pszFormat = pStyle->pData;
     ::SendMessageA(m_hWnd, DTM_SETFORMATA, 0, (LPARAM)pszFormat);
@@ -94,12 +93,10 @@ int CQELListDateTimeCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CQELListDateTimeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
-    // editor may be used after a FALSE answer. A key that asked the list to move the edit is not the
-    // picker's: Ctrl+Down would first change the date that the move then commits.
-    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel)
-        && !QELListEditor::IsMoveKey(nChar))
+    // A key that asked the list to move the edit is not the picker's: Ctrl+Down would first change the date
+    // that the move then commits.
+    if (QELListEditor::ApplyKeyRules(this, m_item, nChar, nRepCnt, nFlags, m_nItem, m_nSubItem, m_bCancel)
+        && !QELListKeys::IsMoveKey(nChar))
         Default();
 }
 
@@ -114,8 +111,7 @@ BOOL CQELListDateTimeCtrl::PreTranslateMessage(MSG* pMsg)
 
 BOOL CQELListDateTimeCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    m_item.OnMouseWheel(nFlags, zDelta, pt, pParent, m_nItem, m_nSubItem, m_bCancel);
+    QELListEditor::ApplyWheelRule(this, m_item, nFlags, zDelta, pt, m_nItem, m_nSubItem, m_bCancel);
     return TRUE;   // handled: the picker's fields never change with the wheel
 }
 

@@ -133,10 +133,7 @@ void CQELListEdit::OnChange()
 
 void CQELListEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    // Enter and Escape move the focus to the list, which deletes this editor on the way: nothing of the
-    // editor may be used after a FALSE answer.
-    if (m_item.OnKeyDown(nChar, nRepCnt, nFlags, pParent, m_nItem, m_nSubItem, m_bCancel))
+    if (QELListEditor::ApplyKeyRules(this, m_item, nChar, nRepCnt, nFlags, m_nItem, m_nSubItem, m_bCancel))
         Default();
 }
 
@@ -147,8 +144,7 @@ void CQELListEdit::OnKeyUp(UINT, UINT, UINT)
 
 BOOL CQELListEdit::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_hWnd));
-    m_item.OnMouseWheel(nFlags, zDelta, pt, pParent, m_nItem, m_nSubItem, m_bCancel);
+    QELListEditor::ApplyWheelRule(this, m_item, nFlags, zDelta, pt, m_nItem, m_nSubItem, m_bCancel);
     return TRUE;   // handled: neither the edit nor the list scrolls while editing
 }
 
@@ -169,11 +165,6 @@ void CQELListEdit::OnKillFocus(CWnd* pNewWnd)
 
 void CQELListEdit::SetListText()
 {
-    CWnd* pOwner = GetOwner();
-    if (pOwner == NULL)
-        return;
-
-    char* pszText = m_bCancel ? NULL : QELListEditor::CopyChangedText(this, m_strStart);
     // The list deletes this editor while handling the end; nothing of it is used afterwards.
-    QELListEditor::Report(this, pOwner->GetSafeHwnd(), m_nItem, m_nSubItem, pszText);
+    QELListEditor::ReportText(this, m_strStart, m_nItem, m_nSubItem, m_bCancel);
 }

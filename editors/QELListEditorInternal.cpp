@@ -5,6 +5,7 @@
 #include <new>
 #include <string.h>
 
+#include "QELListKeysInternal.h"
 #include "QELListTypes.h"
 
 namespace QELListEditor
@@ -19,32 +20,26 @@ void TakeParentFont(CWnd* pEditor)
     pEditor->SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
 }
 
-static BOOL IsCtrlDown()
+static CWnd* ListOf(CWnd* pEditor)
 {
-    return (::GetKeyState(VK_CONTROL) & 0x80) != 0;
+    return CWnd::FromHandle(::GetParent(pEditor->GetSafeHwnd()));
 }
 
-BOOL IsMoveKey(UINT nChar)
+BOOL ApplyKeyRules(CWnd* pEditor, CQELBaseListItem& item, UINT nChar, UINT nRepCnt, UINT nFlags, int nItem,
+                   int nSubItem, BOOL& bCancel)
 {
-    switch (nChar)
-    {
-    case VK_PRIOR:
-    case VK_NEXT:
-        return TRUE;
-    case VK_TAB:
-    case VK_END:
-    case VK_HOME:
-    case VK_UP:
-    case VK_DOWN:
-        return IsCtrlDown();
-    default:
-        return FALSE;
-    }
+    return item.OnKeyDown(nChar, nRepCnt, nFlags, ListOf(pEditor), nItem, nSubItem, bCancel);
+}
+
+void ApplyWheelRule(CWnd* pEditor, CQELBaseListItem& item, UINT nFlags, short zDelta, CPoint pt, int nItem,
+                    int nSubItem, BOOL& bCancel)
+{
+    item.OnMouseWheel(nFlags, zDelta, pt, ListOf(pEditor), nItem, nSubItem, bCancel);
 }
 
 static BOOL IsEditorKey(WPARAM nChar)
 {
-    return nChar == VK_TAB || nChar == VK_RETURN || nChar == VK_ESCAPE || IsCtrlDown();
+    return nChar == VK_TAB || nChar == VK_RETURN || nChar == VK_ESCAPE || QELListKeys::IsKeyDown(VK_CONTROL);
 }
 
 BOOL DispatchEditorKey(MSG* pMsg)
@@ -97,6 +92,15 @@ void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, char* pszChange
     info.pszText = NULL;
     info.pEditWnd = NULL;
     ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+}
+
+void ReportText(CWnd* pEditor, LPCSTR pszStart, int nItem, int nSubItem, BOOL bCancel)
+{
+    CWnd* pOwner = pEditor->GetOwner();
+    if (pOwner == NULL)
+        return;
+    char* pszText = bCancel ? NULL : CopyChangedText(pEditor, pszStart);
+    Report(pEditor, pOwner->GetSafeHwnd(), nItem, nSubItem, pszText);
 }
 
 } // namespace QELListEditor

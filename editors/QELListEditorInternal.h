@@ -1,8 +1,10 @@
-// What the three in-place editor windows of the list share: the list's font, the key rule for move requests,
-// the early dispatch of the keys that belong to the edit, and the report made to the list when an edit ends.
+// What the three in-place editor windows of the list share: the list's font, the early dispatch of the keys
+// that belong to the edit, and the report made to the list when an edit ends.
 #pragma once
 
 #include <afxwin.h>
+
+#include "QELBaseListItem.h"
 
 // Internal to the library: used by CQELListEdit, CQELListDateTimeCtrl and CQELListComboBox.
 namespace QELListEditor
@@ -11,9 +13,15 @@ namespace QELListEditor
 // Gives pEditor the font of its parent window (the list), or no font when the list has none.
 void TakeParentFont(CWnd* pEditor);
 
-// TRUE when the editor key rules (CQELBaseListItem::OnKeyDown) post a move request for nChar with the
-// current state of Ctrl: Page Up and Page Down always; Tab, End, Home, Up and Down with Ctrl.
-BOOL IsMoveKey(UINT nChar);
+// Applies the key rules of item (CQELBaseListItem::OnKeyDown) to a WM_KEYDOWN of pEditor, for the list (the
+// editor's parent); TRUE when the key also gets the editor's default processing. Enter and Escape move the
+// focus to the list, which deletes the editor on the way: nothing of the editor may be used after FALSE.
+BOOL ApplyKeyRules(CWnd* pEditor, CQELBaseListItem& item, UINT nChar, UINT nRepCnt, UINT nFlags, int nItem,
+                   int nSubItem, BOOL& bCancel);
+
+// Applies the wheel rule of item (CQELBaseListItem::OnMouseWheel) to a WM_MOUSEWHEEL of pEditor.
+void ApplyWheelRule(CWnd* pEditor, CQELBaseListItem& item, UINT nFlags, short zDelta, CPoint pt, int nItem,
+                    int nSubItem, BOOL& bCancel);
 
 // A WM_KEYDOWN of Tab, Enter or Escape, or of any key while Ctrl is down, is translated and dispatched at once
 // and TRUE is returned, so that neither a dialog's navigation and default buttons nor accelerators see it;
@@ -48,5 +56,9 @@ TEditor* NewEditor()
 // WM_QEL_LISTEDITEND. The list deletes the editor while handling the end, so the caller must not use the
 // editor after this returns.
 void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, char* pszChanged);
+
+// Reports the end of the edit of a text-showing editor to its owner: its window text as changed against
+// pszStart unless bCancel, then the end. Nothing of the editor may be used after this returns.
+void ReportText(CWnd* pEditor, LPCSTR pszStart, int nItem, int nSubItem, BOOL bCancel);
 
 } // namespace QELListEditor

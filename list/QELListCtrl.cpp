@@ -1,38 +1,16 @@
-// CQELListCtrl: construction, column styles, header coupling and sorting. Editing, drawing and the clipboard
+// CQELListCtrl: construction, column styles and header coupling. Sorting, editing, drawing and the clipboard
 // copy live in the QELListCtrl*.cpp files named after them.
 #include "QELListCtrlInternal.h"
 #include "QELBaseListItem.h"
 
 #include <stdlib.h>
 #include <string.h>
-#include <limits.h>
 
 using namespace QELList;
 
 IMPLEMENT_DYNAMIC(CQELListCtrl, CListCtrl)
 
 namespace {
-
-// The application's wait cursor for the length of a scope, also when an exception leaves it.
-class CAppWaitCursor
-{
-public:
-    CAppWaitCursor() : m_pApp(AfxGetApp())
-    {
-        if (m_pApp != NULL)
-            m_pApp->BeginWaitCursor();
-    }
-    ~CAppWaitCursor()
-    {
-        if (m_pApp != NULL)
-            m_pApp->EndWaitCursor();
-    }
-    CAppWaitCursor(const CAppWaitCursor&) = delete;
-    CAppWaitCursor& operator=(const CAppWaitCursor&) = delete;
-
-private:
-    CWinApp* m_pApp;
-};
 
 // The list's copy of a style, with its own data block and a terminating zero; FALSE when the block cannot be
 // allocated. A block without a positive length is not the list's to keep or free: the copy has none.
@@ -109,6 +87,8 @@ CQELListCtrl::CQELListCtrl()
     , m_pTrackedRows(NULL)
     , m_bChangingRows(FALSE)
     , m_bCommitAfterRowChange(FALSE)
+    , m_pCompareKinds(NULL)
+    , m_pSortKeys(NULL)
 {
 }
 
@@ -119,6 +99,7 @@ CQELListCtrl::~CQELListCtrl()
     // its last reports still find the list (they find m_pEditCtrl null and delete nothing).
     DestroyReportingEdit();
     DestroyEditControl();
+    delete m_pCompareKinds;
 }
 
 int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -417,49 +398,4 @@ void CQELListCtrl::OnParentNotify(UINT message, LPARAM lParam)
         && IsReportStyle(GetStyle()))
         InitHeader();
     CListCtrl::OnParentNotify(message, lParam);
-}
-
-// ---- Sorting -----------------------------------------------------------------------------------------
-
-int CQELListCtrl::OnCompareItems(LPARAM /*lParam1*/, LPARAM /*lParam2*/, int /*nColumn*/)
-{
-    return 0;
-}
-
-void CQELListCtrl::Sort(int nColumn, int bAscending, int bAdd)
-{
-    CAppWaitCursor waitCursor;
-    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
-    if (pHeader == NULL || !pHeader->IsEnableSortColumn(nColumn))
-        return;
-    // The editor knows its cell by row index: it reports to its own row before the rows move.
-    if (m_pEditCtrl != NULL)
-        SetFocus();
-    pHeader->SetSortColumn(nColumn, bAscending, bAdd);
-    m_nSortColumn = nColumn;
-    m_bSortAscending = bAscending;
-    SendMessage(LVM_SORTITEMS, (WPARAM)this, (LPARAM)&CQELListCtrl::CompareProc);
-}
-
-int CALLBACK CQELListCtrl::CompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
-{
-    CQELListCtrl* pList = (CQELListCtrl*)lParamSort;
-    const int nResult = pList->OnCompareItems(lParam1, lParam2, pList->m_nSortColumn);
-    if (pList->m_bSortAscending)
-        return nResult;
-    return nResult == INT_MIN ? INT_MAX : -nResult;
-}
-
-void CQELListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    const NMLISTVIEW* pInfo = (const NMLISTVIEW*)pNMHDR;
-    const int nColumn = pInfo->iSubItem;
-    const BOOL bShift = (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
-    CQELHeaderCtrl* pHeader = GetHeaderCtrl();
-    const int nState = pHeader != NULL ? pHeader->GetColumnState(nColumn) : 0;
-    // Unmarked or ascending columns turn descending; only a descending one turns ascending.
-    const int bAscending = nState == -1 ? 1 : 0;
-    const int bAdd = (bShift && IsMultipleSort()) ? 1 : 0;
-    Sort(nColumn, bAscending, bAdd);
-    *pResult = 0;
 }

@@ -44,6 +44,12 @@ public:
     void EnableColumnMenu(int bEnable);
     int  IsColumnMenu();
 
+    // Built-in comparison (QEL_COMPARE_...) that the default OnCompareItems makes for a column; it stays with the
+    // column index, as edit styles do. SetColumnCompare returns 1, or 0 for a column the header does not have
+    // or an unknown comparison.
+    int  SetColumnCompare(int nColumn, int nCompare);
+    int  GetColumnCompare(int nColumn) const;
+
     // Drawing switches; the second argument asks for an immediate repaint.
     void EnableCustomColor(int bEnable, int bRedraw);
     int  IsCustomColor() const;
@@ -127,6 +133,8 @@ protected:
 private:
     class CTrackedRow;   // a row index that follows its record while rows are inserted and deleted
     class CMove;         // one move request on its way over the cells
+    class CCompareKinds; // built-in comparison by column index
+    class CSortKeys;     // one sort's cell texts, parsed for the sorted column's built-in comparison
     enum RowChange { rowInserted, rowDeleted, rowsReordered, rowsKept };
 
     LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
@@ -152,6 +160,7 @@ private:
     void    PurgeMoveRequests();
     void    CommitOpenEdit();
     LRESULT DefaultRowChange();
+    LRESULT SortRows(WPARAM wParam, LPARAM lParam);
     BOOL    GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, const CRect& rectClient, CRect& rect);
     int     GetLastDisplayColumn();
     LRESULT PrePaintCell(NMLVCUSTOMDRAW* pDraw);
@@ -189,4 +198,6 @@ private:
     CTrackedRow*   m_pTrackedRows;       // rows of edit starts under way, innermost first
     BOOL           m_bChangingRows;      // the list view is inserting, deleting or reordering rows
     BOOL           m_bCommitAfterRowChange;  // an open edit is to commit once the rows changed
+    CCompareKinds* m_pCompareKinds;      // owned; null until a built-in comparison is first set
+    CSortKeys*     m_pSortKeys;          // keys of the sort under way, on SortRows' stack; null outside it
 };

@@ -2,19 +2,16 @@
 // editor's reports, and the list's side of ending an edit.
 #include "QELListCtrlInternal.h"
 #include "QELBaseListItem.h"
+#include "QELListKeysInternal.h"
 
 #include <stdlib.h>
 #include <string.h>
 #include <memory>
 
 using namespace QELList;
+using QELListKeys::IsKeyDown;
 
 namespace {
-
-BOOL IsKeyDown(int nVirtKey)
-{
-    return (::GetKeyState(nVirtKey) & 0x80) != 0;
-}
 
 // The private copy of a column style taken for one edit start: the parent may replace or remove the stored
 // style (and free its data block) while it is asked, and the factory still reads the copy afterwards.

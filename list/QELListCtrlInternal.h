@@ -1,10 +1,12 @@
 // What the source files of CQELListCtrl share: view and header queries, the list id of outgoing messages,
-// the header's display order and the rows followed during an edit start. Not installed.
+// the header's display order, the rows followed during an edit start and the columns' built-in comparisons.
+// Not installed.
 #pragma once
 
 #include "QELListCtrl.h"
 
 #include <stdlib.h>
+#include <vector>
 
 namespace QELList
 {
@@ -90,4 +92,24 @@ public:
     int                 m_nRow;
     CQELListCtrl* const m_pList;
     CTrackedRow* const  m_pNext;   // the edit start this one runs inside; null for the outermost
+};
+
+// Built-in comparison (QEL_COMPARE_...) by column index; a column past the end has none.
+class CQELListCtrl::CCompareKinds
+{
+public:
+    int Get(int nColumn) const
+    {
+        return nColumn >= 0 && nColumn < (int)m_kinds.size() ? m_kinds[(size_t)nColumn] : QEL_COMPARE_NONE;
+    }
+    // Throws std::bad_alloc when the table cannot grow.
+    void Set(int nColumn, int nCompare)
+    {
+        if (nColumn >= (int)m_kinds.size())
+            m_kinds.resize((size_t)nColumn + 1, QEL_COMPARE_NONE);
+        m_kinds[(size_t)nColumn] = nCompare;
+    }
+
+private:
+    std::vector<int> m_kinds;
 };

@@ -56,7 +56,7 @@ LRESULT CQELListCtrl::OnDeleteAllItems(WPARAM /*wParam*/, LPARAM /*lParam*/)
     return lResult;
 }
 
-LRESULT CQELListCtrl::OnSortItems(WPARAM /*wParam*/, LPARAM /*lParam*/)
+LRESULT CQELListCtrl::OnSortItems(WPARAM wParam, LPARAM lParam)
 {
     // The open edit commits to its own row before the rows move.
     const BOOL bEditing = m_pEditCtrl != NULL;
@@ -64,7 +64,7 @@ LRESULT CQELListCtrl::OnSortItems(WPARAM /*wParam*/, LPARAM /*lParam*/)
         SetFocus();
     const CPoint ptEditBefore = EditCellOrigin();
     NoteGoneRecords(-1);
-    const LRESULT lResult = DefaultRowChange();
+    const LRESULT lResult = SortRows(wParam, lParam);
     RowsChanged(lResult ? rowsReordered : rowsKept, -1, ptEditBefore);
     // Move requests of the edit that was open name rows of the old order.
     if (bEditing && m_pEditCtrl == NULL)

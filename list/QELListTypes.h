@@ -55,6 +55,16 @@ const int QEL_EDIT_FAILED      = -1;   // the factory could not be created
 // Result of CQELListCtrl::SetColumnStyle for a record it refuses.
 const DWORD QEL_STYLE_REFUSED = 0xFFFFFFFF;
 
+// Built-in comparisons of a column (CQELListCtrl::SetColumnCompare), made by the default OnCompareItems.
+const int QEL_COMPARE_NONE       = 0;   // none: the default OnCompareItems answers 0
+const int QEL_COMPARE_TEXT       = 1;   // cell texts in the user's locale order (lstrcmpA)
+const int QEL_COMPARE_TEXTNOCASE = 2;   // cell texts in that order without regard to case (lstrcmpiA)
+const int QEL_COMPARE_NUMBER     = 3;   // cell texts read as decimal numbers
+const int QEL_COMPARE_DATE       = 4;   // cell texts read as dates in the column's date format
+
+// Date format of a column whose style has no data block, for the date editor and the date comparison.
+const char QEL_DATEFORMAT_DEFAULT[] = "yyyy-MM-dd";
+
 // Editor control identifiers.
 const UINT QEL_EDITID_TEXT  = 100;
 const UINT QEL_EDITID_DATE  = 101;

@@ -24,8 +24,9 @@ qel_install() {
 
 # The cross compilers, CMake, Wine (64-bit only: no i386 architecture is needed) and a virtual display.
 QEL_BUILD_PACKAGES="cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth"
-# GoogleTest sources, and clang with its sanitizer runtime for the native fuzzing of the date parser.
-QEL_TEST_PACKAGES="googletest clang libclang-rt-14-dev"
+# GoogleTest sources; clang with its sanitizer runtime for the native fuzzing of the date parser, and with
+# lld as the second compiler of the libraries.
+QEL_TEST_PACKAGES="googletest clang libclang-rt-14-dev lld"
 
 # Starts a private X server for the run when there is no display; stops it on exit.
 qel_display() {

@@ -1,16 +1,10 @@
 // The built-in look.
 #include "QELThemeDefault.h"
-#include "QELWindowColor.h"
+#include "QELThemeInternal.h"
 
 IMPLEMENT_DYNAMIC(CQELThemeDefault, CQELThemeExBase)
 
-namespace
-{
-CQELWindowColor* ColorsOf(CQELWindowColor* pColor)
-{
-    return pColor != NULL ? pColor : &_gWindowColor;
-}
-}
+using QELTheme::ColorsOf;
 
 CQELThemeDefault::CQELThemeDefault()
 {

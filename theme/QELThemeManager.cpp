@@ -1,15 +1,14 @@
 // The theme manager: the choice of theme for every drawing.
 #include "QELThemeManager.h"
 
+#include "QELThemeInternal.h"
+
 IMPLEMENT_DYNAMIC(CQELThemeManager, CQELThemeExBase)
+
+using QELTheme::ColorsOf;
 
 namespace
 {
-CQELWindowColor* ColorsOf(CQELWindowColor* pColor)
-{
-    return pColor != NULL ? pColor : &_gWindowColor;
-}
-
 // The visual styles draw the operations of the basic interface, and only while they are loaded.
 template <class... TParams, class... TArgs>
 BOOL SystemDraws(CQELThemeSystem& themeSystem, BOOL (CQELThemeBase::*pfnDraw)(TParams...), TArgs&... args)

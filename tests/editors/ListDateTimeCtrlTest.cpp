@@ -1,9 +1,9 @@
-// The in-place date editor end to end under the platform's date-time picker.
+// The in-place date editor end to end under the platform's date-time picker. What it shares with the other
+// editors is tested in EditorKindTest.cpp.
 #include "EditorTestSupport.h"
 
 #include "QELListDateTimeCtrl.h"
 #include "QELListItemDateTimeCtrl.h"
-#include "QELListItemEdit.h"
 #include "QELWindowColor.h"
 
 #include <string.h>
@@ -20,19 +20,16 @@ protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        CreateList();
-        list.SetItemText(0, kDateColumn, "2009-03-15");
-        list.SetItemText(1, kDateColumn, "");
-        list.SetItemText(2, kDateColumn, "not a date");
-        SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
-        SetColumnStyle(4, RUNTIME_CLASS(CQELListItemEdit));
+        CreateEditorList();
+        list->SetItemText(0, kDateColumn, "2009-03-15");
+        list->SetItemText(1, kDateColumn, "");
+        list->SetItemText(2, kDateColumn, "not a date");
+        SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
     }
 
     HWND Open(int nItem)
     {
-        EXPECT_EQ(0, list.EditSubItem(nItem, kDateColumn));
-        PumpUntilIdle();
-        EXPECT_NE(nullptr, Editor()) << MatchesEdits(parent, {}).message();
+        StartEdit(nItem, kDateColumn);
         return EditorHwnd();
     }
 
@@ -51,9 +48,6 @@ protected:
             Press(hPicker, VK_RIGHT);
         Press(hPicker, VK_UP);
     }
-
-    // The fields of yyyy-MM-dd are year, month, day.
-    void NextDay(HWND hPicker) { IncrementField(hPicker, 3); }
 
     // Point in the middle of the picker's drop-down button (right end of the client area).
     static POINT DropButtonPoint(HWND hPicker)
@@ -84,64 +78,17 @@ protected:
     }
 };
 
-TEST_F(DateEditor, ShowsTheCellsDateInTheDefaultFormat)
+TEST_F(DateEditor, ShowsTheCellsDateInTheDefaultFormatOverTheLabel)
 {
-    parent.Flush();
     const HWND hPicker = Open(0);
     ASSERT_NE(HWND(NULL), hPicker);
-
-    // The window reports the picker's run-time class, not one of its own.
-    EXPECT_EQ(RUNTIME_CLASS(CDateTimeCtrl), Editor()->GetRuntimeClass());
-    EXPECT_EQ(QEL_EDITID_DATE, static_cast<UINT>(::GetDlgCtrlID(hPicker)));
-    EXPECT_EQ(hPicker, ::GetFocus());
+    EXPECT_EQ(RUNTIME_CLASS(CDateTimeCtrl), Editor()->GetRuntimeClass());   // not a class of its own
     EXPECT_EQ(LabelRect(0, kDateColumn), EditorRectInList());
-
     const SYSTEMTIME st = PickerTime(hPicker);
     EXPECT_EQ(2009, st.wYear);
     EXPECT_EQ(3, st.wMonth);
     EXPECT_EQ(15, st.wDay);
     EXPECT_EQ("2009-03-15", EditorText());
-    EXPECT_TRUE(MatchesEdits(parent, {
-        Cell(WM_QEL_LISTEDITBEGIN, 0, kDateColumn),
-        Cell(WM_QEL_LISTITEMCONST, 0, kDateColumn),
-    }));
-
-    parent.Flush();
-    Press(hPicker, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_FALSE(::IsWindow(hPicker));
-    EXPECT_EQ("2009-03-15", ItemText(0, kDateColumn));
-}
-
-TEST_F(DateEditor, AChangedDateIsReportedAsDisplayed)
-{
-    const HWND hPicker = Open(0);
-    ASSERT_NE(HWND(NULL), hPicker);
-    NextDay(hPicker);
-    ASSERT_EQ(16, PickerTime(hPicker).wDay);
-    parent.Flush();
-    Press(hPicker, VK_RETURN);
-
-    EXPECT_TRUE(MatchesEdits(parent, {
-        CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-16"),
-        Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
-    }));
-    const std::vector<RecordedMessage> messages = EditMessages(parent);
-    ASSERT_EQ(2u, messages.size());
-    EXPECT_EQ(QEL_EDITID_DATE, EditInfo(messages[0]).nCtrlID);
-    EXPECT_EQ("2009-03-16", ItemText(0, kDateColumn));
-}
-
-TEST_F(DateEditor, EscapeAfterAChangeReportsOnlyTheEnd)
-{
-    const HWND hPicker = Open(0);
-    ASSERT_NE(HWND(NULL), hPicker);
-    NextDay(hPicker);
-    parent.Flush();
-    Press(hPicker, VK_ESCAPE);
-    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
-    EXPECT_EQ("2009-03-15", ItemText(0, kDateColumn));
 }
 
 TEST_F(DateEditor, TextThatIsNoDateStartsAt1900AndStaysUnchangedWhenLeft)
@@ -157,14 +104,14 @@ TEST_F(DateEditor, TextThatIsNoDateStartsAt1900AndStaysUnchangedWhenLeft)
         EXPECT_EQ(1, st.wDay);
         parent.Flush();
         Press(hPicker, VK_RETURN);
-        EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, row, kDateColumn) }));
+        EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, row, kDateColumn) }));
         EXPECT_EQ(before, ItemText(row, kDateColumn));
     }
 }
 
 TEST_F(DateEditor, WithTheFlagAnEmptyCellStartsToday)
 {
-    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, QEL_STYLEFLAG_AUTO);
+    SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, QEL_STYLEFLAG_AUTO);
     SYSTEMTIME now;
     ::GetLocalTime(&now);
     const HWND hPicker = Open(1);
@@ -175,14 +122,14 @@ TEST_F(DateEditor, WithTheFlagAnEmptyCellStartsToday)
     EXPECT_EQ(now.wDay, st.wDay);
     parent.Flush();
     Press(hPicker, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 1, kDateColumn) }));
+    EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 1, kDateColumn) }));
     EXPECT_EQ("", ItemText(1, kDateColumn));
 }
 
 TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
 {
-    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "dd.MM.yyyy");
-    list.SetItemText(0, kDateColumn, "15.03.2009");
+    SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "dd.MM.yyyy");
+    list->SetItemText(0, kDateColumn, "15.03.2009");
     const HWND hPicker = Open(0);
     ASSERT_NE(HWND(NULL), hPicker);
     const SYSTEMTIME st = PickerTime(hPicker);
@@ -194,7 +141,7 @@ TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
     IncrementField(hPicker, 1);   // the day is the first field here
     parent.Flush();
     Press(hPicker, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "16.03.2009"),
         Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
     }));
@@ -203,8 +150,8 @@ TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
 
 TEST_F(DateEditor, AChangeOfTheTimeOfDayAloneIsAChange)
 {
-    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "yyyy-MM-dd HH:mm");
-    list.SetItemText(0, kDateColumn, "2009-03-15 10:20");
+    SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "yyyy-MM-dd HH:mm");
+    list->SetItemText(0, kDateColumn, "2009-03-15 10:20");
     const HWND hPicker = Open(0);
     ASSERT_NE(HWND(NULL), hPicker);
     ASSERT_EQ("2009-03-15 10:20", EditorText());
@@ -213,29 +160,10 @@ TEST_F(DateEditor, AChangeOfTheTimeOfDayAloneIsAChange)
     ASSERT_EQ(21, PickerTime(hPicker).wMinute);
     parent.Flush();
     Press(hPicker, VK_RETURN);
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-15 10:21"),
         Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
     }));
-}
-
-TEST_F(DateEditor, TheStylesBitsReachThePickerWithoutTheBorder)
-{
-    SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), WS_BORDER | DTS_RIGHTALIGN);
-    CCreationSpy spy;
-    const HWND hPicker = Open(0);
-    ASSERT_NE(HWND(NULL), hPicker);
-
-    const CCreationSpy::Creation* pCreation = spy.Last(DATETIMEPICK_CLASSA);
-    ASSERT_NE(nullptr, pCreation);
-    EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE | DTS_RIGHTALIGN),
-              pCreation->style & (WS_CHILD | WS_VISIBLE | DTS_RIGHTALIGN | WS_BORDER));
-    EXPECT_EQ(LabelRect(0, kDateColumn), CRect(pCreation->x, pCreation->y, pCreation->x + pCreation->cx,
-                                               pCreation->y + pCreation->cy));
-
-    const DWORD style = static_cast<DWORD>(::GetWindowLongA(hPicker, GWL_STYLE));
-    EXPECT_EQ(0u, style & WS_BORDER);
-    EXPECT_EQ(DWORD(DTS_RIGHTALIGN), style & DTS_RIGHTALIGN);
 }
 
 TEST_F(DateEditor, TheCalendarDropDownDoesNotEndTheEdit)
@@ -248,19 +176,19 @@ TEST_F(DateEditor, TheCalendarDropDownDoesNotEndTheEdit)
     const HWND hCalendar = VisibleCalendar();
     ASSERT_NE(HWND(NULL), hCalendar) << "the calendar did not open";
     EXPECT_EQ(hPicker, EditorHwnd());
-    EXPECT_TRUE(EditMessages(parent).empty());
+    EXPECT_TRUE(EditMessages().empty());
 
     // Closing it with the button leaves the edit open, with the focus back in the picker.
     Click(hPicker, DropButtonPoint(hPicker));
     EXPECT_EQ(HWND(NULL), VisibleCalendar());
     EXPECT_EQ(hPicker, EditorHwnd());
     EXPECT_EQ(hPicker, ::GetFocus());
-    EXPECT_TRUE(EditMessages(parent).empty());
+    EXPECT_TRUE(EditMessages().empty());
 
     // With the calendar closed, a focus change elsewhere ends the edit.
     parent.SetFocus();
     PumpUntilIdle();
-    EXPECT_TRUE(MatchesEdits(parent, { Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
+    EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 0, kDateColumn) }));
     EXPECT_EQ(nullptr, Editor());
 }
 
@@ -294,11 +222,11 @@ TEST_F(DateEditor, ADayChosenInTheCalendarIsCommittedWhenTheEditEnds)
     EXPECT_EQ(20, PickerTime(hPicker).wDay);
     EXPECT_EQ(hPicker, EditorHwnd());
     EXPECT_EQ(hPicker, ::GetFocus());
-    EXPECT_TRUE(EditMessages(parent).empty());
+    EXPECT_TRUE(EditMessages().empty());
 
     parent.SetFocus();
     PumpUntilIdle();
-    EXPECT_TRUE(MatchesEdits(parent, {
+    EXPECT_TRUE(MatchesEdits({
         CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-20"),
         Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
     }));
@@ -325,94 +253,6 @@ TEST_F(DateEditor, DrawsAOnePixelHighlightFrameInANarrowedBorder)
     EXPECT_EQ(highlight, WindowPixelAt(hPicker, w - 1, h / 2));
     EXPECT_EQ(highlight, WindowPixelAt(hPicker, w / 2, 0));
     EXPECT_EQ(highlight, WindowPixelAt(hPicker, w / 2, h - 1));
-}
-
-TEST_F(DateEditor, DoesNotTakeTheListsFont)
-{
-    const HWND hPicker = Open(0);
-    ASSERT_NE(HWND(NULL), hPicker);
-    EXPECT_NE(static_cast<HFONT>(listFont.GetSafeHandle()), reinterpret_cast<HFONT>(::SendMessageA(hPicker, WM_GETFONT, 0, 0)));
-}
-
-TEST_F(DateEditor, CtrlTabMovesToTheNextEditableCell)
-{
-    const HWND hPicker = Open(0);
-    ASSERT_NE(HWND(NULL), hPicker);
-    NextDay(hPicker);
-    parent.Flush();
-    Press(hPicker, VK_TAB, true);
-    EXPECT_TRUE(MatchesEdits(parent, {
-        Cell(WM_QEL_LISTEDITBEGIN, 0, 4),
-        CellText(WM_QEL_LISTEDITTING, 0, kDateColumn, "2009-03-16"),
-        Cell(WM_QEL_LISTEDITEND, 0, kDateColumn),
-        Cell(WM_QEL_LISTITEMCONST, 0, 4),
-    }));
-    EXPECT_FALSE(::IsWindow(hPicker));
-    ASSERT_NE(nullptr, Editor());
-    EXPECT_EQ("r0c4", EditorText());
-}
-
-TEST_F(DateEditor, TheWheelChangesNoFieldAndScrollsNothing)
-{
-    for (int row = 5; row < 60; ++row)
-        list.InsertItem(row, "more");
-    const HWND hPicker = Open(0);
-    ASSERT_NE(HWND(NULL), hPicker);
-    parent.Flush();
-    ::SendMessageA(hPicker, WM_MOUSEWHEEL, WheelWParam(0, WHEEL_DELTA), MAKELPARAM(50, 50));
-    ::SendMessageA(hPicker, WM_MOUSEWHEEL, WheelWParam(0, -WHEEL_DELTA * 2), MAKELPARAM(50, 50));
-    PumpUntilIdle();
-    EXPECT_EQ(15, PickerTime(hPicker).wDay);
-    EXPECT_EQ(0, list.GetTopIndex());
-    EXPECT_EQ(hPicker, EditorHwnd());
-    EXPECT_TRUE(EditMessages(parent).empty());
-}
-
-TEST_F(DateEditor, TheFactoryRefusesAMissingListOrStyle)
-{
-    CQELListItemDateTimeCtrl factory;
-    _tag_QELListColumnStyle style = {};
-    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), nullptr, &list));
-    EXPECT_EQ(nullptr, factory.CreateItem(0, 0, CRect(0, 0, 50, 20), &style, nullptr));
-    CObject* pObject = RUNTIME_CLASS(CQELListItemDateTimeCtrl)->CreateObject();
-    ASSERT_NE(nullptr, pObject);
-    EXPECT_STREQ("CQELListItemDateTimeCtrl", pObject->GetRuntimeClass()->m_lpszClassName);
-    delete pObject;
-}
-
-class DateEditorInDialog : public EditorTest
-{
-protected:
-    void SetUp() override
-    {
-        EditorTest::SetUp();
-        CreateListInDialog();
-        list.SetItemText(1, kDateColumn, "2010-12-31");
-        SetColumnStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
-        SetColumnStyle(4, RUNTIME_CLASS(CQELListItemEdit));
-    }
-};
-
-TEST_F(DateEditorInDialog, TabAndCtrlTabReachTheKeyRules)
-{
-    ASSERT_EQ(0, list.EditSubItem(1, kDateColumn));
-    PumpUntilIdle();
-    const HWND hPicker = EditorHwnd();
-    ASSERT_NE(HWND(NULL), hPicker) << MatchesEdits(parent, {}).message();
-    ASSERT_EQ(hPicker, ::GetFocus());
-    parent.Flush();
-
-    InputKey(VK_TAB);
-    EXPECT_EQ(hPicker, ::GetFocus());
-    EXPECT_TRUE(EditMessages(parent).empty());
-
-    InputKey(VK_TAB, true);
-    EXPECT_TRUE(MatchesEdits(parent, {
-        Cell(WM_QEL_LISTEDITBEGIN, 1, 4),
-        Cell(WM_QEL_LISTEDITEND, 1, kDateColumn),
-        Cell(WM_QEL_LISTITEMCONST, 1, 4),
-    }));
-    EXPECT_FALSE(::IsWindow(hPicker));
 }
 
 } // namespace

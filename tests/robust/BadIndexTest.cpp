@@ -1,6 +1,6 @@
 // Every index-taking operation of the list and its header with negative, extreme and past-the-end
 // indexes, null records and hostile style fields: each gives its documented answer and changes nothing.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <algorithm>
 
@@ -8,16 +8,17 @@ using namespace qeltest;
 
 namespace {
 
-class BadIndex : public RobustList
+class BadIndex : public ListTest
 {
 protected:
     void SetUp() override
     {
-        RobustList::SetUp();
+        ListTest::SetUp();
         CreateList(5, 4);
-        ASSERT_EQ(1, list.EnableSortColumn(0, 1));
-        list.SetSortColumn(0, 1, 0);
-        list.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        SetEditorStyles();
+        ASSERT_EQ(1, list->EnableSortColumn(0, 1));
+        list->SetSortColumn(0, 1, 0);
+        list->SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         PumpUntilIdle();
         parent.Flush();
     }
@@ -42,17 +43,17 @@ protected:
     State Capture()
     {
         State s = {};
-        s.rows = list.GetItemCount();
-        s.sortColumn = list.GetHeaderCtrl()->GetSortColumn();
-        s.ascending = list.GetHeaderCtrl()->IsAscending();
-        s.selected = list.GetNextItem(-1, LVNI_SELECTED);
+        s.rows = list->GetItemCount();
+        s.sortColumn = list->GetHeaderCtrl()->GetSortColumn();
+        s.ascending = list->GetHeaderCtrl()->IsAscending();
+        s.selected = list->GetNextItem(-1, LVNI_SELECTED);
         for (int r = 0; r < s.rows; ++r)
             for (int c = 0; c < 4; ++c)
-                s.cells += CellText(r, c) + "|";
+                s.cells += ItemText(r, c) + "|";
         for (int c = 0; c < 4; ++c)
         {
-            s.styles[c] = list.IsEditColumn(c) != FALSE;
-            s.widths[c] = list.GetColumnWidth(c);
+            s.styles[c] = list->IsEditColumn(c) != FALSE;
+            s.widths[c] = list->GetColumnWidth(c);
         }
         return s;
     }
@@ -62,35 +63,35 @@ TEST_F(BadIndex, ListOperationsAnswerAsDocumentedAndChangeNothing)
 {
     const State before = Capture();
     int tried = 0;
-    for (const int bad : BadIndexes(list.GetItemCount()))
+    for (const int bad : BadIndexes(list->GetItemCount()))
     {
         SCOPED_TRACE("row " + std::to_string(bad));
-        EXPECT_EQ(2, list.EditSubItem(bad, 1));
-        EXPECT_EQ(2, list.EditSubItem(bad, bad));
+        EXPECT_EQ(2, list->EditSubItem(bad, 1));
+        EXPECT_EQ(2, list->EditSubItem(bad, bad));
         ++tried;
     }
     for (const int bad : BadIndexes(4))
     {
         SCOPED_TRACE("column " + std::to_string(bad));
-        EXPECT_EQ(2, list.EditSubItem(0, bad));
-        EXPECT_FALSE(list.IsEditColumn(bad));
+        EXPECT_EQ(2, list->EditSubItem(0, bad));
+        EXPECT_FALSE(list->IsEditColumn(bad));
         _tag_QELListColumnStyle style;
         memset(&style, 0xA5, sizeof(style));
         const _tag_QELListColumnStyle sentinel = style;
-        EXPECT_FALSE(list.GetEditColumnStyle(bad, style));
+        EXPECT_FALSE(list->GetEditColumnStyle(bad, style));
         EXPECT_EQ(0, memcmp(&style, &sentinel, sizeof(style))) << "out parameter written";
-        EXPECT_EQ(0, list.EnableSortColumn(bad, 1));
-        EXPECT_EQ(0, list.ShowColumn(bad, 0, 50));
-        EXPECT_EQ(0, list.ShowColumn(bad, 1, INT_MAX));
-        EXPECT_EQ(1, list.IsVisibleColumn(bad));
-        list.SetSortColumn(bad, 0, 1);
-        list.RemoveSortColumn(bad);
+        EXPECT_EQ(0, list->EnableSortColumn(bad, 1));
+        EXPECT_EQ(0, list->ShowColumn(bad, 0, 50));
+        EXPECT_EQ(0, list->ShowColumn(bad, 1, INT_MAX));
+        EXPECT_EQ(1, list->IsVisibleColumn(bad));
+        list->SetSortColumn(bad, 0, 1);
+        list->RemoveSortColumn(bad);
         if (bad >= 0)
-            list.RemoveColumnStyle(bad);
-        EXPECT_EQ(-1, list.NextEditColumn(bad));
-        EXPECT_EQ(-1, list.PreviousEditColumn(bad));
+            list->RemoveColumnStyle(bad);
+        EXPECT_EQ(-1, list->NextEditColumn(bad));
+        EXPECT_EQ(-1, list->PreviousEditColumn(bad));
         CRect rect(1, 2, 3, 4);
-        list.GetSubItemRect(0, bad, LVIR_LABEL, rect);
+        list->GetSubItemRect(0, bad, LVIR_LABEL, rect);
         tried += 14;
     }
     PumpUntilIdle();
@@ -101,7 +102,7 @@ TEST_F(BadIndex, ListOperationsAnswerAsDocumentedAndChangeNothing)
 
 TEST_F(BadIndex, HeaderOperationsAnswerAsDocumentedAndChangeNothing)
 {
-    CQELHeaderCtrl& header = *list.GetHeaderCtrl();
+    CQELHeaderCtrl& header = *list->GetHeaderCtrl();
     const State before = Capture();
     int tried = 0;
     for (const int bad : BadIndexes(header.GetItemCount()))
@@ -134,13 +135,13 @@ TEST_F(BadIndex, HeaderOperationsAnswerAsDocumentedAndChangeNothing)
 
 TEST_F(BadIndex, HostileStyleRecordsAreRefusedOrStoredSafely)
 {
-    EXPECT_EQ(0xFFFFFFFFu, list.SetColumnStyle(nullptr));
+    EXPECT_EQ(0xFFFFFFFFu, list->SetColumnStyle(nullptr));
 
     _tag_QELListColumnStyle style = {};
     style.nColumn = 1;
     style.pRuntimeClass = RUNTIME_CLASS(CWnd);   // not a factory
-    EXPECT_EQ(0xFFFFFFFFu, list.SetColumnStyle(&style));
-    EXPECT_TRUE(list.IsEditColumn(1)) << "the refused style must not replace the stored one";
+    EXPECT_EQ(0xFFFFFFFFu, list->SetColumnStyle(&style));
+    EXPECT_TRUE(list->IsEditColumn(1)) << "the refused style must not replace the stored one";
 
     // A data block whose length is not positive is not copied; the stored pointer is null.
     char block[] = "yyyy";
@@ -151,9 +152,9 @@ TEST_F(BadIndex, HostileStyleRecordsAreRefusedOrStoredSafely)
         style.pRuntimeClass = RUNTIME_CLASS(CQELListItemEdit);
         style.pData = block;
         style.nDataLen = len;
-        EXPECT_EQ(0u, list.SetColumnStyle(&style));
+        EXPECT_EQ(0u, list->SetColumnStyle(&style));
         _tag_QELListColumnStyle stored = {};
-        ASSERT_TRUE(list.GetEditColumnStyle(1, stored));
+        ASSERT_TRUE(list->GetEditColumnStyle(1, stored));
         EXPECT_EQ(nullptr, stored.pData) << len;
     }
 
@@ -163,18 +164,18 @@ TEST_F(BadIndex, HostileStyleRecordsAreRefusedOrStoredSafely)
         style = {};
         style.nColumn = column;
         style.pRuntimeClass = RUNTIME_CLASS(CQELListItemEdit);
-        EXPECT_EQ(0u, list.SetColumnStyle(&style));
-        EXPECT_TRUE(list.IsEditColumn(column));
-        EXPECT_EQ(2, list.EditSubItem(0, column));
+        EXPECT_EQ(0u, list->SetColumnStyle(&style));
+        EXPECT_TRUE(list->IsEditColumn(column));
+        EXPECT_EQ(2, list->EditSubItem(0, column));
     }
     // Removing a style that is not there, and any negative index removing all of them.
     style = {};
     style.nColumn = 3000;
-    EXPECT_EQ(0u, list.SetColumnStyle(&style));
-    list.RemoveColumnStyle(INT_MIN);
+    EXPECT_EQ(0u, list->SetColumnStyle(&style));
+    list->RemoveColumnStyle(INT_MIN);
     for (const int column : {-1, INT_MIN, INT_MAX, 0, 1, 2, 3, 4})
-        EXPECT_FALSE(list.IsEditColumn(column)) << column;
-    EXPECT_EQ(nullptr, list.GetEditControl());
+        EXPECT_FALSE(list->IsEditColumn(column)) << column;
+    EXPECT_EQ(nullptr, list->GetEditControl());
     figures::Inputs("column style records", 12);
 }
 
@@ -193,11 +194,11 @@ TEST_F(BadIndex, MoveRequestsWithGarbageOpenNothingOutsideTheList)
                 for (const UINT modifiers : {0u, ctrl, ctrl | shift})
                 {
                     const LPARAM lParam = static_cast<LPARAM>(column | (key << 16) | modifiers);
-                    list.SendMessage(WM_QEL_LISTITEMEDIT, static_cast<WPARAM>(static_cast<INT_PTR>(row)), lParam);
+                    list->SendMessage(WM_QEL_LISTITEMEDIT, static_cast<WPARAM>(static_cast<INT_PTR>(row)), lParam);
                     ++tried;
-                    if (list.GetEditControl() != nullptr)
+                    if (list->GetEditControl() != nullptr)
                     {
-                        // A request may only open a cell inside the list.
+                        // A request may only open a cell inside the list->
                         const std::vector<RecordedMessage> begins = parent.MessagesOf(WM_QEL_LISTEDITBEGIN);
                         const _tag_QELListEditInfo info = EditInfo(begins.back());
                         EXPECT_GE(info.nItem, 0);
@@ -225,9 +226,9 @@ TEST_F(BadIndex, HitTestOutsideTheRowsFindsNothingAndKeepsTheColumn)
                             CPoint(639, 399)})
     {
         int nCol = 77;
-        EXPECT_EQ(-1, list.HitTestEx(pt, nCol));
+        EXPECT_EQ(-1, list->HitTestEx(pt, nCol));
         EXPECT_EQ(0, nCol);
-        list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        list->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
         ++tried;
     }
     PumpUntilIdle();
@@ -242,7 +243,7 @@ TEST_F(BadIndex, CopyWithAnyMaskCopiesOnlyWhatTheMaskSelects)
     for (const DWORD mask : {DWORD(0), DWORD(0xFFFFFFFF), DWORD(0x80000000), DWORD(LVIS_CUT)})
     {
         WriteClipboardText("before");
-        EXPECT_EQ(1, list.CopyToClipboard(mask));
+        EXPECT_EQ(1, list->CopyToClipboard(mask));
         const std::string text = ReadClipboardText();
         const size_t lines = std::count(text.begin(), text.end(), '\n');
         EXPECT_EQ(mask == 0xFFFFFFFFu ? 1u : 0u, lines) << mask;   // only row 2 holds state bits
@@ -268,8 +269,10 @@ TEST_F(BadIndex, NullPointersWhereOperationsTakeThem)
         SCOPED_TRACE(pClass->m_lpszClassName);
         CQELBaseListItem* pFactory = static_cast<CQELBaseListItem*>(pClass->CreateObject());
         ASSERT_NE(nullptr, pFactory);
+        EXPECT_STREQ(pClass->m_lpszClassName, pFactory->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_TRUE(pFactory->IsKindOf(RUNTIME_CLASS(CQELBaseListItem)));
         const CRect rect(0, 0, 80, 20);
-        EXPECT_EQ(nullptr, pFactory->CreateItem(0, 1, rect, nullptr, &list));
+        EXPECT_EQ(nullptr, pFactory->CreateItem(0, 1, rect, nullptr, list));
         EXPECT_EQ(nullptr, pFactory->CreateItem(0, 1, rect, &style, nullptr));
         EXPECT_EQ(nullptr, pFactory->CreateItem(0, 1, rect, nullptr, nullptr));
         BOOL bCancel = FALSE;
@@ -285,7 +288,7 @@ TEST_F(BadIndex, NullPointersWhereOperationsTakeThem)
     EXPECT_FALSE(IsDialogControl(nullptr));
     EXPECT_FALSE(IsDialogControl(&parent));
     PumpUntilIdle();
-    EXPECT_EQ(nullptr, list.GetEditControl());
+    EXPECT_EQ(nullptr, list->GetEditControl());
     EXPECT_EQ("", Difference(before, ledger.Snapshot(), false)) << ledger.Leaks(before);
     figures::Inputs("null pointers (factories, key rules, dialog test)", tried + 2);
 }

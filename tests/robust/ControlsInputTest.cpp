@@ -1,6 +1,6 @@
 // Degenerate geometry through the themes, hostile styles and long texts in the themed edit, and captions
 // of 64 KB in the folder chooser.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <cstdlib>
 #include <cstring>

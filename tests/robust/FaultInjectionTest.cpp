@@ -1,7 +1,7 @@
 // Every allocation site of the list and its editors, the clipboard calls and the visual-style binding made
 // to fail in turn, first call, second call, ..., until the operation runs through without meeting a
 // fault: each time the documented result, and nothing left held.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <functional>
 
@@ -18,13 +18,14 @@ const char kNewArrayNothrow[] = "_ZnayRKSt9nothrow_t";
 const char kNewArrayNothrow[] = "_ZnajRKSt9nothrow_t";
 #endif
 
-class FaultInjection : public RobustList
+class FaultInjection : public ListTest
 {
 protected:
     void SetUp() override
     {
-        RobustList::SetUp();
+        ListTest::SetUp();
         CreateList(5, 4);
+        SetEditorStyles();
         // One round of everything the tests do, so that the framework's tables have grown already.
         StartEdit(0, 1);
         Commit();
@@ -32,7 +33,7 @@ protected:
         Commit();
         StartEdit(0, 3);
         Commit();
-        list.CopyToClipboard(LVIS_SELECTED);
+        list->CopyToClipboard(LVIS_SELECTED);
         parent.Flush();
     }
 
@@ -101,7 +102,7 @@ TEST_F(FaultInjection, EditStartWithFailingFactoryOrEditorOpensNothing)
     {
         const std::string site = "edit start: factory and editor objects, column " + std::to_string(column);
         const int injected = EachFault(
-            FailAllocation(), [&] { return list.EditSubItem(1, column); },
+            FailAllocation(), [&] { return list->EditSubItem(1, column); },
             [&](int result) {
                 if (result == -1)
                 {
@@ -110,7 +111,7 @@ TEST_F(FaultInjection, EditStartWithFailingFactoryOrEditorOpensNothing)
                 else
                 {
                     EXPECT_EQ(0, result);
-                    EXPECT_EQ(nullptr, list.GetEditControl());
+                    EXPECT_EQ(nullptr, list->GetEditControl());
                     EXPECT_EQ(0, parent.Count(WM_QEL_LISTITEMCONST));
                 }
             },
@@ -125,10 +126,10 @@ TEST_F(FaultInjection, EditorWindowCreationFailureOpensNothing)
     {
         const std::string site = "edit start: editor window creation, column " + std::to_string(column);
         const int injected = EachFault(
-            FailCall("CreateWindowExA"), [&] { return list.EditSubItem(1, column); },
+            FailCall("CreateWindowExA"), [&] { return list->EditSubItem(1, column); },
             [&](int result) {
                 EXPECT_EQ(0, result);
-                EXPECT_EQ(nullptr, list.GetEditControl());
+                EXPECT_EQ(nullptr, list->GetEditControl());
                 EXPECT_EQ(0, parent.Count(WM_QEL_LISTITEMCONST));
             },
             site.c_str());
@@ -141,7 +142,7 @@ TEST_F(FaultInjection, ReportBufferFailureEndsTheEditUnchanged)
     for (int column = 1; column <= 3; ++column)
     {
         const std::string site = "edit end: report text buffer, column " + std::to_string(column);
-        const std::string before = CellText(2, column);
+        const std::string before = ItemText(2, column);
         // Armed between start and end: the only allocation of the end is the report's text buffer.
         int faults = 0;
         for (int n = 1; n <= 3; ++n)
@@ -164,7 +165,7 @@ TEST_F(FaultInjection, ReportBufferFailureEndsTheEditUnchanged)
             if (ledger.LastFault() == kNewArrayNothrow)
             {
                 EXPECT_EQ(0, parent.Count(WM_QEL_LISTEDITTING));
-                EXPECT_EQ(before, CellText(2, column));
+                EXPECT_EQ(before, ItemText(2, column));
             }
             ExpectReleased(ledger, snap, site.c_str());
         }
@@ -183,10 +184,10 @@ TEST_F(FaultInjection, StyleStoreAllocationFailureKeepsTheStoreAsItWas)
     for (const int column : {3, 0, 7, -1})
     {
         if (column == -1)
-            list.RemoveColumnStyle(-1);
+            list->RemoveColumnStyle(-1);
         const std::string site = "column style data block and store, column " + std::to_string(column);
         _tag_QELListColumnStyle original = {};
-        const BOOL had = list.GetEditColumnStyle(column, original);
+        const BOOL had = list->GetEditColumnStyle(column, original);
         EachFault(
             FailAllocation(),
             [&]() -> int {
@@ -195,12 +196,12 @@ TEST_F(FaultInjection, StyleStoreAllocationFailureKeepsTheStoreAsItWas)
                 style.pRuntimeClass = RUNTIME_CLASS(CQELListItemDateTimeCtrl);
                 style.pData = format;
                 style.nDataLen = static_cast<int>(strlen(format));
-                return static_cast<int>(list.SetColumnStyle(&style));
+                return static_cast<int>(list->SetColumnStyle(&style));
             },
             [&](int result) {
                 EXPECT_EQ(-1, result);
                 _tag_QELListColumnStyle now = {};
-                EXPECT_EQ(had, list.GetEditColumnStyle(column, now));
+                EXPECT_EQ(had, list->GetEditColumnStyle(column, now));
                 if (had)
                 {
                     EXPECT_EQ(original.pRuntimeClass, now.pRuntimeClass);
@@ -209,7 +210,7 @@ TEST_F(FaultInjection, StyleStoreAllocationFailureKeepsTheStoreAsItWas)
             },
             site.c_str());
         if (!had)
-            list.RemoveColumnStyle(column);
+            list->RemoveColumnStyle(column);
         else
             SetStyle(column, original.pRuntimeClass);
     }
@@ -230,7 +231,7 @@ TEST_F(FaultInjection, OrderArrayFailureEndsTheMovement)
         parent.Flush();
         const int faultsBefore = ledger.FaultsInjected();
         ledger.FailAllocation(n, kLibrary);
-        const LRESULT result = list.SendMessage(WM_QEL_LISTITEMEDIT, 1, QELEncodeMoveRequest(VK_TAB, TRUE, FALSE, 3));
+        const LRESULT result = list->SendMessage(WM_QEL_LISTITEMEDIT, 1, QELEncodeMoveRequest(VK_TAB, TRUE, FALSE, 3));
         ledger.Disarm();
         PumpUntilIdle();
         if (ledger.FaultsInjected() == faultsBefore)
@@ -249,12 +250,12 @@ TEST_F(FaultInjection, OrderArrayFailureEndsTheMovement)
     EXPECT_GE(injected, 1);
     figures::Faults("column order arrays (keyboard movement)", injected);
 
-    list.EnableMarkSortedColumn(TRUE, FALSE);
+    list->EnableMarkSortedColumn(TRUE, FALSE);
     const int painted = EachFault(
         FailAllocation(),
         [&] {
-            list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
-            list.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            list->SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+            list->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             return 0;
         },
         [](int) {}, "column order arrays (painting and selection changes)");
@@ -273,14 +274,14 @@ protected:
         const std::string cell(60000, 'x');
         for (int r = 0; r < 5; ++r)
         {
-            list.SetItemText(r, 1, cell.c_str());
-            list.SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
+            list->SetItemText(r, 1, cell.c_str());
+            list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
         }
     }
     int Copy()
     {
         WriteClipboardText("before");
-        return list.CopyToClipboard(LVIS_SELECTED);
+        return list->CopyToClipboard(LVIS_SELECTED);
     }
     void CheckFailedCopy(int result, bool contentsKept)
     {
@@ -335,10 +336,10 @@ TEST_F(FaultInjection, VisualStyleBindingFailuresFallBackToTheBuiltInTheme)
     CTestBitmap bitmap(60, 30);
     auto draw = [&] {
         CRect rect(0, 0, 60, 30);
-        EXPECT_TRUE(_gThemeManager.DrawHeaderCtrlBorder(bitmap.GetDC(), rect, FALSE, FALSE, &list, nullptr));
+        EXPECT_TRUE(_gThemeManager.DrawHeaderCtrlBorder(bitmap.GetDC(), rect, FALSE, FALSE, list, nullptr));
         CRect arrow(20, 5, 40, 25);
-        EXPECT_TRUE(_gThemeManager.DrawHeaderCtrlSortArrow(bitmap.GetDC(), arrow, TRUE, &list, nullptr));
-        list.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_TRUE(_gThemeManager.DrawHeaderCtrlSortArrow(bitmap.GetDC(), arrow, TRUE, list, nullptr));
+        list->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     };
     draw();
     PumpUntilIdle();
@@ -377,7 +378,7 @@ TEST_F(FaultInjection, VisualStyleBindingFailuresFallBackToTheBuiltInTheme)
 
 TEST_F(FaultInjection, ColumnMenuCreationFailureShowsNothing)
 {
-    CQELHeaderCtrl* pHeader = list.GetHeaderCtrl();
+    CQELHeaderCtrl* pHeader = list->GetHeaderCtrl();
     const LedgerSnapshot before = ledger.Snapshot();
     ledger.FailCall("CreatePopupMenu", 1);
     pHeader->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 5));

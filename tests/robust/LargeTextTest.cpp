@@ -1,6 +1,6 @@
 // Cell texts of 1 MB and captions of 64 KB through every path that carries text (the three editors, the
 // clipboard, the column menu, painting), and high-byte and double-byte text through the same paths.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 #include <mbctype.h>
 
@@ -62,21 +62,21 @@ struct MenuReader
 bool                     MenuReader::s_read = false;
 std::vector<std::string> MenuReader::s_entries;
 
-class LargeText : public RobustList
+class LargeText : public ListTest
 {
 protected:
     void SetUp() override
     {
-        RobustList::SetUp();
+        ListTest::SetUp();
         CreateList(3, 4);
-        parent.Flush();
+        SetEditorStyles();
     }
     void SetCaption(int nColumn, const std::string& text)
     {
         HDITEMA item = {};
         item.mask = HDI_TEXT;
         item.pszText = const_cast<LPSTR>(text.c_str());
-        ASSERT_TRUE(list.GetHeaderCtrl()->SetItem(nColumn, &item));
+        ASSERT_TRUE(list->GetHeaderCtrl()->SetItem(nColumn, &item));
     }
     std::string Reported()
     {
@@ -88,14 +88,14 @@ protected:
 TEST_F(LargeText, MegabyteCellRoundTripsThroughTheTextEditor)
 {
     const std::string big = Pattern(kMegabyte);
-    list.SetItemText(0, 1, big.c_str());
-    ASSERT_EQ(big.size(), CellText(0, 1).size());
+    list->SetItemText(0, 1, big.c_str());
+    ASSERT_EQ(big.size(), ItemText(0, 1).size());
     // The growing editor measures its whole text at every change: the longest way a text can take.
     _tag_QELListColumnStyle style = {};
     style.nColumn = 1;
     style.dwFlags = QEL_STYLEFLAG_AUTO;
     style.pRuntimeClass = RUNTIME_CLASS(CQELListItemEdit);
-    ASSERT_EQ(0u, list.SetColumnStyle(&style));
+    ASSERT_EQ(0u, list->SetColumnStyle(&style));
     parent.Flush();
 
     // Opened and closed unchanged: nothing reported, nothing lost.
@@ -104,7 +104,7 @@ TEST_F(LargeText, MegabyteCellRoundTripsThroughTheTextEditor)
     EXPECT_EQ(static_cast<int>(big.size()), pEditor->GetWindowTextLength());
     Commit();
     EXPECT_EQ(0, parent.Count(WM_QEL_LISTEDITTING));
-    EXPECT_EQ(big.size(), CellText(0, 1).size());
+    EXPECT_EQ(big.size(), ItemText(0, 1).size());
 
     // One character typed at the end: the whole text comes back with it.
     pEditor = StartEdit(0, 1);
@@ -113,7 +113,7 @@ TEST_F(LargeText, MegabyteCellRoundTripsThroughTheTextEditor)
     TypeText(pEditor->GetSafeHwnd(), "!");
     Commit();
     EXPECT_EQ(big + "!", Reported());
-    EXPECT_EQ(big + "!", CellText(0, 1));
+    EXPECT_EQ(big + "!", ItemText(0, 1));
     figures::Inputs("1 MB cell texts through the editors", 2);
 }
 
@@ -123,7 +123,7 @@ TEST_F(LargeText, MegabyteCellThroughTheDropDownAndDateEditorsIsNotChangedByOpen
     int tried = 0;
     for (const int column : {2, 3})
     {
-        list.SetItemText(1, column, big.c_str());
+        list->SetItemText(1, column, big.c_str());
         parent.Flush();
         CWnd* pEditor = StartEdit(1, column);
         ASSERT_NE(nullptr, pEditor) << column;
@@ -132,7 +132,7 @@ TEST_F(LargeText, MegabyteCellThroughTheDropDownAndDateEditorsIsNotChangedByOpen
         // which shows its fallback date for a text that is no date, reports no change while that date stays.
         EXPECT_EQ(0, parent.Count(WM_QEL_LISTEDITTING)) << column;
         EXPECT_EQ(1, parent.Count(WM_QEL_LISTEDITEND)) << column;
-        EXPECT_TRUE(big == CellText(1, column)) << column;
+        EXPECT_TRUE(big == ItemText(1, column)) << column;
         ++tried;
     }
     figures::Inputs("1 MB cell texts through the editors", tried);
@@ -142,15 +142,15 @@ TEST_F(LargeText, MegabyteCellsAndLongCaptionsOnTheClipboard)
 {
     const std::string big = Pattern(kMegabyte);
     const std::string caption = Pattern(kCaption, 'A');
-    list.SetItemText(0, 1, big.c_str());
-    list.SetItemText(2, 3, big.c_str());
+    list->SetItemText(0, 1, big.c_str());
+    list->SetItemText(2, 3, big.c_str());
     SetCaption(2, caption);
-    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    list->SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
 
     CLedger ledger;
     const LedgerSnapshot before = ledger.Snapshot();
     WriteClipboardText("before");
-    ASSERT_EQ(1, list.CopyToClipboard(LVIS_SELECTED));
+    ASSERT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
     const std::string text = ReadClipboardText();
     // A caption is read into a buffer of 1023 characters; cells are copied whole.
     const std::string expected = "Col0\tCol1\t" + caption.substr(0, 1023) + "\tCol3"
@@ -170,14 +170,14 @@ TEST_F(LargeText, LongCaptionsInTheColumnMenuAndPainting)
         SetCaption(c, caption);
     const std::string big = Pattern(kMegabyte);
     for (int r = 0; r < 3; ++r)
-        list.SetItemText(r, 0, big.c_str());
-    CQELHeaderCtrl* pHeader = list.GetHeaderCtrl();
+        list->SetItemText(r, 0, big.c_str());
+    CQELHeaderCtrl* pHeader = list->GetHeaderCtrl();
 
     // Painted in full, with sort marks and the custom colour and font hooks on.
-    ASSERT_EQ(1, list.EnableSortColumn(1, 1));
-    list.SetSortColumn(1, 1, 0);
-    list.EnableMarkSortedColumn(TRUE, TRUE);
-    list.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ASSERT_EQ(1, list->EnableSortColumn(1, 1));
+    list->SetSortColumn(1, 1, 0);
+    list->EnableMarkSortedColumn(TRUE, TRUE);
+    list->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pHeader->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     PumpUntilIdle();
 
@@ -208,12 +208,12 @@ TEST_F(LargeText, HighByteTextRoundTripsThroughEditorsAndClipboard)
         pEditor->SetWindowText(high.c_str());
         Commit();
         EXPECT_EQ(high, Reported()) << column;
-        EXPECT_EQ(high, CellText(0, column)) << column;
+        EXPECT_EQ(high, ItemText(0, column)) << column;
     }
     // Through the clipboard, caption included.
     SetCaption(3, high);
-    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-    ASSERT_EQ(1, list.CopyToClipboard(LVIS_SELECTED));
+    list->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
     EXPECT_EQ("Col0\tCol1\tCol2\t" + high + "\r\nr0c0\t" + high + "\t" + high + "\tr0c3", ReadClipboardText());
     figures::Inputs("high-byte text through editors and clipboard", 3);
 }
@@ -236,12 +236,12 @@ TEST_F(LargeText, DoubleByteTextInTheShiftJisCodePage)
     ASSERT_NE(nullptr, pEditor);
     pEditor->SetWindowText(sjis.c_str());
     Commit();
-    EXPECT_EQ(sjis, CellText(1, 1));
-    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
-    ASSERT_EQ(1, list.CopyToClipboard(LVIS_SELECTED));
+    EXPECT_EQ(sjis, ItemText(1, 1));
+    list->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
     const std::string text = ReadClipboardText();
     EXPECT_NE(std::string::npos, text.find("\r\nr1c0\t" + sjis + "\tr1c2\tr1c3")) << text.substr(0, 80);
-    list.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    list->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpUntilIdle();
     figures::Inputs("double-byte text (code page 932)", 3);
 }

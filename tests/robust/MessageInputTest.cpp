@@ -1,6 +1,6 @@
 // The registered messages the list accepts, sent with null and edge records, the parent's answers to
 // WM_QEL_LISTEDITMAX, and the windows going away in the middle of an edit.
-#include "RobustSupport.h"
+#include "RobustTestSupport.h"
 
 using namespace qeltest;
 
@@ -24,24 +24,24 @@ void AddColumnsAndRow(CListCtrl& list, int nWidth, const char* pszFirst, const c
         list.SetItemText(0, c, pszOthers);
 }
 
-class MessageInput : public RobustList
+class MessageInput : public ListTest
 {
 protected:
     void SetUp() override
     {
-        RobustList::SetUp();
+        ListTest::SetUp();
         CreateList(5, 4);
-        parent.Flush();
+        SetEditorStyles();
     }
     LRESULT Send(UINT message, _tag_QELListEditInfo* pInfo, WPARAM wParam = 0)
     {
-        return list.SendMessage(message, wParam, reinterpret_cast<LPARAM>(pInfo));
+        return list->SendMessage(message, wParam, reinterpret_cast<LPARAM>(pInfo));
     }
 };
 
 TEST_F(MessageInput, NullRecordsAreForwardedAndStoreNothing)
 {
-    const std::string before = CellText(0, 1);
+    const std::string before = ItemText(0, 1);
     for (const LRESULT answer : {0, 1, -1})
     {
         parent.SetAnswer(WM_QEL_LISTEDITTING, answer);
@@ -54,7 +54,7 @@ TEST_F(MessageInput, NullRecordsAreForwardedAndStoreNothing)
         for (const RecordedMessage& m : parent.Messages())
             EXPECT_EQ(0, m.lParam);
     }
-    EXPECT_EQ(before, CellText(0, 1));
+    EXPECT_EQ(before, ItemText(0, 1));
     figures::Inputs("edit reports with a null record", 6);
 }
 
@@ -67,13 +67,13 @@ TEST_F(MessageInput, HeaderMessagesWithAnyValuesAreForwardedWithTheListId)
         {
             parent.Flush();
             parent.SetAnswer(WM_QEL_HEADERVISIABLECHANGE, 7);
-            EXPECT_EQ(7, list.SendMessage(WM_QEL_HEADERVISIABLECHANGE, wParam, lParam));
-            list.SendMessage(WM_QEL_HEADERCHANGED, wParam, lParam);
-            const std::vector<RecordedMessage> asked = parent.MessagesOf(WM_QEL_HEADERVISIABLECHANGE);
-            ASSERT_EQ(1u, asked.size());
-            EXPECT_EQ(wParam | (kId << 16), asked[0].wParam);
-            EXPECT_EQ(lParam, asked[0].lParam);
-            EXPECT_EQ(1, parent.Count(WM_QEL_HEADERCHANGED));
+            EXPECT_EQ(7, list->SendMessage(WM_QEL_HEADERVISIABLECHANGE, wParam, lParam));
+            list->SendMessage(WM_QEL_HEADERCHANGED, wParam, lParam);
+            const WPARAM forwarded = wParam | (kId << 16);
+            EXPECT_TRUE(parent.Matches({
+                Sent(WithLParam(WithWParam(Msg(WM_QEL_HEADERVISIABLECHANGE), forwarded), lParam)),
+                Sent(WithLParam(WithWParam(Msg(WM_QEL_HEADERCHANGED), forwarded), lParam)),
+            }));
             tried += 2;
         }
     }
@@ -82,7 +82,7 @@ TEST_F(MessageInput, HeaderMessagesWithAnyValuesAreForwardedWithTheListId)
 
 TEST_F(MessageInput, EdgeRecordsNeverTouchCellsOutsideTheList)
 {
-    const std::string cells = CellText(0, 0) + CellText(4, 3);
+    const std::string cells = ItemText(0, 0) + ItemText(4, 3);
     int tried = 0;
     for (const int row : {-1, INT_MIN, INT_MAX, 5})
     {
@@ -102,8 +102,8 @@ TEST_F(MessageInput, EdgeRecordsNeverTouchCellsOutsideTheList)
             tried += 2;
         }
     }
-    EXPECT_EQ(5, list.GetItemCount());
-    EXPECT_EQ(cells, CellText(0, 0) + CellText(4, 3));
+    EXPECT_EQ(5, list->GetItemCount());
+    EXPECT_EQ(cells, ItemText(0, 0) + ItemText(4, 3));
     figures::Inputs("edit reports with edge rows and columns", tried);
 }
 
@@ -114,7 +114,7 @@ TEST_F(MessageInput, NullTextInAnAcceptedReportEmptiesTheCell)
     info.nSubItem = 2;
     info.pszText = nullptr;
     EXPECT_EQ(0, Send(WM_QEL_LISTEDITTING, &info));
-    EXPECT_EQ("", CellText(1, 2));
+    EXPECT_EQ("", ItemText(1, 2));
     const std::vector<RecordedMessage> reports = parent.MessagesOf(WM_QEL_LISTEDITTING);
     ASSERT_EQ(1u, reports.size());
     EXPECT_EQ(101u, EditInfo(reports.back()).dwItemData);
@@ -123,7 +123,7 @@ TEST_F(MessageInput, NullTextInAnAcceptedReportEmptiesTheCell)
 
 TEST_F(MessageInput, ListWithoutParentAnswersZero)
 {
-    CRobustList orphan;
+    CTestList orphan;
     ASSERT_TRUE(orphan.CreateEx(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, CRect(0, 0, 200, 100), NULL, 0));
     orphan.InsertColumn(0, "A", LVCFMT_LEFT, 50);
     orphan.InsertItem(0, "old");
@@ -145,22 +145,22 @@ TEST_F(MessageInput, EditMaxAnswersOutsideTheRowsBelowEndTheMovement)
     {
         parent.SetAnswer(WM_QEL_LISTEDITMAX, answer);
         parent.Flush();
-        CWnd* pEditor = list.GetEditControl();
+        CWnd* pEditor = list->GetEditControl();
         ASSERT_NE(nullptr, pEditor);
-        list.SendMessage(WM_QEL_LISTITEMEDIT, 4, QELEncodeMoveRequest(VK_DOWN, TRUE, FALSE, 1));
+        list->SendMessage(WM_QEL_LISTITEMEDIT, 4, QELEncodeMoveRequest(VK_DOWN, TRUE, FALSE, 1));
         PumpUntilIdle();
         EXPECT_EQ(1, parent.Count(WM_QEL_LISTEDITMAX)) << answer;
         EXPECT_EQ(0, parent.Count(WM_QEL_LISTEDITBEGIN)) << answer;
-        EXPECT_EQ(pEditor, list.GetEditControl()) << "the edit stays open, answer " << answer;
+        EXPECT_EQ(pEditor, list->GetEditControl()) << "the edit stays open, answer " << answer;
         ++tried;
     }
     // A row the parent really appended moves the edit there.
     parent.SetAnswer(WM_QEL_LISTEDITMAX, [this](const RecordedMessage&, bool& handled) -> LRESULT {
         handled = true;
-        return list.InsertItem(list.GetItemCount(), "appended");
+        return list->InsertItem(list->GetItemCount(), "appended");
     });
     parent.Flush();
-    list.SendMessage(WM_QEL_LISTITEMEDIT, 4, QELEncodeMoveRequest(VK_DOWN, TRUE, FALSE, 1));
+    list->SendMessage(WM_QEL_LISTITEMEDIT, 4, QELEncodeMoveRequest(VK_DOWN, TRUE, FALSE, 1));
     PumpUntilIdle();
     EXPECT_EQ(1, parent.Count(WM_QEL_LISTITEMCONST));
     const std::vector<RecordedMessage> opened = parent.MessagesOf(WM_QEL_LISTITEMCONST);
@@ -181,17 +181,17 @@ TEST_F(MessageInput, ParentStartingANewEditFromTheEndGetsIt)
         handled = true;
         if (nested++ < 3)
         {
-            EXPECT_EQ(0, list.EditSubItem(nested, 1 + nested % 3));
+            EXPECT_EQ(0, list->EditSubItem(nested, 1 + nested % 3));
         }
         return 0;
     });
     ASSERT_NE(nullptr, StartEdit(0, 1));
     Commit();                 // ends (0,1); the parent opens (1,2) from inside the end
-    EXPECT_NE(nullptr, list.GetEditControl());
+    EXPECT_NE(nullptr, list->GetEditControl());
     Commit();                 // ends (1,2); the parent opens (2,3)
     Commit();                 // ends (2,3); the parent opens (3,1)
     Commit();                 // ends (3,1); the parent opens nothing
-    EXPECT_EQ(nullptr, list.GetEditControl());
+    EXPECT_EQ(nullptr, list->GetEditControl());
     EXPECT_EQ(4, nested);
     parent.ClearAnswers();
     ExpectReleased(ledger, before, "edits started from inside WM_QEL_LISTEDITEND");
@@ -206,7 +206,7 @@ TEST_F(MessageInput, ParentStartingAnEditOfTheSameCellFromTheEnd)
         if (again)
         {
             again = false;
-            EXPECT_EQ(0, list.EditSubItem(0, 1));
+            EXPECT_EQ(0, list->EditSubItem(0, 1));
         }
         return 0;
     });
@@ -214,10 +214,10 @@ TEST_F(MessageInput, ParentStartingAnEditOfTheSameCellFromTheEnd)
     ASSERT_NE(nullptr, pEditor);
     TypeText(pEditor->GetSafeHwnd(), "x");
     Commit();
-    EXPECT_EQ("x", CellText(0, 1));
-    ASSERT_NE(nullptr, list.GetEditControl());
+    EXPECT_EQ("x", ItemText(0, 1));
+    ASSERT_NE(nullptr, list->GetEditControl());
     Commit();
-    EXPECT_EQ(nullptr, list.GetEditControl());
+    EXPECT_EQ(nullptr, list->GetEditControl());
     figures::Inputs("same cell reopened inside WM_QEL_LISTEDITEND", 1);
 }
 
@@ -228,7 +228,7 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
     for (int column = 1; column <= 3; ++column)
     {
         const LedgerSnapshot before = ledger.Snapshot();
-        CRobustList* pList = new CRobustList;
+        CTestList* pList = new CTestList;
         ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 5));
         AddColumnsAndRow(*pList, 80, "a", nullptr);
         _tag_QELListColumnStyle style = {};
@@ -264,15 +264,15 @@ TEST_F(MessageInput, ParentDestroyedDuringAnEdit)
     CWnd* pEditor = StartEdit(1, 1);
     ASSERT_NE(nullptr, pEditor);
     TypeText(pEditor->GetSafeHwnd(), "lost");
-    list.SetFocus();
+    list->SetFocus();
     PumpUntilIdle();
-    EXPECT_FALSE(::IsWindow(list.m_hWnd));
+    EXPECT_FALSE(::IsWindow(list->m_hWnd));
     EXPECT_EQ(nullptr, parent.GetSafeHwnd());
 
     // Destroyed while the editor is simply open.
     ASSERT_TRUE(parent.CreateParent(700, 480));
     parent.ClearAnswers();
-    CRobustList second;
+    CTestList second;
     ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 6));
     second.InsertColumn(0, "A", LVCFMT_LEFT, 80);
     second.InsertColumn(1, "B", LVCFMT_LEFT, 80);
@@ -307,7 +307,7 @@ TEST_F(MessageInput, ParentDestroyedInsideEachEditMessage)
                 {
                     CRecorderWnd host;
                     ASSERT_TRUE(host.CreateParent(500, 300));
-                    CRobustList* pList = new CRobustList;
+                    CTestList* pList = new CTestList;
                     ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 480, 200), &host, 8));
                     AddColumnsAndRow(*pList, 100, "2024-01-02", "2024-01-02");
                     _tag_QELListColumnStyle style = {};

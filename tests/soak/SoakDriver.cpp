@@ -4,6 +4,7 @@
 #include "QELThemeManager.h"
 
 #include <stdio.h>
+#include <memory>
 
 namespace soak {
 
@@ -27,7 +28,9 @@ const ActionInfo kActions[actCount] = {
     { "column drag", 1 },            { "view change", 1 },            { "theme switch", 1 },
     { "row inserted", 2 },           { "row deleted", 2 },            { "column inserted", 1 },
     { "column deleted", 1 },         { "text set by the application", 4 }, { "edit started by the application", 3 },
-    { "F4: calendar or list opened", 3 },
+    { "F4: calendar or list opened", 3 },        { "edit with its column's style changed by the parent", 1 },
+    { "second list destroyed inside an edit message", 2 }, { "visual styles switched between paints", 1 },
+    { "copy while another window holds the clipboard", 1 }, { "column dragged to width 0 and back", 1 },
 };
 
 const UINT kEditorIds[] = { QEL_EDITID_TEXT, QEL_EDITID_DATE, QEL_EDITID_COMBO };
@@ -38,6 +41,13 @@ bool IsEditorId(int nId)
         if (static_cast<int>(id) == nId)
             return true;
     return false;
+}
+
+// Timer procedure of the window that holds the clipboard: lets it go once.
+void CALLBACK CloseClipboardLater(HWND hWnd, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(hWnd, nId);
+    ::CloseClipboard();
 }
 
 } // namespace
@@ -108,6 +118,11 @@ void CSoakDriver::Perform(int nAction)
     case actOwnText:            m_parent.SetOwnText(); break;
     case actEditCall:           EditCall(); break;
     case actDropDown:           PostKey(VK_F4, false, false); break;
+    case actStyleInEdit:        StyleInEdit(); break;
+    case actListGoneInEdit:     ListGoneInEdit(); break;
+    case actThemeBetweenPaints: ThemeBetweenPaints(); break;
+    case actCopyWhileHeld:      CopyWhileHeld(); break;
+    case actColumnToZero:       ColumnToZero(); break;
     default:                    break;
     }
     Pump();
@@ -143,6 +158,12 @@ void CSoakDriver::Pump()
     if (CWinThread* pThread = AfxGetThread())
         for (LONG lCount = 0; pThread->OnIdle(lCount) && lCount < 8; ++lCount)
             ;
+}
+
+void CSoakDriver::Fail(const std::string& text)
+{
+    if (m_failure.empty())
+        m_failure = text;
 }
 
 // ---- Geometry and input ---------------------------------------------------------------------------
@@ -271,11 +292,36 @@ void CSoakDriver::DragDivider()
     if (!HeaderItemRect(Pick(m_parent.ColumnCount()), rect))
         return;
     const CPoint pt(rect.right, rect.CenterPoint().y);
-    const CPoint to(pt.x + Pick(121) - 60, pt.y);
-    PostMouse(HeaderWnd(), WM_LBUTTONDOWN, MK_LBUTTON, pt);
-    PostMouse(HeaderWnd(), WM_MOUSEMOVE, MK_LBUTTON, CPoint((pt.x + to.x) / 2, pt.y));
-    PostMouse(HeaderWnd(), WM_MOUSEMOVE, MK_LBUTTON, to);
-    PostMouse(HeaderWnd(), WM_LBUTTONUP, 0, to);
+    PostDrag(HeaderWnd(), pt, CPoint(pt.x + Pick(121) - 60, pt.y));
+}
+
+void CSoakDriver::PostDrag(HWND hWnd, CPoint from, CPoint to)
+{
+    PostMouse(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, from);
+    PostMouse(hWnd, WM_MOUSEMOVE, MK_LBUTTON, CPoint((from.x + to.x) / 2, from.y));
+    PostMouse(hWnd, WM_MOUSEMOVE, MK_LBUTTON, to);
+    PostMouse(hWnd, WM_LBUTTONUP, 0, to);
+}
+
+void CSoakDriver::ColumnToZero()
+{
+    const int nColumn = Pick(m_parent.ColumnCount());
+    CRect rect;
+    if (!HeaderItemRect(nColumn, rect) || rect.Width() <= 0)
+        return;
+    const int y = rect.CenterPoint().y;
+    PostDrag(HeaderWnd(), CPoint(rect.right, y), CPoint(rect.left - 10, y));
+    Pump();
+    CRect shut;
+    if (!HeaderItemRect(nColumn, shut) || shut.Width() != 0)
+        return;
+    ++m_parent.Tally().nColumnsShut;
+    // A column of no width opens from just right of its divider.
+    PostDrag(HeaderWnd(), CPoint(shut.right + 2, y), CPoint(shut.right + 2 + rect.Width(), y));
+    Pump();
+    CRect opened;
+    if (HeaderItemRect(nColumn, opened) && opened.Width() > 0)
+        ++m_parent.Tally().nColumnsReopened;
 }
 
 void CSoakDriver::DoubleClickDivider()
@@ -419,6 +465,118 @@ void CSoakDriver::EditCall()
         m_failure = "EditSubItem outside the cells answered " + std::to_string(nResult);
 }
 
+void CSoakDriver::StyleInEdit()
+{
+    // The parent may replace or remove the edited column's style inside each message of an edit that is
+    // opened or already open, typed into, and ended by Enter or moved by Ctrl+Tab or Ctrl+Down.
+    static const UINT kEnds[] = { VK_RETURN, VK_TAB, VK_DOWN };
+    m_parent.RestoreStyles();
+    m_parent.ChangeStylesInEdits(true);
+    if (m_list.GetEditControl() == NULL)
+        m_list.EditSubItem(PickRow(), 1 + Pick(CSoakParent::kFixedColumns - 1));
+    TypeText();
+    Pump();
+    const UINT vk = kEnds[Pick(3)];
+    PostKey(vk, vk != VK_RETURN, false);
+    m_parent.ChangeStylesInEdits(false);
+}
+
+void CSoakDriver::ListGoneInEdit()
+{
+    const UINT kMessages[] = { WM_QEL_LISTEDITBEGIN, WM_QEL_LISTITEMCONST, WM_QEL_LISTEDITTING, WM_QEL_LISTEDITEND };
+    const UINT message = kMessages[Pick(4)];
+    std::unique_ptr<CQELListCtrl> pSecond(new CQELListCtrl);
+    if (!pSecond->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(8, 8, 200, 80), &m_host, CSoakParent::kSecondListId))
+    {
+        Fail("a second list could not be created");
+        return;
+    }
+    const HWND hSecond = pSecond->GetSafeHwnd();
+    m_parent.ArmSecondList(*pSecond, message);
+    // Gone while the parent was asked, the list has no row left to edit.
+    const int nExpected = message == WM_QEL_LISTEDITBEGIN ? 2 : 0;
+    const int nResult = pSecond->EditSubItem(0, 1);
+    if (nResult != nExpected)
+        Fail("EditSubItem on a list destroyed inside " + qeltest::MessageName(message) + " answered "
+             + std::to_string(nResult));
+    // A new value, committed by the focus going back to the first list.
+    if (::IsWindow(hSecond))
+    {
+        for (int i = 1 + Pick(3); i > 0; --i)
+            ::PostMessageA(KeyTarget(), WM_CHAR, static_cast<WPARAM>('1' + Pick(5)), 1);
+        Pump();
+        m_list.SetFocus();
+        Pump();
+    }
+    if (::IsWindow(hSecond))
+        pSecond->DestroyWindow();
+    Pump();
+    const HWND hEditor = m_parent.DisarmSecondList();
+    if (hEditor != NULL && ::IsWindow(hEditor))
+        Fail("an editor of the destroyed second list is still there");
+    if (::GetFocus() == NULL)
+        m_list.SetFocus();
+}
+
+void CSoakDriver::ThemeBetweenPaints()
+{
+    // Each switch comes while the list, its header and the open editor wait to be painted; the colour set
+    // is refreshed only now and then, as an application may do.
+    CWnd* pEditor = m_list.GetEditControl();
+    const HWND windows[] = { ListWnd(), HeaderWnd(), pEditor != NULL ? pEditor->GetSafeHwnd() : NULL };
+    for (int i = 2 + Pick(3); i > 0; --i)
+    {
+        for (const HWND hWnd : windows)
+            if (hWnd != NULL)
+                ::InvalidateRect(hWnd, NULL, TRUE);
+        if (_gThemeManager.IsSystemTheme())
+            _gThemeManager.ExInitThemeManager();
+        else
+            _gThemeManager.InitThemeManager();
+        if (Chance(50))
+            _gThemeManager.UpdateWindowColor(&_gWindowColor);
+        for (const HWND hWnd : windows)
+            if (hWnd != NULL)
+                ::UpdateWindow(hWnd);
+    }
+}
+
+void CSoakDriver::CopyWhileHeld()
+{
+    const std::string held = "held by another window " + std::to_string(m_random());
+    qeltest::WriteClipboardText(held);
+    const HWND hOther = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+    if (hOther == NULL || !::OpenClipboard(hOther))
+    {
+        if (hOther != NULL)
+            ::DestroyWindow(hOther);
+        return;
+    }
+    ++m_parent.Tally().nCopiesRefused;
+    if (m_list.CopyToClipboard(LVIS_SELECTED) != 0 || ::GetOpenClipboardWindow() != hOther)
+        Fail("a copy while another window held the clipboard did not fail and leave the clipboard to it");
+    else if (Chance(50))
+    {
+        ::CloseClipboard();
+        if (qeltest::ReadClipboardText() != held)
+            Fail("a copy that failed changed the clipboard");
+    }
+    else
+    {
+        // Let go a moment later, while the application's messages go on; then a copy goes through.
+        ::SetTimer(hOther, 1, 5, &CloseClipboardLater);
+        qeltest::PumpUntil([hOther] { return ::GetOpenClipboardWindow() != hOther; }, 2000);
+        ++m_parent.Tally().nCopiesAfter;
+        if (m_list.CopyToClipboard(LVIS_SELECTED) != 1 || ::GetClipboardOwner() != ListWnd())
+            Fail("once the clipboard was free, a copy did not put the list's text on it");
+    }
+    if (::GetOpenClipboardWindow() == hOther)
+        ::CloseClipboard();
+    if (::GetOpenClipboardWindow() != NULL)
+        Fail("the clipboard is still open after a copy");
+    ::DestroyWindow(hOther);
+}
+
 // ---- Checks -------------------------------------------------------------------------------------------
 
 std::string CSoakDriver::Check()
@@ -458,6 +616,9 @@ std::string CSoakDriver::Check()
                 pEdit != NULL ? "an" : "no");
         return text;
     }
+    const std::string styles = m_parent.Model().CompareStyles(m_list, CSoakParent::kMaxColumns);
+    if (!styles.empty())
+        return styles;
     return m_parent.Model().Compare(m_list, m_parent.ColumnCount());
 }
 

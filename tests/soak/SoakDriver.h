@@ -14,7 +14,8 @@ enum SoakAction
     actClickCell, actDoubleClickCell, actClickHeader, actDragDivider, actDoubleClickDivider, actRightClickCell,
     actColumnMenu, actType, actEnter, actEscape, actCtrlTab, actArrow, actHomeEnd, actPageKey, actWheel,
     actMouseMove, actResize, actScroll, actColumnDrag, actViewChange, actThemeSwitch, actInsertRow,
-    actDeleteRow, actInsertColumn, actDeleteColumn, actOwnText, actEditCall, actDropDown,
+    actDeleteRow, actInsertColumn, actDeleteColumn, actOwnText, actEditCall, actDropDown, actStyleInEdit,
+    actListGoneInEdit, actThemeBetweenPaints, actCopyWhileHeld, actColumnToZero,
     actCount
 };
 
@@ -36,6 +37,7 @@ public:
     std::string Check();
 
 private:
+    void Fail(const std::string& text);
     bool Chance(int nPercent) { return static_cast<int>(m_random() % 100) < nPercent; }
     int  Pick(int nCount) { return nCount > 0 ? static_cast<int>(m_random() % static_cast<unsigned>(nCount)) : 0; }
 
@@ -49,6 +51,7 @@ private:
     bool HeaderItemRect(int nColumn, CRect& rect);
     void PostMouse(HWND hWnd, UINT message, UINT nFlags, CPoint pt);
     void PostKey(UINT vk, bool bCtrl, bool bShift);
+    void PostDrag(HWND hWnd, CPoint from, CPoint to);
 
     void ClickCell();
     void DoubleClickCell();
@@ -66,6 +69,11 @@ private:
     void ViewChange();
     void ThemeSwitch();
     void EditCall();
+    void StyleInEdit();
+    void ListGoneInEdit();
+    void ThemeBetweenPaints();
+    void CopyWhileHeld();
+    void ColumnToZero();
 
     CSoakList&     m_list;
     CSoakParent&   m_parent;

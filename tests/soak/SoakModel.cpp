@@ -1,4 +1,5 @@
 #include "SoakModel.h"
+#include "QELListCtrl.h"
 
 #include <stdio.h>
 
@@ -64,6 +65,36 @@ std::string CSoakModel::Compare(CListCtrl& list, int nColumns) const
                 return buffer;
             }
         }
+    }
+    return std::string();
+}
+
+CRuntimeClass* CSoakModel::StyleClass(int nColumn) const
+{
+    auto it = m_styles.find(nColumn);
+    return it != m_styles.end() ? it->second.pClass : nullptr;
+}
+
+std::string CSoakModel::CompareStyles(CQELListCtrl& list, int nColumns) const
+{
+    // The list view type bars every column but 0 from editing, whatever is stored.
+    const bool bListView = (list.GetStyle() & LVS_TYPEMASK) == LVS_LIST;
+    for (int nColumn = 0; nColumn < nColumns; ++nColumn)
+    {
+        auto it = m_styles.find(nColumn);
+        const Style expected = it != m_styles.end() && !(bListView && nColumn != 0) ? it->second : Style{ nullptr, 0 };
+        _tag_QELListColumnStyle stored = {};
+        if (!list.GetEditColumnStyle(nColumn, stored))
+            stored.pRuntimeClass = nullptr;
+        if (stored.pRuntimeClass == expected.pClass && (expected.pClass == nullptr || stored.dwFlags == expected.dwFlags))
+            continue;
+        char buffer[256];
+        sprintf(buffer, "column %d has the style %s with flags %lu, expected %s with flags %lu", nColumn,
+                stored.pRuntimeClass != nullptr ? stored.pRuntimeClass->m_lpszClassName : "(none)",
+                static_cast<unsigned long>(stored.dwFlags),
+                expected.pClass != nullptr ? expected.pClass->m_lpszClassName : "(none)",
+                static_cast<unsigned long>(expected.dwFlags));
+        return buffer;
     }
     return std::string();
 }

@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+class CQELListCtrl;
+
 namespace soak {
 
 // Manages the expected texts of the list's cells by row identity (the row's item data, which sorting keeps)
-// and column index; only the list's own messages and the application's calls change it.
+// and column index, and the edit style of each column; only the list's own messages and the application's
+// calls change them.
 class CSoakModel
 {
 public:
@@ -26,13 +29,25 @@ public:
     void SetText(DWORD_PTR id, int nColumn, const std::string& text);
     std::string Text(DWORD_PTR id, int nColumn) const;
     int RowCount() const { return static_cast<int>(m_rows.size()); }
-    void Clear() { m_rows.clear(); }
+    // The column's editor class and option flags as the application last set them; a null class: no style.
+    void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwFlags) { m_styles[nColumn] = Style{ pClass, dwFlags }; }
+    CRuntimeClass* StyleClass(int nColumn) const;
+    void Clear() { m_rows.clear(); m_styles.clear(); }
 
     // Compares every cell of the list with the model; empty when they agree, else the first difference.
     std::string Compare(CListCtrl& list, int nColumns) const;
+    // Compares the list's stored styles of columns 0 to nColumns - 1 with the model; empty when they agree.
+    std::string CompareStyles(CQELListCtrl& list, int nColumns) const;
 
 private:
+    struct Style
+    {
+        CRuntimeClass* pClass;
+        DWORD          dwFlags;
+    };
+
     std::map<DWORD_PTR, std::vector<std::string>> m_rows;  // texts by row id; one entry per column
+    std::map<int, Style> m_styles;                          // styles by column; absent or a null class: none
     DWORD_PTR m_lastId = 0;                                 // highest id handed out
 };
 

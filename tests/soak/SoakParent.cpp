@@ -13,18 +13,35 @@ namespace {
 const char* const kChoices[] = { "1 apple", "2 pear", "3 plum", "4 quince", "5 fig" };
 const char kDateFormat[] = "dd.MM.yyyy";
 
-void SetStyle(CSoakList& list, int nColumn, CRuntimeClass* pClass, DWORD dwStyle, const char* pData, DWORD dwFlags)
+// The three editors a column style can name, with the style bits and data each is set up with.
+struct EditorKind
 {
-    _tag_QELListColumnStyle style = {};
-    style.nColumn = nColumn;
-    style.nLimitText = 40;
-    style.dwStyle = dwStyle;
-    style.dwFlags = dwFlags;
-    style.pData = const_cast<LPSTR>(pData);
-    style.nDataLen = pData != nullptr ? static_cast<int>(strlen(pData)) : 0;
-    style.pRuntimeClass = pClass;
-    list.SetColumnStyle(&style);
+    CRuntimeClass* pClass;
+    DWORD          dwStyle;
+    const char*    pData;
+    UINT           nCtrlId;
+};
+
+const EditorKind& Kind(int nKind)
+{
+    static const EditorKind kinds[] = {
+        { RUNTIME_CLASS(CQELListItemEdit), 0, nullptr, QEL_EDITID_TEXT },
+        { RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, kDateFormat, QEL_EDITID_DATE },
+        { RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, nullptr, QEL_EDITID_COMBO },
+    };
+    return kinds[nKind];
 }
+
+UINT EditorIdOf(const CRuntimeClass* pClass)
+{
+    for (int nKind = 0; nKind < 3; ++nKind)
+        if (Kind(nKind).pClass == pClass)
+            return Kind(nKind).nCtrlId;
+    return 0;
+}
+
+// Flags of the editable columns 1 to 3 of a new list, which have the text, date and drop-down list editors.
+const DWORD kColumnFlags[] = { QEL_STYLEFLAG_AUTO, QEL_STYLEFLAG_AUTO, 0 };
 
 } // namespace
 
@@ -37,9 +54,8 @@ void CSoakParent::Populate(CSoakList& list, int nRows)
     list.InsertColumn(1, "Note", LVCFMT_LEFT, 120);
     list.InsertColumn(2, "Due", LVCFMT_LEFT, 100);
     list.InsertColumn(3, "Choice", LVCFMT_LEFT, 90);
-    SetStyle(list, 1, RUNTIME_CLASS(CQELListItemEdit), 0, nullptr, QEL_STYLEFLAG_AUTO);
-    SetStyle(list, 2, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, kDateFormat, QEL_STYLEFLAG_AUTO);
-    SetStyle(list, 3, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, nullptr, 0);
+    for (int nColumn = 1; nColumn < kFixedColumns; ++nColumn)
+        SetKind(list, nColumn, nColumn - 1, kColumnFlags[nColumn - 1]);
     for (int nColumn = 0; nColumn < kMaxColumns; ++nColumn)
         list.EnableSortColumn(nColumn, 1);
     list.EnableMultipleSort(1);
@@ -100,11 +116,58 @@ void CSoakParent::Fail(const std::string& text)
         m_failure = text;
 }
 
-BOOL CSoakParent::Handle(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& lResult)
+// Sets the style of a list's column to one of the editor kinds; the model follows the soaked list's styles.
+void CSoakParent::SetKind(CQELListCtrl& list, int nColumn, int nKind, DWORD dwFlags)
+{
+    const EditorKind& kind = Kind(nKind);
+    _tag_QELListColumnStyle style = {};
+    style.nColumn = nColumn;
+    style.nLimitText = 40;
+    style.dwStyle = kind.dwStyle;
+    style.dwFlags = dwFlags;
+    style.pData = const_cast<LPSTR>(kind.pData);
+    style.nDataLen = kind.pData != nullptr ? static_cast<int>(strlen(kind.pData)) : 0;
+    style.pRuntimeClass = kind.pClass;
+    if (list.SetColumnStyle(&style) != 0)
+        Fail("SetColumnStyle refused an editor class");
+    if (&list == m_pList)
+        m_model.SetStyle(nColumn, kind.pClass, dwFlags);
+}
+
+void CSoakParent::RestoreStyles()
+{
+    for (int nColumn = 1; m_pList != nullptr && nColumn < kFixedColumns; ++nColumn)
+        if (m_model.StyleClass(nColumn) == nullptr)
+            SetKind(*m_pList, nColumn, nColumn - 1, kColumnFlags[nColumn - 1]);
+}
+
+// Inside an edit message: now and then the edited column gets another editor kind or other flags, or loses
+// its style (a record with a null class removes it).
+void CSoakParent::ChangeStyle(const _tag_QELListEditInfo* pInfo)
+{
+    if (!m_bChangeStyles || m_pList == nullptr || pInfo == nullptr || !Chance(35))
+        return;
+    if (Chance(25))
+    {
+        _tag_QELListColumnStyle style = {};
+        style.nColumn = pInfo->nSubItem;
+        if (m_pList->SetColumnStyle(&style) != 0)
+            Fail("SetColumnStyle refused to remove a style");
+        m_model.SetStyle(pInfo->nSubItem, nullptr, 0);
+        ++m_tally.nStylesRemoved;
+        return;
+    }
+    SetKind(*m_pList, pInfo->nSubItem, Pick(3), Chance(50) ? QEL_STYLEFLAG_AUTO : 0);
+    ++m_tally.nStylesChanged;
+}
+
+BOOL CSoakParent::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
 {
     const _tag_QELListEditInfo* pInfo = reinterpret_cast<const _tag_QELListEditInfo*>(lParam);
+    if (m_pSecond != nullptr && HIWORD(wParam) == kSecondListId)
+        return HandleSecondList(message, pInfo, lResult);
     if (message == WM_QEL_LISTEDITBEGIN)
-        lResult = OnEditBegin();
+        lResult = OnEditBegin(pInfo);
     else if (message == WM_QEL_LISTITEMCONST)
         lResult = OnItemConst(pInfo);
     else if (message == WM_QEL_LISTEDITTING)
@@ -125,30 +188,43 @@ BOOL CSoakParent::Handle(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT
     return TRUE;
 }
 
-LRESULT CSoakParent::OnEditBegin()
+LRESULT CSoakParent::OnEditBegin(const _tag_QELListEditInfo* pInfo)
 {
     ++m_tally.nBeginAsked;
+    m_pBeginClass = pInfo != nullptr && pInfo->pStyle != nullptr ? pInfo->pStyle->pRuntimeClass : nullptr;
+    ChangeStyle(pInfo);
     if (!Chance(15))
         return 0;
     ++m_tally.nBeginVetoed;
     return 1;
 }
 
+// Fills a drop-down list editor and selects the entry that starts with pszSelected, or none when null.
+void CSoakParent::AddChoices(const _tag_QELListEditInfo* pInfo, const char* pszSelected)
+{
+    if (pInfo->nCtrlID != QEL_EDITID_COMBO || pInfo->pEditWnd == nullptr)
+        return;
+    CComboBox* pCombo = static_cast<CComboBox*>(pInfo->pEditWnd);
+    for (const char* pszChoice : kChoices)
+        pCombo->AddString(pszChoice);
+    if (pszSelected != nullptr)
+        pCombo->SelectString(-1, pszSelected);
+}
+
 LRESULT CSoakParent::OnItemConst(const _tag_QELListEditInfo* pInfo)
 {
     if (OpenEditors() != 0)
         Fail("an editor was announced while another one was still open");
+    // The editor comes from the style the parent was asked about, whatever the parent stored since.
+    if (pInfo->nCtrlID != EditorIdOf(m_pBeginClass))
+        Fail("an editor with id " + std::to_string(pInfo->nCtrlID) + " opened for a style that named id "
+             + std::to_string(EditorIdOf(m_pBeginClass)));
     ++m_tally.nOpened;
     m_openRowId = pInfo->dwItemData;
     m_nOpenColumn = pInfo->nSubItem;
     m_bOpenTexted = false;
-    if (pInfo->nCtrlID == QEL_EDITID_COMBO && pInfo->pEditWnd != nullptr)
-    {
-        CComboBox* pCombo = static_cast<CComboBox*>(pInfo->pEditWnd);
-        for (const char* pszChoice : kChoices)
-            pCombo->AddString(pszChoice);
-        pCombo->SelectString(-1, m_model.Text(pInfo->dwItemData, pInfo->nSubItem).c_str());
-    }
+    AddChoices(pInfo, m_model.Text(pInfo->dwItemData, pInfo->nSubItem).c_str());
+    ChangeStyle(pInfo);
     return 0;
 }
 
@@ -173,6 +249,7 @@ LRESULT CSoakParent::OnEditting(const _tag_QELListEditInfo* pInfo)
                 static_cast<unsigned long>(pInfo->dwItemData), pInfo->nSubItem);
         Fail(text);
     }
+    ChangeStyle(pInfo);
     if (Chance(15))
     {
         ++m_tally.nTextVetoed;
@@ -196,7 +273,58 @@ LRESULT CSoakParent::OnEditEnd(const _tag_QELListEditInfo* pInfo)
     ++m_tally.nEnded;
     if (!m_bOpenTexted)
         ++m_tally.nUnchanged;
+    ChangeStyle(pInfo);
     return 0;
+}
+
+void CSoakParent::ArmSecondList(CQELListCtrl& list, UINT message)
+{
+    list.InsertColumn(0, "Name", LVCFMT_LEFT, 60);
+    list.InsertColumn(1, "Value", LVCFMT_LEFT, 120);
+    list.InsertItem(0, "second");
+    list.SetItemText(0, 1, "01.02.2024");
+    SetKind(list, 1, Pick(3), Chance(50) ? QEL_STYLEFLAG_AUTO : 0);
+    m_pSecond = &list;
+    m_nSecondDoom = message;
+    m_nSecondOpened = 0;
+    m_nSecondEnded = 0;
+    m_hSecondEditor = NULL;
+}
+
+HWND CSoakParent::DisarmSecondList()
+{
+    m_pSecond = nullptr;
+    return m_hSecondEditor;
+}
+
+// The second list's edit messages: no refusals; one editor at most in the whole parent, one end per editor,
+// and the list destroyed inside the armed message.
+BOOL CSoakParent::HandleSecondList(UINT message, const _tag_QELListEditInfo* pInfo, LRESULT& lResult)
+{
+    if (message == WM_QEL_LISTITEMCONST)
+    {
+        if (OpenEditors() != 0)
+            Fail("the second list announced an editor while the first list's editor was open");
+        ++m_nSecondOpened;
+        ++m_tally.nSecondOpened;
+        m_hSecondEditor = pInfo->pEditWnd != nullptr ? pInfo->pEditWnd->GetSafeHwnd() : NULL;
+        AddChoices(pInfo, nullptr);
+    }
+    else if (message == WM_QEL_LISTEDITEND)
+    {
+        ++m_tally.nSecondEnded;
+        if (++m_nSecondEnded > m_nSecondOpened)
+            Fail("the second list reported more edit ends than it opened editors");
+    }
+    else if (message != WM_QEL_LISTEDITBEGIN && message != WM_QEL_LISTEDITTING)
+        return FALSE;
+    if (message == m_nSecondDoom && m_pSecond->GetSafeHwnd() != NULL)
+    {
+        ++m_tally.nListsDestroyed;
+        m_pSecond->DestroyWindow();
+    }
+    lResult = 0;
+    return TRUE;
 }
 
 LRESULT CSoakParent::OnEditMax()
@@ -221,7 +349,27 @@ BOOL CSoakParent::InsertRow()
 {
     if (m_pList == nullptr || m_pList->GetItemCount() >= kMaxRows)
         return FALSE;
-    return AddRow(Pick(m_pList->GetItemCount() + 1)) >= 0;
+    const int nRow = Pick(m_pList->GetItemCount() + 1);
+    const int nPlace = PlaceOfOpenEdit(nRow);
+    if (AddRow(nRow) < 0)
+        return FALSE;
+    if (nPlace >= 0)
+        ++m_tally.nRowsInsertedAt[nPlace];
+    return TRUE;
+}
+
+// Where a row index falls against the open edit's record: 0 above, 1 at, 2 below; -1 with no edit open.
+int CSoakParent::PlaceOfOpenEdit(int nRow) const
+{
+    if (m_pList->GetEditControl() == NULL)
+        return -1;
+    LVFINDINFO find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = static_cast<LPARAM>(m_openRowId);
+    const int nEditRow = m_pList->FindItem(&find);
+    if (nEditRow < 0)
+        return -1;
+    return nRow < nEditRow ? 0 : (nRow == nEditRow ? 1 : 2);
 }
 
 BOOL CSoakParent::DeleteRow()
@@ -230,8 +378,11 @@ BOOL CSoakParent::DeleteRow()
         return FALSE;
     const int nRow = Pick(m_pList->GetItemCount());
     const DWORD_PTR id = m_pList->GetItemData(nRow);
+    const int nPlace = PlaceOfOpenEdit(nRow);
     if (!m_pList->DeleteItem(nRow))
         return FALSE;
+    if (nPlace >= 0)
+        ++m_tally.nRowsDeletedAt[nPlace];
     m_model.RemoveRow(id);
     ++m_tally.nRowsDeleted;
     return TRUE;

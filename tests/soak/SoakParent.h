@@ -30,16 +30,29 @@ struct SoakTally
     long nColumnsInserted = 0;
     long nColumnsDeleted = 0;
     long nOwnTexts = 0;        // texts the application set itself
+    long nRowsInsertedAt[3] = {};  // rows inserted above, at and below the open edit's record
+    long nRowsDeletedAt[3] = {};   // ... deleted
+    long nStylesChanged = 0;   // the edited column's style replaced inside an edit message
+    long nStylesRemoved = 0;   // ... removed
+    long nListsDestroyed = 0;  // second lists destroyed inside one of their edit messages
+    long nSecondOpened = 0;    // editors the second lists announced
+    long nSecondEnded = 0;     // ... and the ends they reported
+    long nCopiesRefused = 0;   // copies asked while another window held the clipboard
+    long nCopiesAfter = 0;     // copies asked once that window had let it go
+    long nColumnsShut = 0;     // columns dragged to width 0 with the mouse
+    long nColumnsReopened = 0; // ... and dragged open again
 };
 
 // Manages the parent's side of the soaked list: random refusals, the drop-down entries, new rows on request,
-// the model of cell texts, the count of open editors, and the first broken rule it notices.
+// column styles changed inside edit messages, the model of cell texts and styles, the count of open editors,
+// a short-lived second list destroyed inside one of its edit messages, and the first broken rule it notices.
 class CSoakParent
 {
 public:
     static const int kFixedColumns = 4;   // name, text editor, date editor, drop-down editor
     static const int kMaxColumns = 8;
     static const int kMaxRows = 20;      // the application inserts no rows beyond this
+    static const UINT kSecondListId = 1002;
 
     CSoakParent(CSoakModel& model, std::mt19937& random) : m_model(model), m_random(random) {}
 
@@ -51,6 +64,15 @@ public:
     // Answers a registered message that reached the list's parent; FALSE for messages it does not handle.
     BOOL Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
 
+    // While on, each edit message may replace or remove the edited column's style.
+    void ChangeStylesInEdits(bool bOn) { m_bChangeStyles = bOn; }
+    // Gives the editable columns that lost their style one again.
+    void RestoreStyles();
+    // Fills a second list of the same parent (one row, one editable column of a random kind) and destroys it
+    // inside its next `message`; Disarm forgets it and returns the editor window it announced, if any.
+    void ArmSecondList(CQELListCtrl& list, UINT message);
+    HWND DisarmSecondList();
+
     // The application's own changes, model updated; each returns FALSE when it had nothing to change.
     BOOL InsertRow();
     BOOL DeleteRow();
@@ -61,17 +83,23 @@ public:
     int  ColumnCount() const;
     long OpenEditors() const { return m_tally.nOpened - m_tally.nEnded; }
     const SoakTally& Tally() const { return m_tally; }
+    SoakTally& Tally() { return m_tally; }
     const CSoakModel& Model() const { return m_model; }
     // First rule broken inside a message, empty while none.
     const std::string& Failure() const { return m_failure; }
 
 private:
-    LRESULT OnEditBegin();
+    LRESULT OnEditBegin(const _tag_QELListEditInfo* pInfo);
     LRESULT OnItemConst(const _tag_QELListEditInfo* pInfo);
     LRESULT OnEditting(const _tag_QELListEditInfo* pInfo);
     LRESULT OnEditEnd(const _tag_QELListEditInfo* pInfo);
     LRESULT OnEditMax();
     LRESULT OnVisibilityChange();
+    BOOL HandleSecondList(UINT message, const _tag_QELListEditInfo* pInfo, LRESULT& lResult);
+    void AddChoices(const _tag_QELListEditInfo* pInfo, const char* pszSelected);
+    void SetKind(CQELListCtrl& list, int nColumn, int nKind, DWORD dwFlags);
+    void ChangeStyle(const _tag_QELListEditInfo* pInfo);
+    int  PlaceOfOpenEdit(int nRow) const;
     bool Chance(int nPercent) { return static_cast<int>(m_random() % 100) < nPercent; }
     int  Pick(int nCount) { return nCount > 0 ? static_cast<int>(m_random() % static_cast<unsigned>(nCount)) : 0; }
     std::string RandomText(int nColumn);
@@ -86,6 +114,13 @@ private:
     DWORD_PTR      m_openRowId = 0;      // row id of the open editor's cell at its creation
     int            m_nOpenColumn = -1;   // column of the open editor
     bool           m_bOpenTexted = false; // the open editor has reported a new text
+    bool           m_bChangeStyles = false;
+    CRuntimeClass* m_pBeginClass = nullptr; // editor class named by the last WM_QEL_LISTEDITBEGIN
+    CQELListCtrl*  m_pSecond = nullptr;     // the armed second list
+    UINT           m_nSecondDoom = 0;       // the message inside which it goes
+    long           m_nSecondOpened = 0;     // its editors announced and ends reported
+    long           m_nSecondEnded = 0;
+    HWND           m_hSecondEditor = NULL;
 };
 
 } // namespace soak

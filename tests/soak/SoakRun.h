@@ -45,7 +45,7 @@ private:
     // One run of nSteps in a new host; bCount false for the warm-up, whose steps are not counted.
     std::string RunHost(bool bDialog, long nSteps, std::mt19937& random, bool bCount);
     CWnd*       CreateHost(bool bDialog, CSoakParent& owner, CSoakList& list, std::unique_ptr<CWnd>& host);
-    std::string RunStep(CSoakDriver& driver, long nStep, const char* pszHost, bool bCount);
+    std::string RunStep(CSoakDriver& driver, int nAction, long nStep, const char* pszHost, bool bCount);
     void        WarmUp();
     void        SettleTheme();
     void        TakeCheckpoint(SoakCheckpoint& checkpoint);

@@ -94,6 +94,9 @@ void WriteClipboardText(const std::string& text);
 
 // ---- Recording parent ---------------------------------------------------------------------------------
 
+// How a message reached the recorder: sent (by this thread or another) or posted to a queue.
+enum class Delivery { Any, Sent, Posted };
+
 // One message as the recorder saw it; `record` holds a copy of the bytes behind lParam and `text` a copy
 // of a text the record points to, when a decoder was registered for the message.
 struct RecordedMessage
@@ -101,6 +104,7 @@ struct RecordedMessage
     UINT              message = 0;
     WPARAM            wParam = 0;
     LPARAM            lParam = 0;
+    Delivery          delivery = Delivery::Sent;
     std::vector<BYTE> record;
     std::string       text;
     bool              hasText = false;
@@ -118,11 +122,62 @@ struct Expected
     UINT        message = 0;
     bool        checkWParam = false;
     WPARAM      wParam = 0;
+    bool        checkLParam = false;
+    LPARAM      lParam = 0;
     int         nItem = INT_MIN;       // compared with the decoded record's row when set
     int         nSubItem = INT_MIN;    // compared with the decoded record's column when set
     const char* text = nullptr;        // compared with the decoded text when set
+    Delivery    delivery = Delivery::Any;
     bool        optional = false;      // may be absent
 };
+
+// Expected entries for sequence comparison.
+inline Expected Msg(UINT message)
+{
+    Expected e;
+    e.message = message;
+    return e;
+}
+inline Expected Cell(UINT message, int nItem, int nSubItem)
+{
+    Expected e = Msg(message);
+    e.nItem = nItem;
+    e.nSubItem = nSubItem;
+    return e;
+}
+inline Expected CellText(UINT message, int nItem, int nSubItem, const char* text)
+{
+    Expected e = Cell(message, nItem, nSubItem);
+    e.text = text;
+    return e;
+}
+inline Expected WithWParam(Expected e, WPARAM wParam)
+{
+    e.checkWParam = true;
+    e.wParam = wParam;
+    return e;
+}
+inline Expected WithLParam(Expected e, LPARAM lParam)
+{
+    e.checkLParam = true;
+    e.lParam = lParam;
+    return e;
+}
+inline Expected Posted(Expected e)
+{
+    e.delivery = Delivery::Posted;
+    return e;
+}
+inline Expected Sent(Expected e)
+{
+    e.delivery = Delivery::Sent;
+    return e;
+}
+inline Expected Optional(Expected e)
+{
+    e.optional = true;
+    return e;
+}
 
 // Readable name of a message (registered messages by their registration string).
 std::string MessageName(UINT message);
@@ -131,7 +186,7 @@ std::string MessageName(UINT message);
 ::testing::AssertionResult MatchSequence(const std::vector<RecordedMessage>& actual, std::initializer_list<Expected> expected);
 
 // Top-level MFC window that records the messages it is told to watch (all registered messages by
-// default), optionally answers them, and compares whole sequences.
+// default), sent or posted, optionally answers them, and compares whole sequences.
 class CRecorderWnd : public CWnd
 {
 public:
@@ -156,6 +211,10 @@ public:
 
     // Compares the recorded sequence with the expected one, in order, all of it.
     ::testing::AssertionResult Matches(std::initializer_list<Expected> expected) const;
+
+    // Records a watched message that reached `hwndTo` (this window, or a window handing its messages on to
+    // this one) and answers it; this window's normal processing answers what no answer handles.
+    LRESULT Receive(HWND hwndTo, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Row and column of a decoded record (for Expected::nItem / nSubItem); set by the library decoders.
     static std::function<bool(const RecordedMessage&, int&, int&)> s_cellOf;

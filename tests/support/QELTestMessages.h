@@ -17,36 +17,4 @@ _tag_QELListEditInfo EditInfo(const RecordedMessage& m);
 bool HasStyle(const RecordedMessage& m);
 _tag_QELListColumnStyle StyleOf(const RecordedMessage& m);
 
-// Expected entries for sequence comparison.
-inline Expected Msg(UINT message)
-{
-    Expected e;
-    e.message = message;
-    return e;
-}
-inline Expected Cell(UINT message, int nItem, int nSubItem)
-{
-    Expected e = Msg(message);
-    e.nItem = nItem;
-    e.nSubItem = nSubItem;
-    return e;
-}
-inline Expected CellText(UINT message, int nItem, int nSubItem, const char* text)
-{
-    Expected e = Cell(message, nItem, nSubItem);
-    e.text = text;
-    return e;
-}
-inline Expected WithWParam(Expected e, WPARAM wParam)
-{
-    e.checkWParam = true;
-    e.wParam = wParam;
-    return e;
-}
-inline Expected Optional(Expected e)
-{
-    e.optional = true;
-    return e;
-}
-
 } // namespace qeltest

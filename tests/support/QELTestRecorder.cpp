@@ -7,6 +7,34 @@ namespace qeltest {
 
 std::function<bool(const RecordedMessage&, int&, int&)> CRecorderWnd::s_cellOf;
 
+// A posted message reaches a window procedure from the thread's queue, a sent one directly. InSendMessageEx
+// cannot tell them apart here: it reports only messages sent from another thread, and the tests and the
+// library send from this one. So while a recorder exists a message hook notes each message taken from the
+// queue, and a recorder receiving exactly that message knows it was posted.
+namespace {
+
+MSG   g_taken = {};
+HHOOK g_hTakenHook = NULL;
+int   g_nRecorders = 0;
+
+LRESULT CALLBACK NoteTakenMessage(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION && wParam == PM_REMOVE)
+        g_taken = *reinterpret_cast<const MSG*>(lParam);
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+// Whether the message being received is the one last taken from the queue; it is received once.
+Delivery TakeDelivery(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (g_taken.hwnd != hwnd || g_taken.message != message || g_taken.wParam != wParam || g_taken.lParam != lParam)
+        return Delivery::Sent;
+    g_taken = MSG();
+    return Delivery::Posted;
+}
+
+} // namespace
+
 std::string MessageName(UINT message)
 {
     if (message >= 0xC000 && message <= 0xFFFF)
@@ -26,12 +54,21 @@ std::string MessageName(UINT message)
     return s.str();
 }
 
-CRecorderWnd::CRecorderWnd() = default;
+CRecorderWnd::CRecorderWnd()
+{
+    if (g_nRecorders++ == 0)
+        g_hTakenHook = ::SetWindowsHookExA(WH_GETMESSAGE, NoteTakenMessage, NULL, ::GetCurrentThreadId());
+}
 
 CRecorderWnd::~CRecorderWnd()
 {
     if (GetSafeHwnd() != NULL)
         DestroyWindow();
+    if (--g_nRecorders == 0)
+    {
+        ::UnhookWindowsHookEx(g_hTakenHook);
+        g_hTakenHook = NULL;
+    }
 }
 
 BOOL CRecorderWnd::CreateParent(int cx, int cy, LPCSTR title)
@@ -89,11 +126,16 @@ LRESULT CRecorderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!IsWatched(message))
         return CWnd::WindowProc(message, wParam, lParam);
+    return Receive(m_hWnd, message, wParam, lParam);
+}
 
+LRESULT CRecorderWnd::Receive(HWND hwndTo, UINT message, WPARAM wParam, LPARAM lParam)
+{
     RecordedMessage m;
     m.message = message;
     m.wParam = wParam;
     m.lParam = lParam;
+    m.delivery = TakeDelivery(hwndTo, message, wParam, lParam);
     if (message == WM_NOTIFY && lParam != 0)
         m.wParam = static_cast<WPARAM>(static_cast<UINT>(reinterpret_cast<NMHDR*>(lParam)->code));
     auto decoder = m_decoders.find(message);
@@ -119,8 +161,12 @@ static std::string Describe(const RecordedMessage& m)
     int item = 0, sub = 0;
     if (CRecorderWnd::s_cellOf && CRecorderWnd::s_cellOf(m, item, sub))
         s << " cell=(" << item << "," << sub << ")";
+    else
+        s << " l=" << static_cast<long long>(m.lParam);
     if (m.hasText)
         s << " text=\"" << (m.text.size() > 40 ? m.text.substr(0, 40) + "..." : m.text) << "\"";
+    if (m.delivery == Delivery::Posted)
+        s << " (posted)";
     return s.str();
 }
 
@@ -130,10 +176,14 @@ static std::string DescribeExpected(const Expected& e)
     s << MessageName(e.message);
     if (e.checkWParam)
         s << " w=0x" << std::hex << static_cast<unsigned long long>(e.wParam) << std::dec;
+    if (e.checkLParam)
+        s << " l=" << static_cast<long long>(e.lParam);
     if (e.nItem != INT_MIN || e.nSubItem != INT_MIN)
         s << " cell=(" << e.nItem << "," << e.nSubItem << ")";
     if (e.text != nullptr)
         s << " text=\"" << e.text << "\"";
+    if (e.delivery != Delivery::Any)
+        s << (e.delivery == Delivery::Posted ? " (posted)" : " (sent)");
     if (e.optional)
         s << " (optional)";
     return s.str();
@@ -149,7 +199,7 @@ static std::string DescribeExpected(const Expected& e)
     auto fits = [](const Expected& e, const RecordedMessage& m) {
         if (e.message != m.message)
             return false;
-        if (e.checkWParam && e.wParam != m.wParam)
+        if ((e.checkWParam && e.wParam != m.wParam) || (e.checkLParam && e.lParam != m.lParam))
             return false;
         if (e.nItem != INT_MIN || e.nSubItem != INT_MIN)
         {
@@ -161,7 +211,7 @@ static std::string DescribeExpected(const Expected& e)
         }
         if (e.text != nullptr && (!m.hasText || m.text != e.text))
             return false;
-        return true;
+        return e.delivery == Delivery::Any || e.delivery == m.delivery;
     };
 
     size_t i = 0;

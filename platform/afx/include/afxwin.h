@@ -559,7 +559,7 @@ protected:
 private:
     explicit CWnd(HWND hWnd);          // wndTop and friends: a handle and no map entry
 
-    friend LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
+    friend AFX_CLASS_API LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend class CHandleMap;
 
     DECLARE_MESSAGE_MAP()
