@@ -2,7 +2,7 @@
 #include "BenchList.h"
 
 BEGIN_MESSAGE_MAP(CPlainStripeList, CListCtrl)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &CPlainStripeList::OnCustomDraw)
 END_MESSAGE_MAP()
 
 CPlainStripeList::CPlainStripeList() : m_bStripes(false)

@@ -36,6 +36,21 @@ char* CopyWindowText(CWnd* pWnd);
 // multibyte-aware, case-sensitive); null when it is the same or cannot be allocated.
 char* CopyChangedText(CWnd* pWnd, LPCSTR pszStart);
 
+// A new editor object, or null when memory is short (CObject's new throws CMemoryException* then).
+template <class TEditor>
+TEditor* NewEditor()
+{
+    try
+    {
+        return new TEditor;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        return NULL;
+    }
+}
+
 // Reports the end of the edit of the cell (nItem, nSubItem) by pEditor to hOwner: WM_QEL_LISTEDITTING with
 // pszChanged when that is not null (the buffer is taken over and freed right after that send), then
 // WM_QEL_LISTEDITEND. The list deletes the editor while handling the end, so the caller must not use the

@@ -1,10 +1,9 @@
 // Factory of the in-place drop-down list editor.
 #include "QELListItemComboBoxCtrl.h"
 
-#include <new>
-
 #include "QELListComboBox.h"
 #include "QELListCtrl.h"
+#include "QELListEditorInternal.h"
 
 IMPLEMENT_DYNCREATE(CQELListItemComboBoxCtrl, CQELBaseListItem)
 
@@ -28,7 +27,7 @@ CWnd* CQELListItemComboBoxCtrl::CreateItem(int nItem, int nSubItem, CRect rect,
     if (pList == NULL || pStyle == NULL)
         return NULL;
 
-    CQELListComboBox* pCombo = new (std::nothrow) CQELListComboBox;
+    CQELListComboBox* pCombo = QELListEditor::NewEditor<CQELListComboBox>();
     if (pCombo == NULL)
         return NULL;
 

@@ -1,10 +1,9 @@
 // Factory of the in-place date editor.
 #include "QELListItemDateTimeCtrl.h"
 
-#include <new>
-
 #include "QELListCtrl.h"
 #include "QELListDateTimeCtrl.h"
+#include "QELListEditorInternal.h"
 
 IMPLEMENT_DYNCREATE(CQELListItemDateTimeCtrl, CQELBaseListItem)
 
@@ -22,7 +21,7 @@ CWnd* CQELListItemDateTimeCtrl::CreateItem(int nItem, int nSubItem, CRect rect,
     if (pList == NULL || pStyle == NULL)
         return NULL;
 
-    CQELListDateTimeCtrl* pDate = new (std::nothrow) CQELListDateTimeCtrl;
+    CQELListDateTimeCtrl* pDate = QELListEditor::NewEditor<CQELListDateTimeCtrl>();
     if (pDate == NULL)
         return NULL;
 

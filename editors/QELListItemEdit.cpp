@@ -1,10 +1,9 @@
 // Factory of the in-place text editor.
 #include "QELListItemEdit.h"
 
-#include <new>
-
 #include "QELListCtrl.h"
 #include "QELListEdit.h"
+#include "QELListEditorInternal.h"
 
 IMPLEMENT_DYNCREATE(CQELListItemEdit, CQELBaseListItem)
 
@@ -22,7 +21,7 @@ CWnd* CQELListItemEdit::CreateItem(int nItem, int nSubItem, CRect rect, _tag_QEL
     if (pList == NULL || pStyle == NULL)
         return NULL;
 
-    CQELListEdit* pEdit = new (std::nothrow) CQELListEdit;
+    CQELListEdit* pEdit = QELListEditor::NewEditor<CQELListEdit>();
     if (pEdit == NULL)
         return NULL;
 

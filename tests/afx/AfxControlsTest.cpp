@@ -172,7 +172,7 @@ TEST_F(ListCtrlValues, ColumnOrderArray)
     EXPECT_EQ(0, readBack[1]);
     EXPECT_EQ(1, readBack[2]);
     int headerOrder[3] = { -1, -1, -1 };
-    ASSERT_TRUE(m_list.GetHeaderCtrl()->GetOrderArray(headerOrder));
+    ASSERT_TRUE(m_list.GetHeaderCtrl()->GetOrderArray(headerOrder, 3));
     EXPECT_EQ(2, headerOrder[0]);
     EXPECT_EQ(1, headerOrder[2]);
 }

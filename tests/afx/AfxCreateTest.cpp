@@ -416,7 +416,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(CCoreThrowingWnd, CWnd)
     ON_WM_CREATE()
-    ON_MESSAGE(WM_USER + 7, OnThrow)
+    ON_MESSAGE(WM_USER + 7, &CCoreThrowingWnd::OnThrow)
 END_MESSAGE_MAP()
 
 } // namespace

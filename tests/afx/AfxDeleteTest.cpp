@@ -43,8 +43,8 @@ protected:
 
 BEGIN_MESSAGE_MAP(CCoreGuardedChild, CWnd)
     ON_WM_KILLFOCUS()
-    ON_MESSAGE(WM_CORE_SELFNOTIFY, OnSelfNotify)
-    ON_CONTROL_REFLECT(kSelfNotifyCode, OnReflectedSelfNotify)
+    ON_MESSAGE(WM_CORE_SELFNOTIFY, &CCoreGuardedChild::OnSelfNotify)
+    ON_CONTROL_REFLECT(kSelfNotifyCode, &CCoreGuardedChild::OnReflectedSelfNotify)
 END_MESSAGE_MAP()
 
 class CCoreDeletingOwner : public CWnd
@@ -65,7 +65,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCoreDeletingOwner, CWnd)
-    ON_MESSAGE(WM_CORE_EDITEND, OnEditEnd)
+    ON_MESSAGE(WM_CORE_EDITEND, &CCoreDeletingOwner::OnEditEnd)
 END_MESSAGE_MAP()
 
 class AfxCoreSelfDeletion : public ::testing::Test

@@ -37,7 +37,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCoreDialogList, CWnd)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &CCoreDialogList::OnCustomDraw)
 END_MESSAGE_MAP()
 
 // What a dialog run should do once its modal loop runs.

@@ -49,7 +49,7 @@ protected:
 BEGIN_MESSAGE_MAP(CCoreBaseMapWnd, CWnd)
     ON_WM_TIMER()
     ON_WM_SIZE()
-    ON_MESSAGE(WM_USER + 2, OnUser2)
+    ON_MESSAGE(WM_USER + 2, &CCoreBaseMapWnd::OnUser2)
 END_MESSAGE_MAP()
 
 class CCoreMapWnd : public CCoreBaseMapWnd
@@ -134,8 +134,10 @@ protected:
     afx_msg LRESULT OnUser1(WPARAM wParam, LPARAM lParam)
     {
         m_calls.push_back("OnUser1");
-        return (LRESULT)(wParam + lParam);
+        return OnUser1((int)(wParam + lParam));
     }
+    // An overload beside the handler: the map entry's &CCoreMapWnd::OnUser1 must pick the handler by its type.
+    LRESULT OnUser1(int nSum) { return nSum; }
     afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { m_calls.push_back("OnRegistered"); return (LRESULT)wParam * 2; }
     afx_msg void OnCommandOne() { m_calls.push_back("OnCommandOne"); }
     afx_msg void OnCommandRange(UINT nID) { m_calls.push_back("OnCommandRange"); m_nCmdId = nID; }
@@ -168,13 +170,13 @@ BEGIN_MESSAGE_MAP(CCoreMapWnd, CCoreBaseMapWnd)
     ON_WM_SETCURSOR()
     ON_WM_GETDLGCODE()
     ON_WM_NCHITTEST()
-    ON_MESSAGE(WM_USER + 1, OnUser1)
-    ON_REGISTERED_MESSAGE(g_nCoreRegisteredMsg, OnRegistered)
-    ON_COMMAND(kCmdId, OnCommandOne)
-    ON_COMMAND_RANGE(kRangeFirst, kRangeLast, OnCommandRange)
-    ON_BN_CLICKED(kButtonId, OnButtonClicked)
-    ON_NOTIFY(NM_CLICK, kNotifyId, OnChildClick)
-    ON_NOTIFY_RANGE(NM_RCLICK, kNotifyRangeFirst, kNotifyRangeLast, OnChildRange)
+    ON_MESSAGE(WM_USER + 1, &CCoreMapWnd::OnUser1)
+    ON_REGISTERED_MESSAGE(g_nCoreRegisteredMsg, &CCoreMapWnd::OnRegistered)
+    ON_COMMAND(kCmdId, &CCoreMapWnd::OnCommandOne)
+    ON_COMMAND_RANGE(kRangeFirst, kRangeLast, &CCoreMapWnd::OnCommandRange)
+    ON_BN_CLICKED(kButtonId, &CCoreMapWnd::OnButtonClicked)
+    ON_NOTIFY(NM_CLICK, kNotifyId, &CCoreMapWnd::OnChildClick)
+    ON_NOTIFY_RANGE(NM_RCLICK, kNotifyRangeFirst, kNotifyRangeLast, &CCoreMapWnd::OnChildRange)
 END_MESSAGE_MAP()
 
 class AfxCoreMessageMap : public ::testing::Test

@@ -39,10 +39,10 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCoreReflectParent, CWnd)
-    ON_NOTIFY(LVN_COLUMNCLICK, kListId, OnListColumnClick)
-    ON_NOTIFY(NM_CUSTOMDRAW, kListId, OnListCustomDraw)
-    ON_EN_CHANGE(kEditId, OnEditChange)
-    ON_EN_KILLFOCUS(kEditId, OnEditKillFocus)
+    ON_NOTIFY(LVN_COLUMNCLICK, kListId, &CCoreReflectParent::OnListColumnClick)
+    ON_NOTIFY(NM_CUSTOMDRAW, kListId, &CCoreReflectParent::OnListCustomDraw)
+    ON_EN_CHANGE(kEditId, &CCoreReflectParent::OnEditChange)
+    ON_EN_KILLFOCUS(kEditId, &CCoreReflectParent::OnEditKillFocus)
 END_MESSAGE_MAP()
 
 // A list view that draws through its own reflected NM_CUSTOMDRAW and may take its column clicks.
@@ -119,8 +119,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCoreReflectList, CWnd)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
-    ON_NOTIFY_REFLECT_EX(LVN_COLUMNCLICK, OnColumnClick)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &CCoreReflectList::OnCustomDraw)
+    ON_NOTIFY_REFLECT_EX(LVN_COLUMNCLICK, &CCoreReflectList::OnColumnClick)
 END_MESSAGE_MAP()
 
 // An edit that sees its own EN_CHANGE (and may let the parent see it too) and always takes EN_KILLFOCUS.
@@ -142,8 +142,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCoreReflectEdit, CWnd)
-    ON_CONTROL_REFLECT_EX(EN_CHANGE, OnChange)
-    ON_CONTROL_REFLECT(EN_KILLFOCUS, OnReflectKillFocus)
+    ON_CONTROL_REFLECT_EX(EN_CHANGE, &CCoreReflectEdit::OnChange)
+    ON_CONTROL_REFLECT(EN_KILLFOCUS, &CCoreReflectEdit::OnReflectKillFocus)
 END_MESSAGE_MAP()
 
 // A static whose colours come from its own reflected WM_CTLCOLOR.

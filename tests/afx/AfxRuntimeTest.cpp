@@ -45,6 +45,24 @@ class CCoreSerial : public CObject
 };
 IMPLEMENT_RUNTIMECLASS(CCoreSerial, CObject, 2, NULL)
 
+// Too large for any heap.
+class CCoreHuge : public CObject
+{
+public:
+    char m_data[sizeof(void*) == 8 ? (size_t)1 << 48 : (size_t)0x7FFF0000];
+};
+
+// Its constructor runs out of memory.
+class CCoreGreedy : public CObject
+{
+    DECLARE_DYNCREATE(CCoreGreedy)
+public:
+    CCoreGreedy() : m_pHuge(new CCoreHuge) {}
+    ~CCoreGreedy() { delete m_pHuge; }
+    CCoreHuge* m_pHuge;
+};
+IMPLEMENT_DYNCREATE(CCoreGreedy, CObject)
+
 // Overrides of the three diagnostic virtuals, to check they dispatch through CObject's slots.
 class CCoreDiag : public CObject
 {
@@ -75,12 +93,12 @@ using namespace afxcore_runtime;
 TEST(AfxCoreRuntimeClass, RecordsOfTheLayerClassesChainToCObject)
 {
     EXPECT_STREQ("CObject", RUNTIME_CLASS(CObject)->m_lpszClassName);
-    EXPECT_EQ(nullptr, RUNTIME_CLASS(CObject)->m_pBaseClass);
+    EXPECT_EQ(nullptr, RUNTIME_CLASS(CObject)->m_pfnGetBaseClass);
     EXPECT_STREQ("CWnd", RUNTIME_CLASS(CWnd)->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(CCmdTarget), RUNTIME_CLASS(CWnd)->m_pBaseClass);
-    EXPECT_EQ(RUNTIME_CLASS(CObject), RUNTIME_CLASS(CCmdTarget)->m_pBaseClass);
-    EXPECT_EQ(RUNTIME_CLASS(CWnd), RUNTIME_CLASS(CDialog)->m_pBaseClass);
-    EXPECT_EQ(RUNTIME_CLASS(CWinThread), RUNTIME_CLASS(CWinApp)->m_pBaseClass);
+    EXPECT_EQ(RUNTIME_CLASS(CCmdTarget), RUNTIME_CLASS(CWnd)->m_pfnGetBaseClass());
+    EXPECT_EQ(RUNTIME_CLASS(CObject), RUNTIME_CLASS(CCmdTarget)->m_pfnGetBaseClass());
+    EXPECT_EQ(RUNTIME_CLASS(CWnd), RUNTIME_CLASS(CDialog)->m_pfnGetBaseClass());
+    EXPECT_EQ(RUNTIME_CLASS(CWinThread), RUNTIME_CLASS(CWinApp)->m_pfnGetBaseClass());
     EXPECT_EQ((int)sizeof(CWnd), RUNTIME_CLASS(CWnd)->m_nObjectSize);
     EXPECT_EQ(0xFFFFu, RUNTIME_CLASS(CDialog)->m_wSchema);
 }
@@ -127,6 +145,21 @@ TEST(AfxCoreRuntimeClass, ClassesWithoutDynamicCreationOrWithAFailingOneGiveNull
     EXPECT_EQ(nullptr, RUNTIME_CLASS(CCoreThrowing)->CreateObject());
 }
 
+TEST(AfxCoreRuntimeClass, FromNameFindsTheClassesOfEveryLoadedModule)
+{
+    EXPECT_EQ(RUNTIME_CLASS(CCoreSquare), CRuntimeClass::FromName("CCoreSquare"));
+    EXPECT_EQ(RUNTIME_CLASS(CWnd), CRuntimeClass::FromName(L"CWnd"));
+    EXPECT_EQ(RUNTIME_CLASS(CObject), CRuntimeClass::FromName("CObject"));
+    EXPECT_EQ(nullptr, CRuntimeClass::FromName("CCoreNoSuchClass"));
+
+    CObject* pObject = CRuntimeClass::CreateObject(L"CCoreSquare");
+    ASSERT_NE(nullptr, pObject);
+    EXPECT_EQ(RUNTIME_CLASS(CCoreSquare), pObject->GetRuntimeClass());
+    delete pObject;
+    EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("CCoreAbstractish"));
+    EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("CCoreNoSuchClass"));
+}
+
 TEST(AfxCoreRuntimeClass, IsKindOfAndDowncastFollowTheObjectsClass)
 {
     CCoreSquare square;
@@ -148,6 +181,25 @@ TEST(AfxCoreRuntimeClass, SchemaMarksSerializableClasses)
     EXPECT_EQ(2u, RUNTIME_CLASS(CCoreSerial)->m_wSchema);
     CCoreSerial serial;
     EXPECT_TRUE(serial.IsSerializable());
+}
+
+TEST(AfxCoreObject, ExhaustedHeapThrowsCMemoryExceptionAndCreationGivesNull)
+{
+    for (int attempt = 0; attempt < 2; ++attempt)   // the shared exception object survives Delete()
+    {
+        bool bCaught = false;
+        try
+        {
+            delete new CCoreHuge;
+        }
+        catch (CMemoryException* e)
+        {
+            bCaught = e->IsKindOf(RUNTIME_CLASS(CException));
+            e->Delete();
+        }
+        EXPECT_TRUE(bCaught);
+    }
+    EXPECT_EQ(nullptr, RUNTIME_CLASS(CCoreGreedy)->CreateObject());
 }
 
 TEST(AfxCoreObject, VirtualSlotsComeInTheDocumentedOrder)

@@ -51,6 +51,19 @@ QEL_SURFACE(&CRuntimeClass::m_pfnCreateObject, CObject* (PASCAL* CRuntimeClass::
 QEL_SURFACE(&CRuntimeClass::CreateObject, CObject* (CRuntimeClass::*)());
 QEL_SURFACE(&CRuntimeClass::IsDerivedFrom, BOOL (CRuntimeClass::*)(const CRuntimeClass*) const);
 
+// CObject's allocation functions, including the DEBUG_NEW form.
+QEL_SURFACE(&CObject::operator new, void* (PASCAL*)(size_t));
+QEL_SURFACE(&CObject::operator new, void* (PASCAL*)(size_t, void*));
+QEL_SURFACE(&CObject::operator new, void* (PASCAL*)(size_t, LPCSTR, int));
+QEL_SURFACE(&CObject::operator delete, void (PASCAL*)(void*));
+QEL_SURFACE(&CObject::operator delete, void (PASCAL*)(void*, void*));
+QEL_SURFACE(&CObject::operator delete, void (PASCAL*)(void*, LPCSTR, int));
+
+// The shared-library form of the run-time class record, and creation by class name.
+QEL_SURFACE(&CRuntimeClass::m_pfnGetBaseClass, CRuntimeClass* (PASCAL* CRuntimeClass::*)());
+QEL_SURFACE(&CRuntimeClass::CreateObject, CObject* (PASCAL*)(LPCSTR));
+QEL_SURFACE(&CRuntimeClass::CreateObject, CObject* (PASCAL*)(LPCWSTR));
+
 // ---- Message maps: the ON_WM_ entries the library's windows use, with the handlers CWnd declares -------
 
 class CMapSurface : public CWnd
@@ -87,7 +100,31 @@ BEGIN_MESSAGE_MAP(CMapSurface, CWnd)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-// ---- CCmdTarget, CWinThread, CWinApp -------------------------------------------------------------------
+// Entries naming their handlers as &Class::Fn, each handler of the documented type.
+UINT g_nSurfaceMessage = 0;
+
+class CEntryMapSurface : public CWnd
+{
+protected:
+    afx_msg LRESULT OnAppMessage(WPARAM, LPARAM) { return 0; }
+    afx_msg LRESULT OnSurfaceMessage(WPARAM, LPARAM) { return 0; }
+    afx_msg void OnEndDrag(NMHDR*, LRESULT*) {}
+    afx_msg void OnColumnClick(NMHDR*, LRESULT*) {}
+    afx_msg BOOL OnDividerDblClick(NMHDR*, LRESULT*) { return FALSE; }
+    afx_msg void OnKillFocusReflect() {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEntryMapSurface, CWnd)
+    ON_MESSAGE(WM_APP, &CEntryMapSurface::OnAppMessage)
+    ON_REGISTERED_MESSAGE(g_nSurfaceMessage, &CEntryMapSurface::OnSurfaceMessage)
+    ON_NOTIFY(HDN_ENDDRAG, 0, &CEntryMapSurface::OnEndDrag)
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, &CEntryMapSurface::OnColumnClick)
+    ON_NOTIFY_REFLECT_EX(HDN_DIVIDERDBLCLICKA, &CEntryMapSurface::OnDividerDblClick)
+    ON_CONTROL_REFLECT(CBN_KILLFOCUS, &CEntryMapSurface::OnKillFocusReflect)
+END_MESSAGE_MAP()
+
+// ---- CCmdTarget, CWinThread, CWinApp, thread state -----------------------------------------------------
 
 QEL_SURFACE(&CCmdTarget::BeginWaitCursor, void (CCmdTarget::*)());
 QEL_SURFACE(&CCmdTarget::EndWaitCursor, void (CCmdTarget::*)());
@@ -102,6 +139,7 @@ class CThreadSurface : public CWinThread
 // ---- CWnd ----------------------------------------------------------------------------------------------
 
 static_assert(std::is_default_constructible<CWnd>::value, "CWnd()");
+static_assert(!std::is_constructible<CWnd, HWND>::value, "only CWnd() constructs a window object");
 QEL_SURFACE(&CWnd::m_hWnd, HWND CWnd::*);
 QEL_SURFACE(&CWnd::GetSafeHwnd, HWND (CWnd::*)() const);
 QEL_SURFACE(&CWnd::FromHandle, CWnd* (PASCAL*)(HWND));
@@ -216,6 +254,15 @@ class CDateTimeSurface : public CDateTimeCtrl
     BOOL Create(DWORD, const RECT&, CWnd*, UINT) override;
 };
 
+// The header's order array takes its count: there is no default.
+template <class T, class = void> struct OrderArrayWithoutCount : std::false_type {};
+template <class T>
+struct OrderArrayWithoutCount<T, std::void_t<decltype(std::declval<T&>().GetOrderArray(LPINT()))>>
+    : std::true_type {};
+static_assert(!OrderArrayWithoutCount<CHeaderCtrl>::value, "CHeaderCtrl::GetOrderArray(LPINT, int)");
+
+QEL_SURFACE(&CDateTimeCtrl::SetTime, BOOL (CDateTimeCtrl::*)(LPSYSTEMTIME));
+
 // ---- GDI and menus -------------------------------------------------------------------------------------
 
 QEL_SURFACE(&CDC::m_hDC, HDC CDC::*);
@@ -267,11 +314,23 @@ QEL_SURFACE(&CMenu::DestroyMenu, BOOL (CMenu::*)());
 QEL_SURFACE(&CMenu::GetSafeHmenu, HMENU (CMenu::*)() const);
 QEL_SURFACE(&CMenu::TrackPopupMenu, BOOL (CMenu::*)(UINT, int, int, CWnd*, LPCRECT));
 
+QEL_SURFACE(&CDC::Polygon, BOOL (CDC::*)(LPPOINT, int));
+
+// CDC selects GDI objects only through their MFC wrappers.
+template <class T, class = void> struct SelectsHandle : std::false_type {};
+template <class T>
+struct SelectsHandle<T, std::void_t<decltype(std::declval<T&>().SelectObject(std::declval<HGDIOBJ>()))>>
+    : std::true_type {};
+static_assert(!SelectsHandle<CDC>::value, "no CDC::SelectObject(HGDIOBJ)");
+
+static_assert(!std::is_convertible<CBitmap*, CBrush>::value, "explicit CBrush(CBitmap*)");
+
 // ---- Value types and collections -----------------------------------------------------------------------
 
 static_assert(std::is_constructible<CString, LPCSTR>::value && std::is_constructible<CString, LPCWSTR>::value &&
               std::is_copy_constructible<CString>::value && std::is_assignable<CString&, LPCSTR>::value &&
               std::is_convertible<CString, LPCTSTR>::value, "CString construction, assignment, conversion");
+static_assert(std::is_same<CString, CStringT<char, StrTraitMFC<char>>>::value, "CString is a typedef");
 QEL_SURFACE(&CString::GetLength, int (CString::*)() const);
 
 static_assert(std::is_default_constructible<CRect>::value && std::is_constructible<CRect, int, int, int, int>::value &&
@@ -324,71 +383,5 @@ QEL_SURFACE(&AfxInitExtensionModule, BOOL (AFXAPI*)(AFX_EXTENSION_MODULE&, HMODU
 QEL_SURFACE(&AfxTermExtensionModule, void (AFXAPI*)(AFX_EXTENSION_MODULE&, BOOL));
 static_assert(std::is_constructible<CDynLinkLibrary, AFX_EXTENSION_MODULE&>::value &&
               std::is_constructible<CDynLinkLibrary, AFX_EXTENSION_MODULE&, BOOL>::value, "CDynLinkLibrary");
-
-// ==== Declared by MFC, not yet by the layer =============================================================
-// QEL_SURFACE_PENDING (CMake option QEL_SURFACE_PENDING) compiles what follows; it stays off until the layer
-// declares these as MFC does, then moves above this line.
-#ifdef QEL_SURFACE_PENDING
-
-// CObject's allocation functions, including the DEBUG_NEW form.
-QEL_SURFACE(&CObject::operator new, void* (PASCAL*)(size_t));
-QEL_SURFACE(&CObject::operator new, void* (PASCAL*)(size_t, void*));
-QEL_SURFACE(&CObject::operator new, void* (PASCAL*)(size_t, LPCSTR, int));
-QEL_SURFACE(&CObject::operator delete, void (PASCAL*)(void*));
-QEL_SURFACE(&CObject::operator delete, void (PASCAL*)(void*, void*));
-QEL_SURFACE(&CObject::operator delete, void (PASCAL*)(void*, LPCSTR, int));
-
-// The shared-library form of the run-time class record, and creation by class name.
-QEL_SURFACE(&CRuntimeClass::m_pfnGetBaseClass, CRuntimeClass* (PASCAL* CRuntimeClass::*)());
-QEL_SURFACE(&CRuntimeClass::CreateObject, CObject* (PASCAL*)(LPCSTR));
-QEL_SURFACE(&CRuntimeClass::CreateObject, CObject* (PASCAL*)(LPCWSTR));
-
-// Entries naming their handlers as &Class::Fn, each handler of the documented type.
-UINT g_nSurfaceMessage = 0;
-
-class CPendingMapSurface : public CWnd
-{
-protected:
-    afx_msg LRESULT OnAppMessage(WPARAM, LPARAM) { return 0; }
-    afx_msg LRESULT OnSurfaceMessage(WPARAM, LPARAM) { return 0; }
-    afx_msg void OnEndDrag(NMHDR*, LRESULT*) {}
-    afx_msg void OnColumnClick(NMHDR*, LRESULT*) {}
-    afx_msg BOOL OnDividerDblClick(NMHDR*, LRESULT*) { return FALSE; }
-    afx_msg void OnKillFocusReflect() {}
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CPendingMapSurface, CWnd)
-    ON_MESSAGE(WM_APP, &CPendingMapSurface::OnAppMessage)
-    ON_REGISTERED_MESSAGE(g_nSurfaceMessage, &CPendingMapSurface::OnSurfaceMessage)
-    ON_NOTIFY(HDN_ENDDRAG, 0, &CPendingMapSurface::OnEndDrag)
-    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, &CPendingMapSurface::OnColumnClick)
-    ON_NOTIFY_REFLECT_EX(HDN_DIVIDERDBLCLICKA, &CPendingMapSurface::OnDividerDblClick)
-    ON_CONTROL_REFLECT(CBN_KILLFOCUS, &CPendingMapSurface::OnKillFocusReflect)
-END_MESSAGE_MAP()
-
-// Only CWnd() constructs a window object.
-static_assert(!std::is_constructible<CWnd, HWND>::value, "no CWnd(HWND)");
-
-// The header's order array takes its count: there is no default.
-template <class T, class = void> struct OrderArrayWithoutCount : std::false_type {};
-template <class T>
-struct OrderArrayWithoutCount<T, std::void_t<decltype(std::declval<T&>().GetOrderArray(LPINT()))>>
-    : std::true_type {};
-static_assert(!OrderArrayWithoutCount<CHeaderCtrl>::value, "CHeaderCtrl::GetOrderArray(LPINT, int)");
-
-QEL_SURFACE(&CDateTimeCtrl::SetTime, BOOL (CDateTimeCtrl::*)(LPSYSTEMTIME));
-QEL_SURFACE(&CDC::Polygon, BOOL (CDC::*)(LPPOINT, int));
-
-// CDC selects GDI objects only through their MFC wrappers.
-template <class T, class = void> struct SelectsHandle : std::false_type {};
-template <class T>
-struct SelectsHandle<T, std::void_t<decltype(std::declval<T&>().SelectObject(std::declval<HGDIOBJ>()))>>
-    : std::true_type {};
-static_assert(!SelectsHandle<CDC>::value, "no CDC::SelectObject(HGDIOBJ)");
-
-static_assert(!std::is_convertible<CBitmap*, CBrush>::value, "explicit CBrush(CBitmap*)");
-
-#endif // QEL_SURFACE_PENDING
 
 } // namespace afxsurface

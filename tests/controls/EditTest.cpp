@@ -114,7 +114,7 @@ TEST_F(ThemedEdit, IsAnEditWithItsOwnRuntimeClass)
 {
     EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CEdit)));
     EXPECT_STREQ("CQELEdit", RUNTIME_CLASS(CQELEdit)->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(CEdit), RUNTIME_CLASS(CQELEdit)->m_pBaseClass);
+    EXPECT_EQ(RUNTIME_CLASS(CEdit), RUNTIME_CLASS(CQELEdit)->m_pfnGetBaseClass());
     EXPECT_EQ(nullptr, RUNTIME_CLASS(CQELEdit)->m_pfnCreateObject);
     EXPECT_FALSE(edit.m_bHover);
 }

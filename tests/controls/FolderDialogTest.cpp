@@ -198,7 +198,7 @@ TEST_F(FolderDialog, AChoiceWithoutAFileSystemPathIsNoSuccess)
 TEST_F(FolderDialog, HasItsOwnRuntimeClass)
 {
     EXPECT_STREQ("CQELFolderDialog", RUNTIME_CLASS(CQELFolderDialog)->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(CObject), RUNTIME_CLASS(CQELFolderDialog)->m_pBaseClass);
+    EXPECT_EQ(RUNTIME_CLASS(CObject), RUNTIME_CLASS(CQELFolderDialog)->m_pfnGetBaseClass());
     EXPECT_EQ(nullptr, RUNTIME_CLASS(CQELFolderDialog)->m_pfnCreateObject);
 }
 

@@ -64,9 +64,21 @@ inline void AFX_CDECL AfxTrace(LPCTSTR, ...) {}
 #define TRACE2(sz, p1, p2) ((void)0)
 #define TRACE3(sz, p1, p2, p3) ((void)0)
 #define ASSERT_KINDOF(class_name, object) ((void)0)
-#define DEBUG_NEW        new
 #define UNUSED(x)        ((void)(x))
 #define UNUSED_ALWAYS(x) ((void)(x))
+
+// `#define new DEBUG_NEW` in a source file makes its debug builds pass the file and line of each allocation
+// (kept for diagnostics only); release builds allocate as plain new does.
+#ifdef _DEBUG
+#define THIS_FILE        __FILE__
+#define DEBUG_NEW        new(THIS_FILE, __LINE__)
+AFX_CLASS_API void* AFX_CDECL operator new(size_t nSize, LPCSTR lpszFileName, int nLine);
+AFX_CLASS_API void* AFX_CDECL operator new[](size_t nSize, LPCSTR lpszFileName, int nLine);
+AFX_CLASS_API void AFX_CDECL operator delete(void* p, LPCSTR lpszFileName, int nLine);
+AFX_CLASS_API void AFX_CDECL operator delete[](void* p, LPCSTR lpszFileName, int nLine);
+#else
+#define DEBUG_NEW        new
+#endif
 
 #ifndef _countof
 #define _countof(array) (sizeof(array) / sizeof((array)[0]))
@@ -95,28 +107,46 @@ typedef __POSITION* POSITION;
 // ---- Run-time class information ---------------------------------------------------------------------
 
 // Describes one class derived from CObject: its name, size, base class and, for dynamically creatable
-// classes, the function that makes a default instance. Records are linked to their base through
-// m_pBaseClass; CObject's record ends the chain.
+// classes, the function that makes a default instance. The layer is a shared library, so a record reaches
+// its base through m_pfnGetBaseClass (a record in another module has no constant address); CObject's record
+// ends the chain.
 struct AFX_CLASS_API CRuntimeClass
 {
     // Attributes
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
-    UINT m_wSchema;                            // schema number; 0xFFFF for classes that are not serialised
-    CObject* (PASCAL* m_pfnCreateObject)();    // null for classes without dynamic creation
-    CRuntimeClass* m_pBaseClass;               // null only for CObject
+    UINT m_wSchema;                                  // schema number; 0xFFFF for classes that are not serialised
+    CObject* (PASCAL* m_pfnCreateObject)();          // null for classes without dynamic creation
+    CRuntimeClass* (PASCAL* m_pfnGetBaseClass)();    // null only for CObject
 
     // Operations
     CObject* CreateObject();                   // new default instance, null when not creatable or out of memory
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 
-    // Implementation
-    CRuntimeClass* m_pNextClass;               // unused; kept for layout
+    // Lookup by the class name among the classes of every loaded module; null when there is none.
+    static CRuntimeClass* PASCAL FromName(LPCSTR lpszClassName);
+    static CRuntimeClass* PASCAL FromName(LPCWSTR lpszClassName);
+    static CObject* PASCAL CreateObject(LPCSTR lpszClassName);
+    static CObject* PASCAL CreateObject(LPCWSTR lpszClassName);
+};
+
+// Registers a run-time class record for FromName while the module that holds it is loaded.
+struct AFX_CLASS_API AFX_CLASSINIT
+{
+    explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
+    ~AFX_CLASSINIT();
+    AFX_CLASSINIT(const AFX_CLASSINIT&) = delete;
+    AFX_CLASSINIT& operator=(const AFX_CLASSINIT&) = delete;
+
+    CRuntimeClass* m_pClass;
+    AFX_CLASSINIT* m_pNext;
 };
 
 #define RUNTIME_CLASS(class_name) ((CRuntimeClass*)(&class_name::class##class_name))
 
 #define DECLARE_DYNAMIC(class_name) \
+protected: \
+    static CRuntimeClass* PASCAL _GetBaseClass(); \
 public: \
     static const AFX_DATA CRuntimeClass class##class_name; \
     virtual CRuntimeClass* GetRuntimeClass() const;
@@ -128,19 +158,22 @@ public: \
     static CObject* PASCAL CreateObject();
 
 #define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
+    CRuntimeClass* PASCAL class_name::_GetBaseClass() \
+        { return RUNTIME_CLASS(base_class_name); } \
     AFX_COMDAT const AFX_DATADEF CRuntimeClass class_name::class##class_name = { \
-        #class_name, sizeof(class class_name), wSchema, pfnNew, \
-        RUNTIME_CLASS(base_class_name), NULL }; \
+        #class_name, sizeof(class class_name), wSchema, pfnNew, &class_name::_GetBaseClass }; \
+    static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name)); \
     CRuntimeClass* class_name::GetRuntimeClass() const \
         { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
 
-// Creation reports an exhausted heap as a null object instead of throwing.
+// CObject's operator new throws CMemoryException* on an exhausted heap; CRuntimeClass::CreateObject turns
+// that into a null object.
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
     CObject* PASCAL class_name::CreateObject() \
-        { return new (std::nothrow) class_name; } \
+        { return new class_name; } \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
 #define DYNAMIC_DOWNCAST(class_name, object) \
@@ -176,11 +209,84 @@ public:
     virtual void AssertValid() const;
     virtual void Dump(CDumpContext& dc) const;
 
+    // Allocation. These hide every global form (std::nothrow included) for classes of this tree. An
+    // exhausted heap throws CMemoryException*, never std::bad_alloc and never a null object. The third form
+    // is the one DEBUG_NEW calls.
+    void* PASCAL operator new(size_t nSize);
+    void* PASCAL operator new(size_t, void* p);
+    void* PASCAL operator new(size_t nSize, LPCSTR lpszFileName, int nLine);
+    void PASCAL operator delete(void* p);
+    void PASCAL operator delete(void* p, void* pPlace);
+    void PASCAL operator delete(void* p, LPCSTR lpszFileName, int nLine);
+
     // Implementation
     static const AFX_DATA CRuntimeClass classCObject;
 };
 
 inline CObject::CObject() {}
+
+// ---- Exceptions ----------------------------------------------------------------------------------------
+
+// Base of the framework's exceptions, thrown as pointers: catch (CException* e) { ...; e->Delete(); }.
+class AFX_CLASS_API CException : public CObject
+{
+    DECLARE_DYNAMIC(CException)
+public:
+    CException();
+    explicit CException(BOOL bAutoDelete);
+    virtual ~CException() = 0;
+
+    // Deletes the object when it was made on the heap; shared objects (the memory exception) stay.
+    void Delete();
+
+protected:
+    BOOL m_bAutoDelete;
+};
+
+// Thrown when memory runs out.
+class AFX_CLASS_API CMemoryException : public CException
+{
+    DECLARE_DYNAMIC(CMemoryException)
+public:
+    CMemoryException();
+    ~CMemoryException() override;
+};
+
+// Throws the one shared CMemoryException object, which needs no memory; Delete() leaves it alone.
+[[noreturn]] AFX_CLASS_API void AFXAPI AfxThrowMemoryException();
+
+// Inline: the module that creates an object makes the allocation, as it does with plain new.
+inline void* PASCAL CObject::operator new(size_t nSize)
+{
+    void* p = ::operator new(nSize, std::nothrow);
+    if (p == NULL)
+        AfxThrowMemoryException();
+    return p;
+}
+
+inline void* PASCAL CObject::operator new(size_t, void* p)
+{
+    return p;
+}
+
+inline void* PASCAL CObject::operator new(size_t nSize, LPCSTR, int)
+{
+    return CObject::operator new(nSize);
+}
+
+inline void PASCAL CObject::operator delete(void* p)
+{
+    ::operator delete(p);
+}
+
+inline void PASCAL CObject::operator delete(void*, void*)
+{
+}
+
+inline void PASCAL CObject::operator delete(void* p, LPCSTR, int)
+{
+    ::operator delete(p);
+}
 
 AFX_CLASS_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 AFX_CLASS_API CObject* AFXAPI AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);

@@ -213,7 +213,7 @@ public:
     CImageList* SetImageList(CImageList* pImageList);
     BOOL GetItemRect(int nIndex, LPRECT lpRect) const;
     // With iCount -1 the item count is used.
-    BOOL GetOrderArray(LPINT piArray, int iCount = -1);
+    BOOL GetOrderArray(LPINT piArray, int iCount);
     BOOL SetOrderArray(int iCount, LPINT piArray);
     int OrderToIndex(int nOrder) const;
 

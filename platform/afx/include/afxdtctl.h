@@ -32,7 +32,7 @@ public:
     // GDT_VALID with the time, or GDT_NONE when a DTS_SHOWNONE picker is unchecked.
     DWORD GetTime(LPSYSTEMTIME pTimeDest) const;
     // A null time unchecks a DTS_SHOWNONE picker.
-    BOOL SetTime(const SYSTEMTIME* pTimeNew = NULL);
+    BOOL SetTime(LPSYSTEMTIME pTimeNew = NULL);
 
     // Implementation
     virtual ~CDateTimeCtrl();

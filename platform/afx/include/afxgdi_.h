@@ -86,7 +86,7 @@ public:
     CBrush();
     CBrush(COLORREF crColor);             // solid brush
     CBrush(int nIndex, COLORREF crColor); // hatched brush
-    CBrush(CBitmap* pBitmap);             // pattern brush
+    explicit CBrush(CBitmap* pBitmap);    // pattern brush
     BOOL CreateSolidBrush(COLORREF crColor);
     BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
     BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
@@ -251,7 +251,6 @@ public:
     CBitmap* SelectObject(CBitmap* pBitmap);
     int SelectObject(CRgn* pRgn);   // the region type
     CGdiObject* SelectObject(CGdiObject* pObject);
-    HGDIOBJ SelectObject(HGDIOBJ hObject);   // not for regions
 
     // Color and Color Palette Functions
     COLORREF GetNearestColor(COLORREF crColor) const;
@@ -354,7 +353,7 @@ public:
     BOOL Ellipse(int x1, int y1, int x2, int y2);
     BOOL Ellipse(LPCRECT lpRect);
     BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-    BOOL Polygon(const POINT* lpPoints, int nCount);
+    BOOL Polygon(LPPOINT lpPoints, int nCount);
     BOOL PolyPolygon(const POINT* lpPoints, const INT* lpPolyCounts, int nCount);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT lpRect);

@@ -13,20 +13,27 @@ struct CStringData
     TCHAR* data() { return (TCHAR*)(this + 1); }
 };
 
+// CString is the multibyte instance of the string template, as in MFC, so it has to be named by its
+// typedef: `class CString;` does not declare it. No other instance exists.
+template <typename BaseType> class StrTraitMFC;
+template <typename BaseType, class StringTraits> class CStringT;
+typedef CStringT<char, StrTraitMFC<char>> CString;
+
 // Manages one zero-terminated character string. The object is a single pointer to its characters, so a
 // CString is as large as an LPTSTR; every copy owns its own buffer (no sharing, no reference counting).
-class AFX_CLASS_API CString
+template <>
+class AFX_CLASS_API CStringT<char, StrTraitMFC<char>>
 {
 public:
     // Construction
-    CString();
-    CString(const CString& stringSrc);
-    CString(TCHAR ch, int nRepeat = 1);
-    CString(LPCSTR lpsz);
-    CString(LPCWSTR lpsz);
-    CString(LPCTSTR lpch, int nLength);
-    CString(const unsigned char* psz);
-    ~CString();
+    CStringT();
+    CStringT(const CString& stringSrc);
+    CStringT(TCHAR ch, int nRepeat = 1);
+    CStringT(LPCSTR lpsz);
+    CStringT(LPCWSTR lpsz);
+    CStringT(LPCTSTR lpch, int nLength);
+    CStringT(const unsigned char* psz);
+    ~CStringT();
 
     // Attributes & Operations
     int GetLength() const { return GetData()->nDataLength; }

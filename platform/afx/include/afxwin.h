@@ -210,7 +210,6 @@ public:
 
     // Constructors and other creation
     CWnd();
-    explicit CWnd(HWND hWnd);          // a window object with a handle and no map entry (wndTop and friends)
 
     static CWnd* PASCAL FromHandle(HWND hWnd);
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
@@ -556,6 +555,9 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual void DoDataExchange(CDataExchange* pDX);
+
+private:
+    explicit CWnd(HWND hWnd);          // wndTop and friends: a handle and no map entry
 
     friend AFX_CLASS_API LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend class CHandleMap;

@@ -297,10 +297,10 @@ BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-    ON_MESSAGE(WM_SETFONT, HandleSetFont)
+    ON_COMMAND(IDOK, &CDialog::OnOK)
+    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+    ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+    ON_MESSAGE(WM_SETFONT, &CDialog::HandleSetFont)
 END_MESSAGE_MAP()
 
 CDialog::CDialog()

@@ -118,7 +118,7 @@ DWORD CDateTimeCtrl::GetTime(LPSYSTEMTIME pTimeDest) const
 }
 
 // The picker ignores the time with GDT_NONE, but some implementations refuse a null pointer: pass a dummy.
-BOOL CDateTimeCtrl::SetTime(const SYSTEMTIME* pTimeNew)
+BOOL CDateTimeCtrl::SetTime(LPSYSTEMTIME pTimeNew)
 {
     if (pTimeNew == NULL)
     {

@@ -633,11 +633,6 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject)
     return CGdiObject::FromHandle(SelectGdiObject(SafeHandle(pObject)));
 }
 
-HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
-{
-    return SelectGdiObject(hObject);
-}
-
 COLORREF CDC::GetNearestColor(COLORREF crColor) const
 {
     return ::GetNearestColor(m_hAttribDC, crColor);
@@ -1155,7 +1150,7 @@ BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
-BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
+BOOL CDC::Polygon(LPPOINT lpPoints, int nCount)
 {
     return ::Polygon(m_hDC, lpPoints, nCount);
 }

@@ -157,18 +157,18 @@ void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-CString::CString()
+CString::CStringT()
 {
     Init();
 }
 
-CString::CString(const CString& stringSrc)
+CString::CStringT(const CString& stringSrc)
 {
     Init();
     AssignCopy(stringSrc.GetLength(), stringSrc.m_pchData);
 }
 
-CString::CString(TCHAR ch, int nRepeat)
+CString::CStringT(TCHAR ch, int nRepeat)
 {
     Init();
     if (nRepeat > 0)
@@ -178,7 +178,7 @@ CString::CString(TCHAR ch, int nRepeat)
     }
 }
 
-CString::CString(LPCSTR lpsz)
+CString::CStringT(LPCSTR lpsz)
 {
     Init();
     if (lpsz != NULL && IS_INTRESOURCE(lpsz))
@@ -187,7 +187,7 @@ CString::CString(LPCSTR lpsz)
         AssignCopy(SafeStrlen(lpsz), lpsz);
 }
 
-CString::CString(LPCWSTR lpsz)
+CString::CStringT(LPCWSTR lpsz)
 {
     Init();
     if (lpsz == NULL || *lpsz == L'\0')
@@ -200,21 +200,21 @@ CString::CString(LPCWSTR lpsz)
     m_pchData[nBytes - 1] = '\0';
 }
 
-CString::CString(LPCTSTR lpch, int nLength)
+CString::CStringT(LPCTSTR lpch, int nLength)
 {
     Init();
     if (lpch != NULL)
         AssignCopy(nLength, lpch);
 }
 
-CString::CString(const unsigned char* psz)
+CString::CStringT(const unsigned char* psz)
 {
     Init();
     LPCSTR lpsz = reinterpret_cast<LPCSTR>(psz);
     AssignCopy(SafeStrlen(lpsz), lpsz);
 }
 
-CString::~CString()
+CString::~CStringT()
 {
     FreeData(GetData());
 }
