@@ -83,6 +83,7 @@ CQELListCtrl::CQELListCtrl()
     , m_nReportItem(-1)
     , m_nReportSubItem(-1)
     , m_dwReportGoneData(0)
+    , m_bReportEndSent(FALSE)
     , m_nEndsForwarded(0)
     , m_pTrackedRows(NULL)
     , m_bChangingRows(FALSE)
@@ -96,8 +97,9 @@ CQELListCtrl::CQELListCtrl()
 CQELListCtrl::~CQELListCtrl()
 {
     RemoveColumnStyle(-1);
-    // An editor still open here never reported its end; release it while this object is complete, so that
-    // its last reports still find the list (they find m_pEditCtrl null and delete nothing).
+    // Editors are released while this object is complete, so that their last reports still find the list;
+    // the parent hears of every end that was not reported.
+    EndEditsOfGoingWindow();
     DestroyReportingEdit();
     DestroyEditControl();
     delete m_pCompareKinds;
@@ -134,6 +136,8 @@ void CQELListCtrl::PostNcDestroy()
 
 LRESULT CQELListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_DESTROY)
+        EndEditsOfGoingWindow();
     return CWnd::WindowProc(message, wParam, lParam);
 }
 

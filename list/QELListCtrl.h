@@ -158,6 +158,8 @@ private:
     BOOL    IsReportOfEnding(const _tag_QELListEditInfo* pInfo);
     void    DestroyReportingEdit();
     void    EndEditOfGoneRecord();
+    void    EndEditsOfGoingWindow();
+    void    ReportEndFor(UINT nCtrlID, int nItem, int nSubItem, DWORD_PTR dwGoneData);
     void    NoteGoneRecords(int nRow);
     void    RowsChanged(RowChange change, int nRow, const CPoint& ptEditBefore);
     void    FollowRows(RowChange change, int nRow);
@@ -199,6 +201,7 @@ private:
     int            m_nReportItem;        // row of m_pReportEdit's record now; -1 once the record is gone
     int            m_nReportSubItem;     // column of m_pReportEdit
     DWORD_PTR      m_dwReportGoneData;   // item data of m_pReportEdit's record once it was deleted
+    BOOL           m_bReportEndSent;     // the list reported m_pReportEdit's end itself as its window went
     int            m_nEndsForwarded;     // WM_QEL_LISTEDITEND messages forwarded so far
     CTrackedRow*   m_pTrackedRows;       // rows of edit starts under way, innermost first
     BOOL           m_bChangingRows;      // the list view is inserting, deleting or reordering rows

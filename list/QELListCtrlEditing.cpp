@@ -239,6 +239,7 @@ void CQELListCtrl::DestroyReportingEdit()
     // Cleared before the delete, as in DestroyEditControl.
     CWnd* pEdit = m_pReportEdit;
     m_pReportEdit = NULL;
+    m_bReportEndSent = FALSE;
     if (m_pEditCtrl == pEdit)
         m_pEditCtrl = NULL;
     delete pEdit;
@@ -266,8 +267,9 @@ LRESULT CQELListCtrl::OnItemEditting(WPARAM wParam, LPARAM lParam)
     FillEditInfoData(pInfo);
     const LRESULT lResult = SendToParent(WM_QEL_LISTEDITTING, wParam | IdWParam(m_hWnd, 0), lParam);
     pInfo->nItem = nOpenItem;
-    // The parent may have moved or deleted the record meanwhile: the text goes where the record is now.
-    if (lResult == 0 && IsReportOfEnding(pInfo) && m_nReportItem >= 0)
+    // The parent may have moved or deleted the record meanwhile, or destroyed the list: the text goes where
+    // the record is now, if anywhere.
+    if (lResult == 0 && IsReportOfEnding(pInfo) && m_nReportItem >= 0 && !m_bReportEndSent)
         SetItemText(m_nReportItem, pInfo->nSubItem, pInfo->pszText);
     return lResult;
 }
@@ -298,6 +300,42 @@ LRESULT CQELListCtrl::OnItemEditted(WPARAM wParam, LPARAM lParam)
     const LRESULT lResult = SendToParent(WM_QEL_LISTEDITEND, wParam | IdWParam(m_hWnd, 0), lParam);
     pInfo->nItem = nOpenItem;
     return lResult;
+}
+
+// The list window is going: an editor's own end would find no list, so the parent hears of every end not yet
+// reported now. The reporting editor stays owned until this object goes, as it is still inside its report;
+// the open one goes at once, and reports by itself only if it still had the focus.
+void CQELListCtrl::EndEditsOfGoingWindow()
+{
+    if (!::IsWindow(m_hWnd))
+        return;
+    if (m_pReportEdit != NULL && !m_bReportEndSent)
+    {
+        m_bReportEndSent = TRUE;
+        ReportEndFor((UINT)m_pReportEdit->GetDlgCtrlID(), m_nReportItem, m_nReportSubItem, m_dwReportGoneData);
+    }
+    if (m_pEditCtrl == NULL || m_pEditCtrl == m_pReportEdit)
+        return;
+    const UINT nCtrlID = (UINT)m_pEditCtrl->GetDlgCtrlID();
+    const int nEnds = m_nEndsForwarded;
+    DestroyEditControl();
+    if (m_nEndsForwarded == nEnds)
+        ReportEndFor(nCtrlID, m_nEditItem, m_nEditSubItem, m_dwEditGoneData);
+}
+
+// The end of an editor that cannot report it itself, with the record its own end would carry; a record that
+// was deleted (nItem -1) is named by its item data.
+void CQELListCtrl::ReportEndFor(UINT nCtrlID, int nItem, int nSubItem, DWORD_PTR dwGoneData)
+{
+    _tag_QELListEditInfo info;
+    memset(&info, 0, sizeof(info));
+    info.nCtrlID = nCtrlID;
+    info.nItem = nItem;
+    info.nSubItem = nSubItem;
+    info.dwItemData = nItem >= 0 ? GetItemData(nItem) : dwGoneData;
+    info.lColumnData = GetColumnData(nSubItem);
+    ++m_nEndsForwarded;
+    SendToParent(WM_QEL_LISTEDITEND, IdWParam(m_hWnd, 0), (LPARAM)&info);
 }
 
 // ---- Click-to-edit and the list's side of ending an edit ----------------------------------------------

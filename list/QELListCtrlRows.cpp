@@ -150,6 +150,7 @@ void CQELListCtrl::FollowRows(RowChange change, int nRow)
 void CQELListCtrl::EndEditOfGoneRecord()
 {
     CWnd* pEdit = m_pEditCtrl;
+    const UINT nCtrlID = (UINT)pEdit->GetDlgCtrlID();
     const int nEnds = m_nEndsForwarded;
     SetFocus();
     if (m_pEditCtrl == pEdit)
@@ -157,14 +158,7 @@ void CQELListCtrl::EndEditOfGoneRecord()
     if (m_nEndsForwarded != nEnds || m_pReportEdit == pEdit)
         return;
     // The editor had no focus to lose, so it reported nothing: its end is reported for it.
-    _tag_QELListEditInfo info;
-    memset(&info, 0, sizeof(info));
-    info.nItem = -1;
-    info.nSubItem = m_nEditSubItem;
-    info.dwItemData = m_dwEditGoneData;
-    info.lColumnData = GetColumnData(m_nEditSubItem);
-    ++m_nEndsForwarded;
-    SendToParent(WM_QEL_LISTEDITEND, IdWParam(m_hWnd, 0), (LPARAM)&info);
+    ReportEndFor(nCtrlID, -1, m_nEditSubItem, m_dwEditGoneData);
 }
 
 void CQELListCtrl::PurgeMoveRequests()

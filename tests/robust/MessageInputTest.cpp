@@ -250,7 +250,52 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
         ExpectReleased(ledger, before, "list destroyed with an editor open");
         tried += 2;
     }
+    EXPECT_EQ(6, parent.Count(WM_QEL_LISTITEMCONST));
+    EXPECT_EQ(6, parent.Count(WM_QEL_LISTEDITEND));
     figures::Inputs("list destroyed while an editor is open", tried);
+}
+
+TEST_F(MessageInput, ListDestroyedInsideEachEditMessageReportsEveryEndOnce)
+{
+    int tried = 0;
+    for (const UINT message : {WM_QEL_LISTEDITBEGIN, WM_QEL_LISTITEMCONST, WM_QEL_LISTEDITTING})
+    {
+        for (int column = 1; column <= 3; column += 2)
+        {
+            SCOPED_TRACE(MessageName(message) + ", column " + std::to_string(column));
+            std::unique_ptr<CTestList> pList(new CTestList);
+            ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 480, 200), &parent, 5));
+            AddColumnsAndRow(*pList, 100, "2024-01-02", "2024-01-02");
+            _tag_QELListColumnStyle style = {};
+            style.nColumn = column;
+            style.pRuntimeClass = EditorClass(column);
+            ASSERT_EQ(0u, pList->SetColumnStyle(&style));
+            const HWND hList = pList->GetSafeHwnd();
+            parent.SetAnswer(message, [&pList](const RecordedMessage&, bool& handled) -> LRESULT {
+                handled = true;
+                pList->DestroyWindow();
+                return 0;
+            });
+            parent.Flush();
+            pList->EditSubItem(0, column);
+            CWnd* pEditor = pList->GetEditControl();
+            if (::IsWindow(hList) && pEditor != nullptr)
+            {
+                SYSTEMTIME date = {2023, 12, 0, 31, 0, 0, 0, 0};
+                pEditor->SendMessage(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
+                TypeText(pEditor->GetSafeHwnd(), "19");
+                list->SetFocus();
+            }
+            PumpUntilIdle();
+            parent.ClearAnswers();
+            EXPECT_FALSE(::IsWindow(hList));
+            pList.reset();
+            EXPECT_EQ(message == WM_QEL_LISTEDITBEGIN ? 0 : 1, parent.Count(WM_QEL_LISTITEMCONST));
+            EXPECT_EQ(parent.Count(WM_QEL_LISTITEMCONST), parent.Count(WM_QEL_LISTEDITEND));
+            ++tried;
+        }
+    }
+    figures::Inputs("list destroyed inside each edit message", tried);
 }
 
 TEST_F(MessageInput, ParentDestroyedDuringAnEdit)

@@ -293,6 +293,9 @@ void CSoakParent::ArmSecondList(CQELListCtrl& list, UINT message)
 
 HWND CSoakParent::DisarmSecondList()
 {
+    if (m_nSecondEnded != m_nSecondOpened)
+        Fail("the second list reported " + std::to_string(m_nSecondEnded) + " edit ends for "
+             + std::to_string(m_nSecondOpened) + " editors");
     m_pSecond = nullptr;
     return m_hSecondEditor;
 }
@@ -313,8 +316,7 @@ BOOL CSoakParent::HandleSecondList(UINT message, const _tag_QELListEditInfo* pIn
     else if (message == WM_QEL_LISTEDITEND)
     {
         ++m_tally.nSecondEnded;
-        if (++m_nSecondEnded > m_nSecondOpened)
-            Fail("the second list reported more edit ends than it opened editors");
+        ++m_nSecondEnded;
     }
     else if (message != WM_QEL_LISTEDITBEGIN && message != WM_QEL_LISTEDITTING)
         return FALSE;

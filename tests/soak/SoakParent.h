@@ -69,7 +69,8 @@ public:
     // Gives the editable columns that lost their style one again.
     void RestoreStyles();
     // Fills a second list of the same parent (one row, one editable column of a random kind) and destroys it
-    // inside its next `message`; Disarm forgets it and returns the editor window it announced, if any.
+    // inside its next `message`; Disarm, once it is gone, checks that every editor it announced reported one
+    // end, forgets it and returns the editor window it announced, if any.
     void ArmSecondList(CQELListCtrl& list, UINT message);
     HWND DisarmSecondList();
 
