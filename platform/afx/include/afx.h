@@ -249,7 +249,7 @@ class AFX_CLASS_API CMemoryException : public CException
     DECLARE_DYNAMIC(CMemoryException)
 public:
     CMemoryException();
-    ~CMemoryException() override;
+    virtual ~CMemoryException();
 };
 
 // Throws the one shared CMemoryException object, which needs no memory; Delete() leaves it alone.
