@@ -183,6 +183,9 @@ public: \
 
 // ---- CObject -------------------------------------------------------------------------------------------
 
+// Throws the one shared CMemoryException object, which needs no memory; Delete() leaves it alone.
+[[noreturn]] AFX_CLASS_API void AFXAPI AfxThrowMemoryException();
+
 // Root of the class tree: run-time class information and the diagnostic/serialisation virtuals.
 // Virtual slots, in order: GetRuntimeClass, the destructor, Serialize, AssertValid, Dump.
 class AFX_CLASS_API CObject
@@ -193,7 +196,7 @@ public:
     virtual ~CObject() = 0;
 
 protected:
-    CObject();
+    CObject() {}
 
 private:
     CObject(const CObject& objectSrc);            // objects of this tree are not copyable
@@ -211,19 +214,24 @@ public:
 
     // Allocation. These hide every global form (std::nothrow included) for classes of this tree. An
     // exhausted heap throws CMemoryException*, never std::bad_alloc and never a null object. The third form
-    // is the one DEBUG_NEW calls.
-    void* PASCAL operator new(size_t nSize);
-    void* PASCAL operator new(size_t, void* p);
-    void* PASCAL operator new(size_t nSize, LPCSTR lpszFileName, int nLine);
-    void PASCAL operator delete(void* p);
-    void PASCAL operator delete(void* p, void* pPlace);
-    void PASCAL operator delete(void* p, LPCSTR lpszFileName, int nLine);
+    // is the one DEBUG_NEW calls. Inline: the module that creates an object makes the allocation, as it
+    // does with plain new.
+    void* PASCAL operator new(size_t nSize)
+    {
+        void* p = ::operator new(nSize, std::nothrow);
+        if (p == NULL)
+            AfxThrowMemoryException();
+        return p;
+    }
+    void* PASCAL operator new(size_t, void* p) { return p; }
+    void* PASCAL operator new(size_t nSize, LPCSTR, int) { return CObject::operator new(nSize); }
+    void PASCAL operator delete(void* p) { ::operator delete(p); }
+    void PASCAL operator delete(void*, void*) {}
+    void PASCAL operator delete(void* p, LPCSTR, int) { ::operator delete(p); }
 
     // Implementation
     static const AFX_DATA CRuntimeClass classCObject;
 };
-
-inline CObject::CObject() {}
 
 // ---- Exceptions ----------------------------------------------------------------------------------------
 
@@ -251,42 +259,6 @@ public:
     CMemoryException();
     virtual ~CMemoryException();
 };
-
-// Throws the one shared CMemoryException object, which needs no memory; Delete() leaves it alone.
-[[noreturn]] AFX_CLASS_API void AFXAPI AfxThrowMemoryException();
-
-// Inline: the module that creates an object makes the allocation, as it does with plain new.
-inline void* PASCAL CObject::operator new(size_t nSize)
-{
-    void* p = ::operator new(nSize, std::nothrow);
-    if (p == NULL)
-        AfxThrowMemoryException();
-    return p;
-}
-
-inline void* PASCAL CObject::operator new(size_t, void* p)
-{
-    return p;
-}
-
-inline void* PASCAL CObject::operator new(size_t nSize, LPCSTR, int)
-{
-    return CObject::operator new(nSize);
-}
-
-inline void PASCAL CObject::operator delete(void* p)
-{
-    ::operator delete(p);
-}
-
-inline void PASCAL CObject::operator delete(void*, void*)
-{
-}
-
-inline void PASCAL CObject::operator delete(void* p, LPCSTR, int)
-{
-    ::operator delete(p);
-}
 
 AFX_CLASS_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 AFX_CLASS_API CObject* AFXAPI AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
