@@ -79,6 +79,12 @@ protected:
             else if (vk != 0)
                 Press(::GetFocus(), vk);
     }
+    // The list deleted the editor object and its window.
+    void ExpectEditorGone(HWND hEditor)
+    {
+        EXPECT_EQ(nullptr, Editor());
+        EXPECT_FALSE(::IsWindow(hEditor));
+    }
 };
 
 class AnyEditorInDialog : public AnyEditor
@@ -141,8 +147,7 @@ TEST_P(AnyEditor, EnterWithoutAChangeReportsOnlyTheEnd)
     Press(hEditor, VK_RETURN);
     EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 0, kColumn) }));
     EXPECT_EQ(GetParam().pszCell, ItemText(0, kColumn));
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_FALSE(::IsWindow(hEditor));
+    ExpectEditorGone(hEditor);
     EXPECT_EQ(list->GetSafeHwnd(), ::GetFocus());
 }
 
@@ -164,8 +169,7 @@ TEST_P(AnyEditor, EnterCommitsAChangeAndTheListStoresIt)
     EXPECT_EQ(nullptr, EditInfo(messages[1]).pszText);
     EXPECT_EQ(nullptr, EditInfo(messages[1]).pEditWnd);
     EXPECT_EQ(GetParam().pszChanged, ItemText(1, kColumn));
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_FALSE(::IsWindow(hEditor));
+    ExpectEditorGone(hEditor);
     EXPECT_EQ(list->GetSafeHwnd(), ::GetFocus());
 }
 
@@ -177,8 +181,7 @@ TEST_P(AnyEditor, EscapeAfterAChangeReportsOnlyTheEnd)
     Cancel();
     EXPECT_TRUE(MatchesEdits({ Cell(WM_QEL_LISTEDITEND, 1, kColumn) }));
     EXPECT_EQ(GetParam().pszCell, ItemText(1, kColumn));
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_FALSE(::IsWindow(hEditor));
+    ExpectEditorGone(hEditor);
 }
 
 TEST_P(AnyEditor, FocusElsewhereCommitsAndTheListDeletesTheEditor)
@@ -193,8 +196,7 @@ TEST_P(AnyEditor, FocusElsewhereCommitsAndTheListDeletesTheEditor)
         Cell(WM_QEL_LISTEDITEND, 4, kColumn),
     }));
     EXPECT_EQ(GetParam().pszChanged, ItemText(4, kColumn));
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_FALSE(::IsWindow(hEditor));
+    ExpectEditorGone(hEditor);
 }
 
 TEST_P(AnyEditor, CtrlTabCommitsAndMovesOnToTheNextRowsFirstEditableCell)
