@@ -24,9 +24,17 @@ endfunction()
 # MFC, and whoever uses it builds on the same shared MFC and character set. afx.h names the MFC libraries to
 # the linker itself.
 function(qel_mfc_extension_dll target)
-    target_compile_definitions(${target} PUBLIC _AFXDLL _MBCS PRIVATE _AFXEXT)
+    target_compile_definitions(${target} PUBLIC _AFXDLL ${QEL_CHARSET_DEFINITIONS} PRIVATE _AFXEXT)
     # No function-level linking in an extension DLL, as MFC's notes on them advise (/O2 turns it on).
     target_compile_options(${target} PRIVATE /Gy-)
+endfunction()
+
+# A binary of the package: its file and its exported name carry the character set's suffix (QELCtrlU.dll,
+# QELCtrl::QELCtrlU), and programs compiled against it get the character set's definitions.
+function(qel_package_binary target)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME ${target}${QEL_CHARSET_SUFFIX}
+                                               EXPORT_NAME ${target}${QEL_CHARSET_SUFFIX})
+    target_compile_definitions(${target} INTERFACE ${QEL_CHARSET_DEFINITIONS})
 endfunction()
 
 # Copy the mingw runtime DLLs (C++ library, unwinder, threads) into the program folder so that programs

@@ -2,7 +2,8 @@
 # MFC-compatible layer's headers, apart so that they never shadow another MFC's), bin/ (DLLs, the compiler
 # runtime and the Wine launcher qelctrl-wine), lib/ (import libraries), lib/cmake/QELCtrl/ (QELCtrlConfig.cmake
 # exporting QELCtrl::QELCtrl with its dependencies, and the toolchain files). Debug files carry the suffix d,
-# so that a Debug build installs beside a Release one. Built against the system's MFC, the package holds the
+# so that a Debug build installs beside a Release one; the Unicode build's files and targets carry the suffix
+# U (QELCtrlU.dll, QELCtrl::QELCtrlU), so that both character sets install into one prefix. Built against the system's MFC, the package holds the
 # library and its helper libraries only: include/, bin/, lib/ and lib/cmake/QELCtrl/ (QELCtrlConfig.cmake).
 include(CMakePackageConfigHelpers)
 
@@ -15,7 +16,7 @@ set(QEL_INSTALL_TARGETS ${QEL_PACKAGE_DLLS})
 if(TARGET QELAfxMain)
     list(APPEND QEL_INSTALL_TARGETS QELAfxMain)
 endif()
-install(TARGETS ${QEL_INSTALL_TARGETS} EXPORT QELCtrlTargets
+install(TARGETS ${QEL_INSTALL_TARGETS} EXPORT QELCtrl${QEL_CHARSET_SUFFIX}Targets
         RUNTIME DESTINATION bin
         LIBRARY DESTINATION lib
         ARCHIVE DESTINATION lib
@@ -54,7 +55,15 @@ foreach(dll IN LISTS QEL_RUNTIME_DLLS)
     list(APPEND QEL_RUNTIME_DLL_NAMES ${name})
 endforeach()
 
-install(EXPORT QELCtrlTargets NAMESPACE QELCtrl:: DESTINATION lib/cmake/QELCtrl)
+install(EXPORT QELCtrl${QEL_CHARSET_SUFFIX}Targets NAMESPACE QELCtrl:: DESTINATION lib/cmake/QELCtrl)
+# The DLLs a program of this character set ships, read by QELCtrlConfig.cmake.
+set(QEL_PACKAGE_DLL_TARGETS)
+foreach(target IN LISTS QEL_PACKAGE_DLLS)
+    list(APPEND QEL_PACKAGE_DLL_TARGETS ${target}${QEL_CHARSET_SUFFIX})
+endforeach()
+file(WRITE ${CMAKE_BINARY_DIR}/QELCtrl${QEL_CHARSET_SUFFIX}Dlls.cmake
+     "set(QELCtrl${QEL_CHARSET_SUFFIX}_DLL_TARGETS ${QEL_PACKAGE_DLL_TARGETS})\n")
+install(FILES ${CMAKE_BINARY_DIR}/QELCtrl${QEL_CHARSET_SUFFIX}Dlls.cmake DESTINATION lib/cmake/QELCtrl)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/QELCtrlConfig.cmake.in
                               ${CMAKE_BINARY_DIR}/QELCtrlConfig.cmake
                               INSTALL_DESTINATION lib/cmake/QELCtrl)

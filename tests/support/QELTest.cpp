@@ -5,6 +5,19 @@
 
 namespace qeltest {
 
+std::string Narrow(LPCTSTR psz)
+{
+#ifdef _UNICODE
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, psz, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1)
+        ::WideCharToMultiByte(CP_ACP, 0, psz, -1, &text[0], size, nullptr, nullptr);
+    return text;
+#else
+    return psz;
+#endif
+}
+
 // ---- Message pumping -------------------------------------------------------------------------------
 
 static bool DispatchOne()

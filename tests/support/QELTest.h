@@ -14,6 +14,12 @@
 
 namespace qeltest {
 
+// ---- Text in either character set ------------------------------------------------------------------
+
+// The text in the ANSI code page, for comparison with narrow literals: the text itself in an MBCS build,
+// converted in a Unicode build (characters the code page lacks become '?').
+std::string Narrow(LPCTSTR psz);
+
 // ---- Message pumping -------------------------------------------------------------------------------
 
 // Dispatches every queued message of this thread (posted messages, timers that are due, paints) until
