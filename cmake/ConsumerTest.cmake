@@ -1,12 +1,14 @@
 # A program built against the installed package as an application's developer builds it: the package installed
 # from BUILD_DIR, the project configured with the package's toolchain file for PROCESSOR and CMAKE_PREFIX_PATH,
-# and run with the package's Wine launcher.
-#   GUIDE   the guide's first program, from the project files labelled "`hello/…`:"; it must print its line.
-#           Then the same program as a Unicode build must stop at one character-set error, whether QELCtrl.h or
-#           the MFC-compatible layer's afxwin.h comes first, and a build that includes <windows.h> first must
-#           stop at the afx headers' error.
-#   SOURCE  the project in this folder, named NAME, its program PROGRAM; built and run once for each build type
-#           in CONFIGS, it must exit with 0.
+# and run with the package's Wine launcher. UNICODE tells the character set the package was built in: the
+# programs are built in it, as an application of that setting is.
+#   GUIDE   the guide's first program, from the project files labelled "`hello/…`:" (on the Unicode package
+#           it links the U targets); it must print its line. Then the same program compiled for the other
+#           character set must stop at one character-set error, whether QELCtrl.h or the MFC-compatible
+#           layer's afxwin.h comes first, and a build that includes <windows.h> first must stop at the afx
+#           headers' error.
+#   SOURCE  the project in this folder, named NAME, its program PROGRAM; built (with WIZARD_UNICODE) and run
+#           once for each build type in CONFIGS, it must exit with 0.
 if(GUIDE)
     set(NAME consumer)
     set(PROGRAM Hello)
@@ -25,7 +27,11 @@ endmacro()
 if(GUIDE)
     file(READ ${GUIDE} text)
     while(text MATCHES "\n`hello/([^`\n]+)`:\n```[a-z]*\n([^`]*)```")
-        file(WRITE ${project}/${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+        set(content "${CMAKE_MATCH_2}")
+        if(UNICODE)
+            string(REGEX REPLACE "(QELCtrl::QELCtrl|QELCtrl::QELAfxMain)([ )])" "\\1U\\2" content "${content}")
+        endif()
+        file(WRITE ${project}/${CMAKE_MATCH_1} "${content}")
         string(FIND "${text}" "${CMAKE_MATCH_0}" at)
         string(LENGTH "${CMAKE_MATCH_0}" length)
         math(EXPR at "${at} + ${length}")
@@ -39,15 +45,25 @@ if(NOT EXISTS ${project}/CMakeLists.txt)
 endif()
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+if(UNICODE)
+    set(charset_flag "-DUNICODE")
+    set(other_charset "-D_MBCS")
+    set(other_target "QELCtrl::QELCtrl ")
+else()
+    set(charset_flag "-D_MBCS")
+    set(other_charset "-DUNICODE -D_UNICODE")
+    set(other_target "QELCtrl::QELCtrlU")
+endif()
 
 # Builds the project in build, for the build type config (the project's default when empty), and runs it.
 function(build_and_run build config)
     run(${CMAKE_COMMAND} -S ${project} -B ${build} -DCMAKE_BUILD_TYPE=${config} -DCMAKE_PREFIX_PATH=${prefix}
+        -DWIZARD_UNICODE=${UNICODE}
         -DCMAKE_TOOLCHAIN_FILE=${prefix}/lib/cmake/QELCtrl/toolchain-mingw-${PROCESSOR}.cmake)
     execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} --verbose RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
     message("${out}")
-    if(NOT rc EQUAL 0 OR NOT out MATCHES "-D_MBCS")
-        message(FATAL_ERROR "${NAME} ${config} did not build, or without the package's _MBCS (${rc})")
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "${charset_flag}")
+        message(FATAL_ERROR "${NAME} ${config} did not build, or without the package's ${charset_flag} (${rc})")
     endif()
     file(GLOB dlls RELATIVE ${prefix}/bin ${prefix}/bin/*.dll)
     foreach(dll IN LISTS dlls)
@@ -73,13 +89,13 @@ if(GUIDE)
     set(build ${project}/build)
     build_and_run(${build} "")
     foreach(first IN ITEMS "" "-include afxwin.h")
-        run(${CMAKE_COMMAND} ${build} "-DCMAKE_CXX_FLAGS=-DUNICODE -D_UNICODE ${first}")
+        run(${CMAKE_COMMAND} ${build} "-DCMAKE_CXX_FLAGS=${other_charset} ${first}")
         execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
         message("${out}")
         string(REGEX MATCHALL "error: [^\n]*" errors "${out}")
         list(LENGTH errors count)
-        if(rc EQUAL 0 OR NOT count EQUAL 2 OR NOT errors MATCHES "^error: #error [^\n]*QELCtrl::QELCtrlU")
-            message(FATAL_ERROR "a Unicode build (${first}) did not stop at one character-set error")
+        if(rc EQUAL 0 OR NOT count EQUAL 2 OR NOT errors MATCHES "^error: #error [^\n]*${other_target}")
+            message(FATAL_ERROR "a build for the other character set (${first}) did not stop at one character-set error")
         endif()
     endforeach()
     # As with real MFC, <windows.h> before the first afx header stops the build.
