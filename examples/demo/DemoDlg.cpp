@@ -44,7 +44,7 @@ BOOL CDemoDlg::OnInitDialog()
     CRect rect;
     GetClientRect(&rect);
     Layout(rect.Width(), rect.Height());
-    SetStatus("Click a cell of the selected row to edit it; Ctrl+Tab moves on, Enter commits, Escape cancels.");
+    SetStatus(_T("Click a cell of the selected row to edit it; Ctrl+Tab moves on, Enter commits, Escape cancels."));
     if (m_pTour != NULL)
         m_pTour->Start(this);
     m_list.SetFocus();
@@ -114,13 +114,13 @@ CString CDemoDlg::CellName(const _tag_QELListEditInfo* pInfo) const
     CString s;
     if (pInfo != NULL)
     {
-        LVCOLUMNA column = {};
-        char caption[64] = {};
+        LVCOLUMN column = {};
+        TCHAR caption[64] = {};
         column.mask = LVCF_TEXT;
         column.pszText = caption;
-        column.cchTextMax = sizeof(caption);
+        column.cchTextMax = _countof(caption);
         const_cast<CTaskList&>(m_list).GetColumn(pInfo->nSubItem, &column);
-        s.Format("%s of row %d", caption, pInfo->nItem + 1);
+        s.Format(_T("%s of row %d"), caption, pInfo->nItem + 1);
     }
     return s;
 }
@@ -131,7 +131,7 @@ void CDemoDlg::OnFilterChange()
     m_editFilter.GetWindowText(filter);
     m_list.Fill(filter);
     CString s;
-    s.Format("Filter \"%s\": %d tasks shown.", static_cast<LPCSTR>(filter), m_list.GetItemCount());
+    s.Format(_T("Filter \"%s\": %d tasks shown."), static_cast<LPCTSTR>(filter), m_list.GetItemCount());
     SetStatus(s);
 }
 
@@ -139,23 +139,23 @@ void CDemoDlg::OnCopy()
 {
     CString s;
     if (m_list.CopyToClipboard(LVIS_SELECTED))
-        s.Format("Copied the captions and %u selected rows to the clipboard as tab-separated text.", m_list.GetSelectedCount());
+        s.Format(_T("Copied the captions and %u selected rows to the clipboard as tab-separated text."), m_list.GetSelectedCount());
     else
-        s = "The clipboard is busy; nothing was copied.";
+        s = _T("The clipboard is busy; nothing was copied.");
     SetStatus(s);
 }
 
 void CDemoDlg::OnChooseFolder()
 {
-    CQELFolderDialog dlg(this, m_strFolder, "Choose the folder for exports");
+    CQELFolderDialog dlg(this, m_strFolder, _T("Choose the folder for exports"));
     if (dlg.DoModal() == IDOK)
     {
         m_strFolder = dlg.GetFolder();
         SetDlgItemText(IDC_FOLDER_LABEL, m_strFolder);
-        SetStatus("Export folder: " + m_strFolder);
+        SetStatus(_T("Export folder: ") + m_strFolder);
     }
     else
-        SetStatus("No folder chosen.");
+        SetStatus(_T("No folder chosen."));
 }
 
 void CDemoDlg::SetVisualStyles(BOOL bOn)
@@ -169,9 +169,9 @@ void CDemoDlg::SetVisualStyles(BOOL bOn)
     }
     CheckDlgButton(IDC_VISUALSTYLES, _gThemeManager.IsSystemTheme() ? BST_CHECKED : BST_UNCHECKED);
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    SetStatus(_gThemeManager.IsSystemTheme() ? "Drawing with the system's visual styles."
-                                             : bOn ? "No visual style is active: the built-in look stays."
-                                                   : "Drawing with the built-in look.");
+    SetStatus(_gThemeManager.IsSystemTheme() ? _T("Drawing with the system's visual styles.")
+                                             : bOn ? _T("No visual style is active: the built-in look stays.")
+                                                   : _T("Drawing with the built-in look."));
 }
 
 void CDemoDlg::OnVisualStyles()
@@ -183,12 +183,12 @@ LRESULT CDemoDlg::OnListEditBegin(WPARAM, LPARAM lParam)
 {
     const _tag_QELListEditInfo* pInfo = reinterpret_cast<const _tag_QELListEditInfo*>(lParam);
     const CTask& task = m_store.At(static_cast<int>(pInfo->dwItemData));
-    if (task.strStatus == "Done" && pInfo->nSubItem != colStatus)
+    if (task.strStatus == _T("Done") && pInfo->nSubItem != colStatus)
     {
-        SetStatus("WM_QEL_LISTEDITBEGIN refused: task " + m_list.CellText(task, colId) + " is done; only its status can change.");
+        SetStatus(_T("WM_QEL_LISTEDITBEGIN refused: task ") + m_list.CellText(task, colId) + _T(" is done; only its status can change."));
         return 1;
     }
-    SetStatus("WM_QEL_LISTEDITBEGIN: editing " + CellName(pInfo) + ".");
+    SetStatus(_T("WM_QEL_LISTEDITBEGIN: editing ") + CellName(pInfo) + _T("."));
     return 0;
 }
 
@@ -198,7 +198,7 @@ LRESULT CDemoDlg::OnListItemConst(WPARAM, LPARAM lParam)
     if (pInfo->nCtrlID == QEL_EDITID_COMBO)
     {
         CComboBox* pCombo = static_cast<CComboBox*>(pInfo->pEditWnd);
-        for (const char* const* p = CTaskStore::Statuses(); *p != NULL; ++p)
+        for (const LPCTSTR* p = CTaskStore::Statuses(); *p != NULL; ++p)
             pCombo->AddString(*p);
         pCombo->SelectString(-1, m_list.GetItemText(pInfo->nItem, pInfo->nSubItem));
     }
@@ -212,13 +212,13 @@ LRESULT CDemoDlg::OnListEditting(WPARAM, LPARAM lParam)
     if (pInfo->nSubItem == colHours && !CTaskStore::ParseHours(pInfo->pszText, nHours))
     {
         CString s;
-        s.Format("WM_QEL_LISTEDITTING refused: \"%s\" is not a whole number of hours.", pInfo->pszText);
+        s.Format(_T("WM_QEL_LISTEDITTING refused: \"%s\" is not a whole number of hours."), pInfo->pszText);
         SetStatus(s);
         return 1;
     }
     m_list.Store(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
     CString s;
-    s.Format("WM_QEL_LISTEDITTING: %s is now \"%s\".", static_cast<LPCSTR>(CellName(pInfo)), pInfo->pszText);
+    s.Format(_T("WM_QEL_LISTEDITTING: %s is now \"%s\"."), static_cast<LPCTSTR>(CellName(pInfo)), pInfo->pszText);
     SetStatus(s);
     return 0;
 }
@@ -232,14 +232,14 @@ LRESULT CDemoDlg::OnListEditMax(WPARAM, LPARAM)
 {
     const int nRow = m_list.AddRow(m_store.Append());
     CString s;
-    s.Format("WM_QEL_LISTEDITMAX: appended task %d as row %d.", m_store.At(m_store.GetCount() - 1).nId, nRow + 1);
+    s.Format(_T("WM_QEL_LISTEDITMAX: appended task %d as row %d."), m_store.At(m_store.GetCount() - 1).nId, nRow + 1);
     SetStatus(s);
     return nRow;
 }
 
 LRESULT CDemoDlg::OnHeaderChanged(WPARAM, LPARAM)
 {
-    SetStatus("WM_QEL_HEADERCHANGED: column widths, order or visibility changed.");
+    SetStatus(_T("WM_QEL_HEADERCHANGED: column widths, order or visibility changed."));
     return 0;
 }
 
@@ -248,9 +248,9 @@ LRESULT CDemoDlg::OnHeaderVisiableChange(WPARAM wParam, LPARAM lParam)
     const int nColumn = LOWORD(wParam);
     if (nColumn == colTitle && lParam != 0)
     {
-        SetStatus("WM_QEL_HEADERVISIABLECHANGE refused: the Task column stays visible.");
+        SetStatus(_T("WM_QEL_HEADERVISIABLECHANGE refused: the Task column stays visible."));
         return 1;
     }
-    SetStatus(lParam != 0 ? "WM_QEL_HEADERVISIABLECHANGE: hiding a column." : "WM_QEL_HEADERVISIABLECHANGE: showing a column.");
+    SetStatus(lParam != 0 ? _T("WM_QEL_HEADERVISIABLECHANGE: hiding a column.") : _T("WM_QEL_HEADERVISIABLECHANGE: showing a column."));
     return 0;
 }

@@ -75,17 +75,21 @@ HBITMAP CaptureScreen(const CRect& rect)
     return bmp;
 }
 
-std::wstring WidePath(LPCSTR pszPath)
+std::wstring WidePath(LPCTSTR pszPath)
 {
+#ifdef _UNICODE
+    return pszPath;
+#else
     const int n = ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, NULL, 0);
     std::wstring path(n > 0 ? n : 1, L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, &path[0], n);
     return path;
+#endif
 }
 
 } // namespace
 
-BOOL CPngWriter::SaveScreenRect(const CRect& rect, LPCSTR pszPath)
+BOOL CPngWriter::SaveScreenRect(const CRect& rect, LPCTSTR pszPath)
 {
     if (rect.Width() <= 0 || rect.Height() <= 0)
         return FALSE;

@@ -7,5 +7,5 @@
 class CPngWriter
 {
 public:
-    static BOOL SaveScreenRect(const CRect& rect, LPCSTR pszPath);
+    static BOOL SaveScreenRect(const CRect& rect, LPCTSTR pszPath);
 };

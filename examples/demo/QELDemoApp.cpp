@@ -10,7 +10,7 @@
 CQELDemoApp theApp;
 
 CQELDemoApp::CQELDemoApp()
-    : CWinApp("QELDemo"), m_nExitCode(0)
+    : CWinApp(_T("QELDemo")), m_nExitCode(0)
 {
 }
 
@@ -22,14 +22,14 @@ BOOL CQELDemoApp::InitInstance()
     // --screenshot DIR: the scripted tour writes its pictures to DIR and closes the demo.
     CString cmdLine(m_lpCmdLine);
     std::unique_ptr<CScreenshotTour> tour;
-    const int at = cmdLine.Find("--screenshot");
+    const int at = cmdLine.Find(_T("--screenshot"));
     if (at >= 0)
     {
         CString folder = cmdLine.Mid(at + 12);
         folder.TrimLeft();
         folder.TrimRight();
-        folder.Remove('"');
-        tour.reset(new CScreenshotTour(folder.IsEmpty() ? CString(".") : folder));
+        folder.Remove(_T('"'));
+        tour.reset(new CScreenshotTour(folder.IsEmpty() ? CString(_T(".")) : folder));
     }
 
     CDemoDlg dlg(tour.get());

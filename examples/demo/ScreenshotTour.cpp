@@ -20,7 +20,7 @@ void CScreenshotTour::Start(CDemoDlg* pDlg)
     CClientDC dc(pDlg);
     const int nPercent = ::MulDiv(dc.GetDeviceCaps(LOGPIXELSY), 100, 96);
     if (nPercent != 100)
-        m_strSuffix.Format("-%d", nPercent);
+        m_strSuffix.Format(_T("-%d"), nPercent);
     m_pDlg->SetTimer(TOUR_TIMER, TOUR_TICK_MS, NULL);
 }
 
@@ -32,11 +32,11 @@ BOOL CScreenshotTour::OnTimer(UINT_PTR nIDEvent)
     return TRUE;
 }
 
-void CScreenshotTour::Shoot(LPCSTR pszName)
+void CScreenshotTour::Shoot(LPCTSTR pszName)
 {
     CRect rect;
     m_pDlg->GetWindowRect(&rect);
-    const CString path = m_strFolder + "\\" + pszName + m_strSuffix + ".png";
+    const CString path = m_strFolder + _T("\\") + pszName + m_strSuffix + _T(".png");
     if (!CPngWriter::SaveScreenRect(rect, path))
         m_nExitCode = 1;
 }
@@ -49,11 +49,11 @@ void CScreenshotTour::EndEdit()
     m_pDlg->List().SetFocus();
 }
 
-void CScreenshotTour::TypeIntoEditor(LPCSTR pszText)
+void CScreenshotTour::TypeIntoEditor(LPCTSTR pszText)
 {
     CWnd* pEditor = m_pDlg->List().GetEditControl();
-    for (const char* p = pszText; pEditor != NULL && *p != '\0'; ++p)
-        pEditor->SendMessage(WM_CHAR, static_cast<BYTE>(*p), 1);
+    for (LPCTSTR p = pszText; pEditor != NULL && *p != _T('\0'); ++p)
+        pEditor->SendMessage(WM_CHAR, static_cast<_TUCHAR>(*p), 1);
 }
 
 void CScreenshotTour::Act(int nStep)
@@ -62,14 +62,14 @@ void CScreenshotTour::Act(int nStep)
     switch (nStep)
     {
     case 0:
-        Shoot("01-overview");
+        Shoot(_T("01-overview"));
         break;
     case 1:
         list.EditSubItem(2, colTitle);
-        TypeIntoEditor("Replace the drill press motor and belts");
+        TypeIntoEditor(_T("Replace the drill press motor and belts"));
         break;
     case 2:
-        Shoot("02-text-editor");
+        Shoot(_T("02-text-editor"));
         break;
     case 3:
         EndEdit();
@@ -84,7 +84,7 @@ void CScreenshotTour::Act(int nStep)
         }
         break;
     case 4:
-        Shoot("03-date-picker");
+        Shoot(_T("03-date-picker"));
         break;
     case 5:
         EndEdit();
@@ -93,13 +93,13 @@ void CScreenshotTour::Act(int nStep)
             pCombo->ShowDropDown(TRUE);
         break;
     case 6:
-        Shoot("04-drop-down-list");
+        Shoot(_T("04-drop-down-list"));
         break;
     case 7:
         if (CComboBox* pCombo = static_cast<CComboBox*>(list.GetEditControl()))
             pCombo->ShowDropDown(FALSE);
         EndEdit();
-        m_pDlg->SetStatus("Right click on the header: the column menu shows and hides columns; Ref is hidden by force.");
+        m_pDlg->SetStatus(_T("Right click on the header: the column menu shows and hides columns; Ref is hidden by force."));
         {
             CRect r;
             list.GetHeaderCtrl()->GetItemRect(colHours, &r);
@@ -108,7 +108,7 @@ void CScreenshotTour::Act(int nStep)
         }
         break;
     case 8:
-        Shoot("05-column-menu");
+        Shoot(_T("05-column-menu"));
         ::EndMenu();
         break;
     case 9:
@@ -116,16 +116,16 @@ void CScreenshotTour::Act(int nStep)
         list.Sort(colDue, TRUE, FALSE);
         list.Sort(colStatus, TRUE, TRUE);
         list.EnsureVisible(0, FALSE);
-        m_pDlg->SetStatus("Sorted by status, ties by due date (Shift+click keeps both marks).");
+        m_pDlg->SetStatus(_T("Sorted by status, ties by due date (Shift+click keeps both marks)."));
         break;
     case 10:
-        Shoot("06-multiple-sort");
+        Shoot(_T("06-multiple-sort"));
         break;
     case 11:
         m_pDlg->SetVisualStyles(TRUE);
         break;
     case 12:
-        Shoot("07-visual-styles");
+        Shoot(_T("07-visual-styles"));
         break;
     default:
         m_pDlg->KillTimer(TOUR_TIMER);

@@ -18,9 +18,9 @@ public:
 
 private:
     void Act(int nStep);
-    void Shoot(LPCSTR pszName);            // writes pszName, the scaling suffix and ".png" to the folder
+    void Shoot(LPCTSTR pszName);           // writes pszName, the scaling suffix and ".png" to the folder
     void EndEdit();
-    void TypeIntoEditor(LPCSTR pszText);
+    void TypeIntoEditor(LPCTSTR pszText);
 
     CString   m_strFolder;
     CString   m_strSuffix;   // "-150" at 150 % display scaling, empty at 100 %

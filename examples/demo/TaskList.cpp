@@ -3,23 +3,22 @@
 #include "TaskList.h"
 
 #include <algorithm>
-#include <string.h>
 
-char CTaskList::s_szDateFormat[] = "dd.MM.yyyy";
+TCHAR CTaskList::s_szDateFormat[] = _T("dd.MM.yyyy");
 
 static const struct
 {
-    const char* pszCaption;
-    int         nFormat;
-    const char* pszWidest;   // the widest text the column's cells show
+    LPCTSTR pszCaption;
+    int     nFormat;
+    LPCTSTR pszWidest;   // the widest text the column's cells show
 } s_columns[colCount] = {
-    { "ID", LVCFMT_RIGHT, "0000" },
-    { "Task", LVCFMT_LEFT, "Document loading dock door" },
-    { "Hours", LVCFMT_RIGHT, "0000" },
-    { "Due", LVCFMT_LEFT, "00.00.0000" },
-    { "Status", LVCFMT_LEFT, "In progress" },
-    { "Owner", LVCFMT_LEFT, "Harper" },
-    { "Ref", LVCFMT_LEFT, "WS-00000" },
+    { _T("ID"), LVCFMT_RIGHT, _T("0000") },
+    { _T("Task"), LVCFMT_LEFT, _T("Document loading dock door") },
+    { _T("Hours"), LVCFMT_RIGHT, _T("0000") },
+    { _T("Due"), LVCFMT_LEFT, _T("00.00.0000") },
+    { _T("Status"), LVCFMT_LEFT, _T("In progress") },
+    { _T("Owner"), LVCFMT_LEFT, _T("Harper") },
+    { _T("Ref"), LVCFMT_LEFT, _T("WS-00000") },
 };
 
 CTaskList::CTaskList()
@@ -31,15 +30,15 @@ CTaskList::~CTaskList()
 {
 }
 
-void CTaskList::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData, DWORD dwFlags)
+void CTaskList::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, LPCTSTR pszData, DWORD dwFlags)
 {
     _tag_QELListColumnStyle style = {};
     style.dwFlags = dwFlags;
     style.nColumn = nColumn;
     style.nLimitText = nLimit;
     style.dwStyle = dwStyle;
-    style.pData = const_cast<LPSTR>(pszData);
-    style.nDataLen = pszData != NULL ? static_cast<int>(strlen(pszData)) : 0;
+    style.pData = const_cast<LPTSTR>(pszData);
+    style.nDataLen = pszData != NULL ? lstrlen(pszData) : 0;
     style.pRuntimeClass = pClass;
     SetColumnStyle(&style);
 }
@@ -97,9 +96,9 @@ CString CTaskList::CellText(const CTask& task, int nColumn) const
     CString s;
     switch (nColumn)
     {
-    case colId:     s.Format("%d", task.nId); break;
+    case colId:     s.Format(_T("%d"), task.nId); break;
     case colTitle:  s = task.strTitle; break;
-    case colHours:  s.Format("%d", task.nHours); break;
+    case colHours:  s.Format(_T("%d"), task.nHours); break;
     case colDue:    s = task.strDue; break;
     case colStatus: s = task.strStatus; break;
     case colOwner:  s = task.strOwner; break;
@@ -141,7 +140,7 @@ const CTask& CTaskList::TaskOfRow(int nRow) const
     return m_pStore->At(static_cast<int>(GetItemData(nRow)));
 }
 
-void CTaskList::Store(int nRow, int nColumn, const char* pszText)
+void CTaskList::Store(int nRow, int nColumn, LPCTSTR pszText)
 {
     CTask& task = m_pStore->At(static_cast<int>(GetItemData(nRow)));
     switch (nColumn)
@@ -198,7 +197,7 @@ int CTaskList::OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn)
 COLORREF CTaskList::OnGetCellTextColor(int nItem, int nSubItem)
 {
     const CTask& task = TaskOfRow(nItem);
-    if (task.strStatus == "Done")
+    if (task.strStatus == _T("Done"))
         return RGB(128, 128, 128);
     if (nSubItem == colDue && CTaskStore::IsOverdue(task))
         return RGB(200, 0, 0);
@@ -208,7 +207,7 @@ COLORREF CTaskList::OnGetCellTextColor(int nItem, int nSubItem)
 COLORREF CTaskList::OnGetCellBkColor(int nItem, int nSubItem)
 {
     const CTask& task = TaskOfRow(nItem);
-    if (task.strStatus == "Blocked")
+    if (task.strStatus == _T("Blocked"))
         return RGB(255, 244, 214);
     return CQELListCtrl::OnGetCellBkColor(nItem, nSubItem);
 }
@@ -217,7 +216,7 @@ HFONT CTaskList::OnGetCellFont(int nItem, int nSubItem, DWORD_PTR dwItemData)
 {
     (void)nItem;
     const CTask& task = m_pStore->At(static_cast<int>(dwItemData));
-    if (nSubItem == colTitle && task.strStatus == "Open" && m_fontBold.GetSafeHandle() != NULL)
+    if (nSubItem == colTitle && task.strStatus == _T("Open") && m_fontBold.GetSafeHandle() != NULL)
         return static_cast<HFONT>(m_fontBold.GetSafeHandle());
     return NULL;
 }

@@ -25,7 +25,7 @@ public:
     int AddRow(int nIndex);
     CString CellText(const CTask& task, int nColumn) const;
     // Stores an edited text into the task behind the row.
-    void Store(int nRow, int nColumn, const char* pszText);
+    void Store(int nRow, int nColumn, LPCTSTR pszText);
 
     int  OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn) override;
     COLORREF OnGetCellTextColor(int nItem, int nSubItem) override;
@@ -35,10 +35,10 @@ public:
 private:
     void InsertColumns();
     int  CompareColumn(const CTask& a, const CTask& b, int nColumn) const;
-    void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, const char* pszData, DWORD dwFlags);
+    void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, LPCTSTR pszData, DWORD dwFlags);
     const CTask& TaskOfRow(int nRow) const;
 
     CTaskStore* m_pStore;      // not owned
     CFont       m_fontBold;    // open tasks
-    static char s_szDateFormat[];
+    static TCHAR s_szDateFormat[];
 };

@@ -27,11 +27,11 @@ public:
     const CTask& At(int nIndex) const { return m_tasks[nIndex]; }
     int Append();                               // a new open task due in a week; returns its index
 
-    static const char* const* Statuses();       // null-terminated
+    static const LPCTSTR* Statuses();           // null-terminated
     static int StatusRank(const CString& strStatus);
     static BOOL ParseDate(const CString& strText, SYSTEMTIME& st);   // "dd.MM.yyyy"
     static int CompareDates(const CString& a, const CString& b);     // empty dates sort last
-    static BOOL ParseHours(const char* pszText, int& nHours);        // a whole number 0..9999
+    static BOOL ParseHours(LPCTSTR pszText, int& nHours);            // a whole number 0..9999
     static BOOL IsOverdue(const CTask& task);
 
 private:

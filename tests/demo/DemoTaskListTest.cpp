@@ -13,11 +13,11 @@ const int kCellMargins = 12;   // the list view's text margins in a cell, both s
 
 CString Caption(CListCtrl& list, int nColumn)
 {
-    char text[64] = {};
-    LVCOLUMNA column = {};
+    TCHAR text[64] = {};
+    LVCOLUMN column = {};
     column.mask = LVCF_TEXT;
     column.pszText = text;
-    column.cchTextMax = sizeof(text);
+    column.cchTextMax = _countof(text);
     list.GetColumn(nColumn, &column);
     return text;
 }
@@ -35,8 +35,8 @@ TEST(DemoTaskListTest, ColumnsFitCaptionsAndCellsAtEveryScaling)
         ASSERT_TRUE(parent.CreateParent(1200, 600));
         CFont font;
         CFont bold;
-        font.CreateFont(-nFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
-        bold.CreateFont(-nFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
+        font.CreateFont(-nFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, _T("MS Shell Dlg"));
+        bold.CreateFont(-nFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, _T("MS Shell Dlg"));
         CTaskStore store;
         CTaskList list;
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 1180, 580), &parent, 1));
@@ -57,8 +57,8 @@ TEST(DemoTaskListTest, ColumnsFitCaptionsAndCellsAtEveryScaling)
                 for (int r = 0; r < list.GetItemCount(); ++r)
                     nWidest = std::max(nWidest, static_cast<int>(dc.GetTextExtent(list.GetItemText(r, c)).cx));
                 const CString caption = Caption(list, c);
-                EXPECT_LE(dc.GetTextExtent(caption).cx + nCaptionRoom, list.GetColumnWidth(c)) << caption;
-                EXPECT_LE(nWidest + kCellMargins, list.GetColumnWidth(c)) << caption;
+                EXPECT_LE(dc.GetTextExtent(caption).cx + nCaptionRoom, list.GetColumnWidth(c)) << Narrow(caption);
+                EXPECT_LE(nWidest + kCellMargins, list.GetColumnWidth(c)) << Narrow(caption);
             }
             dc.SelectObject(pOldFont);
         }

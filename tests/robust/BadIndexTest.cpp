@@ -144,7 +144,7 @@ TEST_F(BadIndex, HostileStyleRecordsAreRefusedOrStoredSafely)
     EXPECT_TRUE(list->IsEditColumn(1)) << "the refused style must not replace the stored one";
 
     // A data block whose length is not positive is not copied; the stored pointer is null.
-    char block[] = "yyyy";
+    TCHAR block[] = _T("yyyy");
     for (const int len : {0, -1, INT_MIN})
     {
         style = {};
@@ -244,7 +244,7 @@ TEST_F(BadIndex, CopyWithAnyMaskCopiesOnlyWhatTheMaskSelects)
     {
         WriteClipboardText("before");
         EXPECT_EQ(1, list->CopyToClipboard(mask));
-        const std::string text = ReadClipboardText();
+        const std::string text = ReadClipboardOwnText();
         const size_t lines = std::count(text.begin(), text.end(), '\n');
         EXPECT_EQ(mask == 0xFFFFFFFFu ? 1u : 0u, lines) << mask;   // only row 2 holds state bits
         ++tried;

@@ -103,7 +103,7 @@ TEST_F(ControlsInput, ThemedEditWithAnyStyleValueAndALongText)
 {
     CLedger ledger;
     int tried = 0;
-    const std::string text(64 * 1024, 'w');
+    const CString text(_T('w'), 64 * 1024);
     for (const DWORD style : {DWORD(1), DWORD(0), DWORD(2), DWORD(0xFFFFFFFF), DWORD(0x80000001)})
     {
         CQELEdit edit;
@@ -111,7 +111,7 @@ TEST_F(ControlsInput, ThemedEditWithAnyStyleValueAndALongText)
         PumpUntilIdle();
         const LedgerSnapshot before = ledger.Snapshot();
         edit.SetStyle(style);
-        edit.SetWindowText(text.c_str());
+        edit.SetWindowText(text);
         edit.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         edit.SetFocus();
         edit.SendMessage(WM_NCPAINT, 1, 0);
@@ -119,7 +119,7 @@ TEST_F(ControlsInput, ThemedEditWithAnyStyleValueAndALongText)
         parent.SetFocus();
         edit.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
         PumpUntilIdle();
-        EXPECT_EQ(static_cast<int>(text.size()), edit.GetWindowTextLength()) << style;
+        EXPECT_EQ(text.GetLength(), edit.GetWindowTextLength()) << style;
         EXPECT_EQ("", Difference(before, ledger.Snapshot(), false)) << style << "\n" << ledger.Leaks(before);
         edit.DestroyWindow();
         ++tried;
@@ -134,9 +134,9 @@ VOID CALLBACK CancelBrowser(HWND, UINT, UINT_PTR idEvent, DWORD)
     {
         static BOOL CALLBACK Find(HWND hwnd, LPARAM lParam)
         {
-            char name[16] = {};
-            ::GetClassNameA(hwnd, name, sizeof(name));
-            if (strcmp(name, "#32770") == 0 && ::IsWindowVisible(hwnd))
+            TCHAR name[16] = {};
+            ::GetClassName(hwnd, name, _countof(name));
+            if (lstrcmp(name, _T("#32770")) == 0 && ::IsWindowVisible(hwnd))
             {
                 *reinterpret_cast<HWND*>(lParam) = hwnd;
                 return FALSE;
@@ -149,22 +149,22 @@ VOID CALLBACK CancelBrowser(HWND, UINT, UINT_PTR idEvent, DWORD)
     if (hBrowser == NULL)
         return;
     ::KillTimer(NULL, idEvent);
-    ::PostMessageA(hBrowser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+    ::PostMessage(hBrowser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(hBrowser, IDCANCEL)));
 }
 
 TEST_F(ControlsInput, FolderChooserWithHugeTitleAndInitialFolderIsCancelled)
 {
-    const std::string title(64 * 1024, 'T');
-    const std::string folder = "C:\\" + std::string(64 * 1024, 'f');
+    const CString title(_T('T'), 64 * 1024);
+    const CString folder = _T("C:\\") + CString(_T('f'), 64 * 1024);
     int tried = 0;
     for (const bool withParent : {true, false})
     {
         const UINT_PTR timer = ::SetTimer(NULL, 0, 50, CancelBrowser);
-        CQELFolderDialog dialog(withParent ? &parent : nullptr, folder.c_str(), title.c_str());
+        CQELFolderDialog dialog(withParent ? &parent : nullptr, folder, title);
         ::KillTimer(NULL, timer);
         EXPECT_EQ(IDABORT, dialog.DoModal());
-        EXPECT_EQ("", std::string(dialog.GetFolder()));
+        EXPECT_EQ("", Narrow(dialog.GetFolder()));
         ++tried;
     }
     figures::Inputs("folder chooser with a 64 KB title and initial folder", tried);

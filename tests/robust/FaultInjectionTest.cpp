@@ -9,8 +9,6 @@ using namespace qeltest;
 
 namespace {
 
-const char kLibrary[] = "QELCtrl.dll";
-
 // The editors' report buffer comes from the nothrow array new, named after the width of size_t.
 #ifdef _WIN64
 const char kNewArrayNothrow[] = "_ZnayRKSt9nothrow_t";
@@ -84,7 +82,7 @@ protected:
     }
     std::function<void(int)> FailAllocation()
     {
-        return [this](int n) { ledger.FailAllocation(n, kLibrary); };
+        return [this](int n) { ledger.FailAllocation(n, kLibraryFile); };
     }
     std::function<void(int)> FailCall(const char* pszFunction)
     {
@@ -126,7 +124,7 @@ TEST_F(FaultInjection, EditorWindowCreationFailureOpensNothing)
     {
         const std::string site = "edit start: editor window creation, column " + std::to_string(column);
         const int injected = EachFault(
-            FailCall("CreateWindowExA"), [&] { return list->EditSubItem(1, column); },
+            FailCall(QEL_TEXT_FUNCTION("CreateWindowEx")), [&] { return list->EditSubItem(1, column); },
             [&](int result) {
                 EXPECT_EQ(0, result);
                 EXPECT_EQ(nullptr, list->GetEditControl());
@@ -151,10 +149,10 @@ TEST_F(FaultInjection, ReportBufferFailureEndsTheEditUnchanged)
             CWnd* pEditor = StartEdit(2, column);
             ASSERT_NE(nullptr, pEditor);
             if (column != 3)
-                pEditor->SetWindowText("changed");
+                pEditor->SetWindowText(_T("changed"));
             parent.Flush();
             const int faultsBefore = ledger.FaultsInjected();
-            ledger.FailAllocation(n, kLibrary);
+            ledger.FailAllocation(n, kLibraryFile);
             Commit();
             ledger.Disarm();
             if (ledger.FaultsInjected() == faultsBefore)
@@ -178,7 +176,7 @@ TEST_F(FaultInjection, ReportBufferFailureEndsTheEditUnchanged)
 
 TEST_F(FaultInjection, StyleStoreAllocationFailureKeepsTheStoreAsItWas)
 {
-    char format[] = "yyyy-MM-dd";
+    TCHAR format[] = _T("yyyy-MM-dd");
     // Replacing the style of a styled column, adding styles to columns without one, and the first style of
     // an empty store (which allocates the store's table and first block).
     for (const int column : {3, 0, 7, -1})
@@ -195,7 +193,7 @@ TEST_F(FaultInjection, StyleStoreAllocationFailureKeepsTheStoreAsItWas)
                 style.nColumn = column;
                 style.pRuntimeClass = RUNTIME_CLASS(CQELListItemDateTimeCtrl);
                 style.pData = format;
-                style.nDataLen = static_cast<int>(strlen(format));
+                style.nDataLen = static_cast<int>(_tcslen(format));
                 return static_cast<int>(list->SetColumnStyle(&style));
             },
             [&](int result) {
@@ -230,7 +228,7 @@ TEST_F(FaultInjection, OrderArrayFailureEndsTheMovement)
         ASSERT_NE(nullptr, StartEdit(1, 3));
         parent.Flush();
         const int faultsBefore = ledger.FaultsInjected();
-        ledger.FailAllocation(n, kLibrary);
+        ledger.FailAllocation(n, kLibraryFile);
         const LRESULT result = list->SendMessage(WM_QEL_LISTITEMEDIT, 1, QELEncodeMoveRequest(VK_TAB, TRUE, FALSE, 3));
         ledger.Disarm();
         PumpUntilIdle();
@@ -271,10 +269,10 @@ protected:
     {
         FaultInjection::SetUp();
         // Enough text to grow the buffer several times.
-        const std::string cell(60000, 'x');
+        const CString cell(_T('x'), 60000);
         for (int r = 0; r < 5; ++r)
         {
-            list->SetItemText(r, 1, cell.c_str());
+            list->SetItemText(r, 1, cell);
             list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
         }
     }
@@ -289,7 +287,7 @@ protected:
         EXPECT_EQ(0, ledger.Snapshot().clipboardOpen);
         EXPECT_EQ(NULL, ::GetOpenClipboardWindow()) << "the clipboard was left open";
         bool present = false;
-        const std::string text = ReadClipboardText(&present);
+        const std::string text = ReadClipboardOwnText(&present);
         if (contentsKept)
         {
             EXPECT_EQ("before", text);
@@ -345,7 +343,9 @@ TEST_F(FaultInjection, VisualStyleBindingFailuresFallBackToTheBuiltInTheme)
     PumpUntilIdle();
     const LedgerSnapshot before = ledger.Snapshot();
     int injected = 0;
-    std::vector<std::string> names = {"GetSystemDirectoryA", "LoadLibraryA"};
+    const std::string system = QEL_TEXT_FUNCTION("GetSystemDirectory");
+    const std::string load = QEL_TEXT_FUNCTION("LoadLibrary");
+    std::vector<std::string> names = {system, load};
     for (const char* pszEntry : {"OpenThemeData", "CloseThemeData", "DrawThemeBackground",
                                  "DrawThemeParentBackground", "GetThemeColor"})
         names.push_back(std::string("GetProcAddress(") + pszEntry + ")");
@@ -357,7 +357,7 @@ TEST_F(FaultInjection, VisualStyleBindingFailuresFallBackToTheBuiltInTheme)
         _gThemeManager.InitThemeManager();
         ledger.Disarm();
         injected += ledger.FaultsInjected() - faultsBefore;
-        if (name == "GetSystemDirectoryA" || name == "LoadLibraryA" || name == "GetProcAddress(OpenThemeData)")
+        if (name == system || name == load || name == "GetProcAddress(OpenThemeData)")
         {
             EXPECT_FALSE(_gThemeManager.IsSystemTheme());
         }
@@ -369,7 +369,7 @@ TEST_F(FaultInjection, VisualStyleBindingFailuresFallBackToTheBuiltInTheme)
         EXPECT_EQ(before.modules, ledger.Snapshot().modules) << "UxTheme stays loaded";
     }
     EXPECT_EQ(static_cast<int>(names.size()), injected) << "every call of the binding failed once";
-    figures::Faults("UxTheme binding (GetSystemDirectoryA, LoadLibraryA, GetProcAddress per entry point)",
+    figures::Faults("UxTheme binding (GetSystemDirectory, LoadLibrary, GetProcAddress per entry point)",
                     injected);
     ExpectReleased(ledger, before, "visual styles");
 }

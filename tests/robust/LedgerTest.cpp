@@ -1,6 +1,6 @@
 // The resource ledger itself: it sees what the library modules acquire and release, fails the call it is
 // told to, and leaves the modules untouched once it is gone.
-#include "QELTest.h"
+#include "RobustTestSupport.h"
 #include "QELTestImportPatch.h"
 #include "QELTestLedger.h"
 #include "QELListCtrl.h"
@@ -26,8 +26,8 @@ protected:
     void CreateList(CQELListCtrl& list)
     {
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 300), &parent, 1));
-        list.InsertColumn(0, "A", LVCFMT_LEFT, 80);
-        list.InsertItem(0, "r0");
+        list.InsertColumn(0, _T("A"), LVCFMT_LEFT, 80);
+        list.InsertItem(0, _T("r0"));
     }
 
     CRecorderWnd parent;
@@ -92,7 +92,7 @@ TEST_F(Ledger, AllocationFailureReachesTheLibraryAndCountsNoBlock)
 
 TEST_F(Ledger, ImportsAreTheSystemsOwnOnceTheLedgerIsGone)
 {
-    const HMODULE hCtrl = ::GetModuleHandleA("QELCtrl.dll");
+    const HMODULE hCtrl = ::GetModuleHandleA(kLibraryFile);
     auto slot = [hCtrl](const char* pszFunction) {
         static const int kMarker = 0;
         const CImportPatch probe(hCtrl, pszFunction, &kMarker);
@@ -103,11 +103,11 @@ TEST_F(Ledger, ImportsAreTheSystemsOwnOnceTheLedgerIsGone)
         CLedger ledger;
         EXPECT_NE(pfnBefore, slot("GlobalAlloc"));
         const std::vector<std::string> hooked = ledger.HookedFunctions();
-        for (const char* pszName : {"calloc", "free", "CreateFontIndirectA", "OpenClipboard", "GlobalAlloc", "GetProcAddress"})
+        for (const char* pszName : {"calloc", "free", QEL_TEXT_FUNCTION("CreateFontIndirect"), "OpenClipboard", "GlobalAlloc", "GetProcAddress"})
             EXPECT_NE(hooked.end(), std::find(hooked.begin(), hooked.end(), pszName)) << pszName;
     }
     EXPECT_EQ(pfnBefore, slot("GlobalAlloc"));
-    EXPECT_EQ(reinterpret_cast<const void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GlobalAlloc")), pfnBefore);
+    EXPECT_EQ(reinterpret_cast<const void*>(::GetProcAddress(::GetModuleHandle(_T("kernel32.dll")), "GlobalAlloc")), pfnBefore);
 }
 
 } // namespace

@@ -15,10 +15,10 @@ CRuntimeClass* EditorClass(int nColumn)
 }
 
 // Four columns nWidth wide and one row: pszFirst in column 0, pszOthers (when given) in the rest.
-void AddColumnsAndRow(CListCtrl& list, int nWidth, const char* pszFirst, const char* pszOthers)
+void AddColumnsAndRow(CListCtrl& list, int nWidth, LPCTSTR pszFirst, LPCTSTR pszOthers)
 {
     for (int c = 0; c < 4; ++c)
-        list.InsertColumn(c, "C", LVCFMT_LEFT, nWidth);
+        list.InsertColumn(c, _T("C"), LVCFMT_LEFT, nWidth);
     list.InsertItem(0, pszFirst);
     for (int c = 1; c < 4 && pszOthers != nullptr; ++c)
         list.SetItemText(0, c, pszOthers);
@@ -91,7 +91,7 @@ TEST_F(MessageInput, EdgeRecordsNeverTouchCellsOutsideTheList)
             _tag_QELListEditInfo info = {};
             info.nItem = row;
             info.nSubItem = column;
-            char text[] = "garbage";
+            TCHAR text[] = _T("garbage");
             info.pszText = text;
             // pEditWnd is the sender's business: the list forwards it without looking.
             info.pEditWnd = reinterpret_cast<CWnd*>(static_cast<INT_PTR>(-1));
@@ -124,14 +124,14 @@ TEST_F(MessageInput, NullTextInAnAcceptedReportEmptiesTheCell)
 TEST_F(MessageInput, ListWithoutParentAnswersZero)
 {
     CTestList orphan;
-    ASSERT_TRUE(orphan.CreateEx(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, CRect(0, 0, 200, 100), NULL, 0));
-    orphan.InsertColumn(0, "A", LVCFMT_LEFT, 50);
-    orphan.InsertItem(0, "old");
+    ASSERT_TRUE(orphan.CreateEx(0, WC_LISTVIEW, _T(""), WS_POPUP | LVS_REPORT, CRect(0, 0, 200, 100), NULL, 0));
+    orphan.InsertColumn(0, _T("A"), LVCFMT_LEFT, 50);
+    orphan.InsertItem(0, _T("old"));
     _tag_QELListEditInfo info = {};
-    char text[] = "new";
+    TCHAR text[] = _T("new");
     info.pszText = text;
     EXPECT_EQ(0, orphan.SendMessage(WM_QEL_LISTEDITTING, 0, reinterpret_cast<LPARAM>(&info)));
-    EXPECT_EQ("new", std::string(orphan.GetItemText(0, 0)));
+    EXPECT_EQ("new", Narrow(orphan.GetItemText(0, 0)));
     EXPECT_EQ(0, orphan.SendMessage(WM_QEL_LISTEDITEND, 0, 0));
     orphan.DestroyWindow();
     figures::Inputs("list without a parent", 2);
@@ -157,7 +157,7 @@ TEST_F(MessageInput, EditMaxAnswersOutsideTheRowsBelowEndTheMovement)
     // A row the parent really appended moves the edit there.
     parent.SetAnswer(WM_QEL_LISTEDITMAX, [this](const RecordedMessage&, bool& handled) -> LRESULT {
         handled = true;
-        return list->InsertItem(list->GetItemCount(), "appended");
+        return list->InsertItem(list->GetItemCount(), _T("appended"));
     });
     parent.Flush();
     list->SendMessage(WM_QEL_LISTITEMEDIT, 4, QELEncodeMoveRequest(VK_DOWN, TRUE, FALSE, 1));
@@ -230,7 +230,7 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
         const LedgerSnapshot before = ledger.Snapshot();
         CTestList* pList = new CTestList;
         ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 5));
-        AddColumnsAndRow(*pList, 80, "a", nullptr);
+        AddColumnsAndRow(*pList, 80, _T("a"), nullptr);
         _tag_QELListColumnStyle style = {};
         style.nColumn = column;
         style.pRuntimeClass = EditorClass(column);
@@ -243,7 +243,7 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
         pList->DestroyWindow();
         PumpUntilIdle();
         ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 5));
-        AddColumnsAndRow(*pList, 80, "a", nullptr);
+        AddColumnsAndRow(*pList, 80, _T("a"), nullptr);
         ASSERT_EQ(0, pList->EditSubItem(0, column));
         ASSERT_NE(nullptr, pList->GetEditControl());
         delete pList;
@@ -265,7 +265,7 @@ TEST_F(MessageInput, ListDestroyedInsideEachEditMessageReportsEveryEndOnce)
             SCOPED_TRACE(MessageName(message) + ", column " + std::to_string(column));
             std::unique_ptr<CTestList> pList(new CTestList);
             ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 480, 200), &parent, 5));
-            AddColumnsAndRow(*pList, 100, "2024-01-02", "2024-01-02");
+            AddColumnsAndRow(*pList, 100, _T("2024-01-02"), _T("2024-01-02"));
             _tag_QELListColumnStyle style = {};
             style.nColumn = column;
             style.pRuntimeClass = EditorClass(column);
@@ -319,9 +319,9 @@ TEST_F(MessageInput, ParentDestroyedDuringAnEdit)
     parent.ClearAnswers();
     CTestList second;
     ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 6));
-    second.InsertColumn(0, "A", LVCFMT_LEFT, 80);
-    second.InsertColumn(1, "B", LVCFMT_LEFT, 80);
-    second.InsertItem(0, "a");
+    second.InsertColumn(0, _T("A"), LVCFMT_LEFT, 80);
+    second.InsertColumn(1, _T("B"), LVCFMT_LEFT, 80);
+    second.InsertItem(0, _T("a"));
     _tag_QELListColumnStyle style = {};
     style.nColumn = 1;
     style.pRuntimeClass = RUNTIME_CLASS(CQELListItemEdit);
@@ -354,7 +354,7 @@ TEST_F(MessageInput, ParentDestroyedInsideEachEditMessage)
                     ASSERT_TRUE(host.CreateParent(500, 300));
                     CTestList* pList = new CTestList;
                     ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 480, 200), &host, 8));
-                    AddColumnsAndRow(*pList, 100, "2024-01-02", "2024-01-02");
+                    AddColumnsAndRow(*pList, 100, _T("2024-01-02"), _T("2024-01-02"));
                     _tag_QELListColumnStyle style = {};
                     style.nColumn = column;
                     style.pRuntimeClass = EditorClass(column);
@@ -370,7 +370,7 @@ TEST_F(MessageInput, ParentDestroyedInsideEachEditMessage)
                     CWnd* pEditor = pList->GetEditControl();
                     if (pEditor != nullptr && ::IsWindow(pEditor->GetSafeHwnd()))
                     {
-                        pEditor->SetWindowText("2023-12-31");
+                        pEditor->SetWindowText(_T("2023-12-31"));
                         pList->SetFocus();
                     }
                     PumpUntilIdle();

@@ -26,6 +26,7 @@ Figures& TheFigures()
     return s_figures;
 }
 
+// A narrow path, for std::ofstream.
 std::string FragmentPath()
 {
     char szPath[MAX_PATH] = {};
@@ -118,6 +119,33 @@ void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const c
                        + (after.windows - before.windows) + (after.menus - before.menus)
                        + (after.globalBlocks - before.globalBlocks));
     EXPECT_EQ("", diff) << pszWhat << "\n" << ledger.Leaks(before);
+}
+
+// ---- Clipboard ----------------------------------------------------------------------------------------
+
+std::string ReadClipboardOwnText(bool* ok)
+{
+#ifdef _UNICODE
+    std::string text;
+    bool found = false;
+    for (int attempt = 0; attempt < 50 && !::OpenClipboard(NULL); ++attempt)
+        ::Sleep(10);
+    if (HANDLE h = ::GetClipboardData(CF_UNICODETEXT))
+    {
+        if (const WCHAR* p = static_cast<const WCHAR*>(::GlobalLock(h)))
+        {
+            text = Narrow(CString(p, static_cast<int>(wcsnlen(p, ::GlobalSize(h) / sizeof(WCHAR)))));
+            found = true;
+            ::GlobalUnlock(h);
+        }
+    }
+    ::CloseClipboard();
+    if (ok != nullptr)
+        *ok = found;
+    return text;
+#else
+    return ReadClipboardText(ok);
+#endif
 }
 
 } // namespace qeltest

@@ -28,4 +28,18 @@ inline std::vector<int> BadIndexes(int count)
 // Checks that nothing acquired since `before` is still held, and counts what is in the figures.
 void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const char* pszWhat);
 
+// The library's file, and the name under which its import table lists a Win32 function that takes text
+// ("CreateWindowExW" in a Unicode build, "CreateWindowExA" in an MBCS one).
+#ifdef _UNICODE
+const char kLibraryFile[] = "QELCtrlU.dll";
+#define QEL_TEXT_FUNCTION(name) name "W"
+#else
+const char kLibraryFile[] = "QELCtrl.dll";
+#define QEL_TEXT_FUNCTION(name) name "A"
+#endif
+
+// The clipboard's text in the format the library writes (CF_UNICODETEXT in a Unicode build, CF_TEXT in an
+// MBCS one), in the ANSI code page for comparison; `ok` tells whether that format was present.
+std::string ReadClipboardOwnText(bool* ok = nullptr);
+
 } // namespace qeltest

@@ -136,14 +136,15 @@ void CSoakDriver::Pump()
     int nMessages = 0;
     // Everything this thread does is on its own queue: the first empty look means idle.
     MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
     {
         if (++nMessages > kStorm)
         {
-            char szClass[64] = "";
-            ::GetClassNameA(msg.hwnd, szClass, sizeof(szClass));
+            TCHAR szClass[64] = _T("");
+            ::GetClassName(msg.hwnd, szClass, _countof(szClass));
             char text[160];
-            sprintf(text, "messages never stop: message 0x%04X to a window of class \"%s\"", msg.message, szClass);
+            sprintf(text, "messages never stop: message 0x%04X to a window of class \"%s\"", msg.message,
+                    qeltest::Narrow(szClass).c_str());
             if (m_failure.empty())
                 m_failure = text;
             return;
@@ -152,7 +153,7 @@ void CSoakDriver::Pump()
         if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
         {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessage(&msg);
         }
     }
     if (CWinThread* pThread = AfxGetThread())
@@ -211,22 +212,22 @@ bool CSoakDriver::HeaderItemRect(int nColumn, CRect& rect)
 {
     const HWND hHeader = HeaderWnd();
     return hHeader != NULL && ::IsWindowVisible(hHeader)
-        && ::SendMessageA(hHeader, HDM_GETITEMRECT, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&rect)) != 0;
+        && ::SendMessage(hHeader, HDM_GETITEMRECT, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&rect)) != 0;
 }
 
 void CSoakDriver::PostMouse(HWND hWnd, UINT message, UINT nFlags, CPoint pt)
 {
-    ::PostMessageA(hWnd, message, nFlags, MAKELPARAM(pt.x, pt.y));
+    ::PostMessage(hWnd, message, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
 void CSoakDriver::PostKey(UINT vk, bool bCtrl, bool bShift)
 {
     const HWND hTarget = KeyTarget();
-    const DWORD dwDown = 1 | ((::MapVirtualKeyA(vk, 0) & 0xFF) << 16);   // repeat count 1 and the scan code
+    const DWORD dwDown = 1 | ((::MapVirtualKey(vk, 0) & 0xFF) << 16);   // repeat count 1 and the scan code
     const DWORD dwUp = dwDown | 0xC0000000;                                // previous state down, released
     qeltest::SetModifierKeys(bCtrl, bShift);
-    ::PostMessageA(hTarget, WM_KEYDOWN, vk, static_cast<LPARAM>(dwDown));
-    ::PostMessageA(hTarget, WM_KEYUP, vk, static_cast<LPARAM>(dwUp));
+    ::PostMessage(hTarget, WM_KEYDOWN, vk, static_cast<LPARAM>(dwDown));
+    ::PostMessage(hTarget, WM_KEYUP, vk, static_cast<LPARAM>(dwUp));
     Pump();
     qeltest::SetModifierKeys(false, false);
 }
@@ -365,7 +366,7 @@ void CSoakDriver::Wheel()
     const CPoint pt(rect.CenterPoint());
     const short nDelta = static_cast<short>(Chance(50) ? WHEEL_DELTA : -WHEEL_DELTA);
     qeltest::SetModifierKeys(bCtrl, false);
-    ::PostMessageA(KeyTarget(), WM_MOUSEWHEEL, MAKEWPARAM(bCtrl ? MK_CONTROL : 0, static_cast<WORD>(nDelta)),
+    ::PostMessage(KeyTarget(), WM_MOUSEWHEEL, MAKEWPARAM(bCtrl ? MK_CONTROL : 0, static_cast<WORD>(nDelta)),
                    MAKELPARAM(pt.x, pt.y));
     Pump();
     qeltest::SetModifierKeys(false, false);
@@ -396,9 +397,9 @@ void CSoakDriver::TypeText()
     const HWND hTarget = KeyTarget();
     const int nLength = 1 + Pick(6);
     for (int i = 0; i < nLength; ++i)
-        ::PostMessageA(hTarget, WM_CHAR, static_cast<BYTE>(kLetters[Pick(sizeof(kLetters) - 1)]), 1);
+        ::PostMessage(hTarget, WM_CHAR, static_cast<BYTE>(kLetters[Pick(sizeof(kLetters) - 1)]), 1);
     if (Chance(20))
-        ::PostMessageA(hTarget, WM_CHAR, '\b', 1);
+        ::PostMessage(hTarget, WM_CHAR, '\b', 1);
 }
 
 // ---- Window and application actions ------------------------------------------------------------------
@@ -417,7 +418,7 @@ void CSoakDriver::Scroll()
 {
     static const UINT kCodes[] = { SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM };
     const UINT nCode = kCodes[Pick(6)];
-    ::PostMessageA(ListWnd(), Chance(70) ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(nCode, 0), 0);
+    ::PostMessage(ListWnd(), Chance(70) ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(nCode, 0), 0);
 }
 
 void CSoakDriver::ColumnDrag()
@@ -503,7 +504,7 @@ void CSoakDriver::ListGoneInEdit()
     if (::IsWindow(hSecond))
     {
         for (int i = 1 + Pick(3); i > 0; --i)
-            ::PostMessageA(KeyTarget(), WM_CHAR, static_cast<WPARAM>('1' + Pick(5)), 1);
+            ::PostMessage(KeyTarget(), WM_CHAR, static_cast<WPARAM>('1' + Pick(5)), 1);
         Pump();
         m_list.SetFocus();
         Pump();
@@ -545,7 +546,7 @@ void CSoakDriver::CopyWhileHeld()
 {
     const std::string held = "held by another window " + std::to_string(m_random());
     qeltest::WriteClipboardText(held);
-    const HWND hOther = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+    const HWND hOther = ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
     if (hOther == NULL || !::OpenClipboard(hOther))
     {
         if (hOther != NULL)

@@ -8,7 +8,7 @@ END_MESSAGE_MAP()
 
 BOOL CSoakFrame::CreateHost()
 {
-    if (!Create(NULL, "Soak", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 460, 330)))
+    if (!Create(NULL, _T("Soak"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 460, 330)))
         return FALSE;
     CRect rect;
     GetClientRect(&rect);

@@ -7,7 +7,7 @@ CSoakMenuPicker* CSoakMenuPicker::s_pActive = nullptr;
 CSoakMenuPicker::CSoakMenuPicker(HWND hKeyTarget, int nDowns) : m_hKeyTarget(hKeyTarget), m_nDowns(nDowns)
 {
     s_pActive = this;
-    m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, &CSoakMenuPicker::Hook, NULL, ::GetCurrentThreadId());
+    m_hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, &CSoakMenuPicker::Hook, NULL, ::GetCurrentThreadId());
     m_nTimer = ::SetTimer(NULL, 0, 2000, &CSoakMenuPicker::Fallback);
 }
 
@@ -47,8 +47,8 @@ void CSoakMenuPicker::Act()
     }
     // The menu loop reads keys from the queue whichever window they are posted to.
     for (int i = 0; i < m_nDowns; ++i)
-        ::PostMessageA(m_hKeyTarget, WM_KEYDOWN, VK_DOWN, 1);
-    ::PostMessageA(m_hKeyTarget, WM_KEYDOWN, VK_RETURN, 1);
+        ::PostMessage(m_hKeyTarget, WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessage(m_hKeyTarget, WM_KEYDOWN, VK_RETURN, 1);
 }
 
 } // namespace soak

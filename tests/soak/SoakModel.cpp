@@ -1,5 +1,6 @@
 #include "SoakModel.h"
 #include "QELListCtrl.h"
+#include "QELTest.h"
 
 #include <stdio.h>
 
@@ -56,12 +57,12 @@ std::string CSoakModel::Compare(CListCtrl& list, int nColumns) const
         }
         for (int nColumn = 0; nColumn < nColumns; ++nColumn)
         {
-            const CString strCell = list.GetItemText(nRow, nColumn);
+            const std::string cell = qeltest::Narrow(list.GetItemText(nRow, nColumn));
             const std::string expected = Text(id, nColumn);
-            if (expected != static_cast<LPCTSTR>(strCell))
+            if (expected != cell)
             {
                 sprintf(buffer, "cell (%d, %d) of row id %lu reads \"%.100s\", expected \"%.100s\"", nRow, nColumn,
-                        static_cast<unsigned long>(id), static_cast<LPCTSTR>(strCell), expected.c_str());
+                        static_cast<unsigned long>(id), cell.c_str(), expected.c_str());
                 return buffer;
             }
         }

@@ -2,6 +2,7 @@
 #include "QELListItemEdit.h"
 #include "QELListItemDateTimeCtrl.h"
 #include "QELListItemComboBoxCtrl.h"
+#include "QELTest.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -10,15 +11,15 @@ namespace soak {
 
 namespace {
 
-const char* const kChoices[] = { "1 apple", "2 pear", "3 plum", "4 quince", "5 fig" };
-const char kDateFormat[] = "dd.MM.yyyy";
+LPCTSTR const kChoices[] = { _T("1 apple"), _T("2 pear"), _T("3 plum"), _T("4 quince"), _T("5 fig") };
+const TCHAR kDateFormat[] = _T("dd.MM.yyyy");
 
 // The three editors a column style can name, with the style bits and data each is set up with.
 struct EditorKind
 {
     CRuntimeClass* pClass;
     DWORD          dwStyle;
-    const char*    pData;
+    LPCTSTR        pData;
     UINT           nCtrlId;
 };
 
@@ -50,10 +51,10 @@ void CSoakParent::Populate(CSoakList& list, int nRows)
     m_pList = &list;
     m_model.Clear();
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP | (Chance(50) ? LVS_EX_GRIDLINES : 0));
-    list.InsertColumn(0, "Name", LVCFMT_LEFT, 90);
-    list.InsertColumn(1, "Note", LVCFMT_LEFT, 120);
-    list.InsertColumn(2, "Due", LVCFMT_LEFT, 100);
-    list.InsertColumn(3, "Choice", LVCFMT_LEFT, 90);
+    list.InsertColumn(0, _T("Name"), LVCFMT_LEFT, 90);
+    list.InsertColumn(1, _T("Note"), LVCFMT_LEFT, 120);
+    list.InsertColumn(2, _T("Due"), LVCFMT_LEFT, 100);
+    list.InsertColumn(3, _T("Choice"), LVCFMT_LEFT, 90);
     for (int nColumn = 1; nColumn < kFixedColumns; ++nColumn)
         SetKind(list, nColumn, nColumn - 1, kColumnFlags[nColumn - 1]);
     for (int nColumn = 0; nColumn < kMaxColumns; ++nColumn)
@@ -77,7 +78,7 @@ std::string CSoakParent::RandomText(int nColumn)
         sprintf(text, "%02d.%02d.%04d", 1 + Pick(28), 1 + Pick(12), 1990 + Pick(40));
         break;
     case 3:
-        return kChoices[Pick(5)];
+        return qeltest::Narrow(kChoices[Pick(5)]);
     default:
         sprintf(text, "%d note %c", Pick(500), 'a' + Pick(26));
         break;
@@ -92,12 +93,12 @@ int CSoakParent::AddRow(int nIndex)
     for (int nColumn = 0; nColumn < nColumns; ++nColumn)
         texts[nColumn] = RandomText(nColumn);
     const DWORD_PTR id = m_model.NewRowId();
-    const int nRow = m_pList->InsertItem(nIndex, texts[0].c_str());
+    const int nRow = m_pList->InsertItem(nIndex, CString(texts[0].c_str()));
     if (nRow < 0)
         return -1;
     m_pList->SetItemData(nRow, id);
     for (int nColumn = 1; nColumn < nColumns; ++nColumn)
-        m_pList->SetItemText(nRow, nColumn, texts[nColumn].c_str());
+        m_pList->SetItemText(nRow, nColumn, CString(texts[nColumn].c_str()));
     m_model.AddRow(id, texts);
     ++m_tally.nRowsInserted;
     return nRow;
@@ -125,8 +126,8 @@ void CSoakParent::SetKind(CQELListCtrl& list, int nColumn, int nKind, DWORD dwFl
     style.nLimitText = 40;
     style.dwStyle = kind.dwStyle;
     style.dwFlags = dwFlags;
-    style.pData = const_cast<LPSTR>(kind.pData);
-    style.nDataLen = kind.pData != nullptr ? static_cast<int>(strlen(kind.pData)) : 0;
+    style.pData = const_cast<LPTSTR>(kind.pData);
+    style.nDataLen = kind.pData != nullptr ? static_cast<int>(_tcslen(kind.pData)) : 0;
     style.pRuntimeClass = kind.pClass;
     if (list.SetColumnStyle(&style) != 0)
         Fail("SetColumnStyle refused an editor class");
@@ -200,12 +201,12 @@ LRESULT CSoakParent::OnEditBegin(const _tag_QELListEditInfo* pInfo)
 }
 
 // Fills a drop-down list editor and selects the entry that starts with pszSelected, or none when null.
-void CSoakParent::AddChoices(const _tag_QELListEditInfo* pInfo, const char* pszSelected)
+void CSoakParent::AddChoices(const _tag_QELListEditInfo* pInfo, LPCTSTR pszSelected)
 {
     if (pInfo->nCtrlID != QEL_EDITID_COMBO || pInfo->pEditWnd == nullptr)
         return;
     CComboBox* pCombo = static_cast<CComboBox*>(pInfo->pEditWnd);
-    for (const char* pszChoice : kChoices)
+    for (LPCTSTR pszChoice : kChoices)
         pCombo->AddString(pszChoice);
     if (pszSelected != nullptr)
         pCombo->SelectString(-1, pszSelected);
@@ -223,7 +224,7 @@ LRESULT CSoakParent::OnItemConst(const _tag_QELListEditInfo* pInfo)
     m_openRowId = pInfo->dwItemData;
     m_nOpenColumn = pInfo->nSubItem;
     m_bOpenTexted = false;
-    AddChoices(pInfo, m_model.Text(pInfo->dwItemData, pInfo->nSubItem).c_str());
+    AddChoices(pInfo, CString(m_model.Text(pInfo->dwItemData, pInfo->nSubItem).c_str()));
     ChangeStyle(pInfo);
     return 0;
 }
@@ -258,7 +259,7 @@ LRESULT CSoakParent::OnEditting(const _tag_QELListEditInfo* pInfo)
     ++m_tally.nCommitted;
     // The list stores the text in the row it names now; the model follows it there.
     if (m_pList != nullptr && pInfo->nItem >= 0 && pInfo->nItem < m_pList->GetItemCount())
-        m_model.SetText(pInfo->dwItemData, pInfo->nSubItem, pInfo->pszText);
+        m_model.SetText(pInfo->dwItemData, pInfo->nSubItem, qeltest::Narrow(pInfo->pszText));
     return 0;
 }
 
@@ -279,10 +280,10 @@ LRESULT CSoakParent::OnEditEnd(const _tag_QELListEditInfo* pInfo)
 
 void CSoakParent::ArmSecondList(CQELListCtrl& list, UINT message)
 {
-    list.InsertColumn(0, "Name", LVCFMT_LEFT, 60);
-    list.InsertColumn(1, "Value", LVCFMT_LEFT, 120);
-    list.InsertItem(0, "second");
-    list.SetItemText(0, 1, "01.02.2024");
+    list.InsertColumn(0, _T("Name"), LVCFMT_LEFT, 60);
+    list.InsertColumn(1, _T("Value"), LVCFMT_LEFT, 120);
+    list.InsertItem(0, _T("second"));
+    list.SetItemText(0, 1, _T("01.02.2024"));
     SetKind(list, 1, Pick(3), Chance(50) ? QEL_STYLEFLAG_AUTO : 0);
     m_pSecond = &list;
     m_nSecondDoom = message;
@@ -397,7 +398,7 @@ BOOL CSoakParent::InsertColumn()
         return FALSE;
     // Behind the editable columns, whose styles are keyed by index.
     const int nColumn = kFixedColumns + Pick(nColumns - kFixedColumns + 1);
-    if (m_pList->InsertColumn(nColumn, "Extra", LVCFMT_LEFT, 60 + Pick(60)) != nColumn)
+    if (m_pList->InsertColumn(nColumn, _T("Extra"), LVCFMT_LEFT, 60 + Pick(60)) != nColumn)
         return FALSE;
     m_model.InsertColumn(nColumn);
     ++m_tally.nColumnsInserted;
@@ -424,7 +425,7 @@ BOOL CSoakParent::SetOwnText()
     const int nRow = Pick(m_pList->GetItemCount());
     const int nColumn = Pick(ColumnCount());
     const std::string text = RandomText(nColumn);
-    if (!m_pList->SetItemText(nRow, nColumn, text.c_str()))
+    if (!m_pList->SetItemText(nRow, nColumn, CString(text.c_str())))
         return FALSE;
     m_model.SetText(m_pList->GetItemData(nRow), nColumn, text);
     ++m_tally.nOwnTexts;

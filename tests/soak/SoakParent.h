@@ -97,7 +97,7 @@ private:
     LRESULT OnEditMax();
     LRESULT OnVisibilityChange();
     BOOL HandleSecondList(UINT message, const _tag_QELListEditInfo* pInfo, LRESULT& lResult);
-    void AddChoices(const _tag_QELListEditInfo* pInfo, const char* pszSelected);
+    void AddChoices(const _tag_QELListEditInfo* pInfo, LPCTSTR pszSelected);
     void SetKind(CQELListCtrl& list, int nColumn, int nKind, DWORD dwFlags);
     void ChangeStyle(const _tag_QELListEditInfo* pInfo);
     int  PlaceOfOpenEdit(int nRow) const;

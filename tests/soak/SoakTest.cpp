@@ -37,7 +37,7 @@ long StepsFromEnvironment()
     return nSteps > 0 ? nSteps : kDefaultSteps;
 }
 
-// The figures go beside the test program's directory, in reliability/.
+// The figures go beside the test program's directory, in reliability/; a narrow path, for fopen.
 std::string FiguresPath()
 {
     char szPath[MAX_PATH] = "";
@@ -56,10 +56,10 @@ class CClickEditTime
 public:
     explicit CClickEditTime(UINT nMs) : m_nSaved(::GetDoubleClickTime())
     {
-        ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, nMs, NULL, 0);
+        ::SystemParametersInfo(SPI_SETDOUBLECLICKTIME, nMs, NULL, 0);
     }
     ~CClickEditTime() { Restore(); }
-    void Restore() const { ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, m_nSaved, NULL, 0); }
+    void Restore() const { ::SystemParametersInfo(SPI_SETDOUBLECLICKTIME, m_nSaved, NULL, 0); }
     CClickEditTime(const CClickEditTime&) = delete;
     CClickEditTime& operator=(const CClickEditTime&) = delete;
 

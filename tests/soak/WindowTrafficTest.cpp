@@ -54,10 +54,10 @@ Growth MeasureRounds(const std::function<void(int)>& round)
 HWND CreatePlainEditor(int nKind, HWND hList)
 {
     const RECT& r = nKind == 2 ? kDropDownRect : kEditorRect;
-    const char* const kClasses[kKinds] = { WC_EDITA, DATETIMEPICK_CLASSA, WC_COMBOBOXA };
+    LPCTSTR const kClasses[kKinds] = { WC_EDIT, DATETIMEPICK_CLASS, WC_COMBOBOX };
     const DWORD kStyles[kKinds] = { WS_BORDER | ES_AUTOHSCROLL, DTS_SHORTDATEFORMAT, WS_VSCROLL | CBS_DROPDOWNLIST };
-    return ::CreateWindowExA(0, kClasses[nKind], "", WS_CHILD | WS_VISIBLE | kStyles[nKind], r.left, r.top,
-                             r.right - r.left, r.bottom - r.top, hList, reinterpret_cast<HMENU>(kEditorId), NULL, NULL);
+    return ::CreateWindowEx(0, kClasses[nKind], _T(""), WS_CHILD | WS_VISIBLE | kStyles[nKind], r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, hList, reinterpret_cast<HMENU>(kEditorId), NULL, NULL);
 }
 
 void PlainRound(int nKind, HWND hList)
@@ -108,7 +108,7 @@ void LibraryRound(int nKind, CSoakList& list)
         nResult = list.EditSubItem(1, nKind + 1);
     qeltest::PumpUntilIdle();
     ASSERT_NE(list.GetEditControl(), nullptr) << "EditSubItem answered " << nResult << ", column " << nKind + 1;
-    ::SendMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    ::SendMessage(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
     qeltest::PumpUntilIdle();
     ASSERT_EQ(list.GetEditControl(), nullptr);
 }
@@ -128,8 +128,8 @@ TEST(WindowTraffic, EditorWindowsMadeAndDestroyedLeaveNoHeapInUse)
 {
     qeltest::CLedger ledger;
 
-    const HWND hPlainList = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | LVS_REPORT, 40, 40, 400,
-                                              300, NULL, NULL, NULL, NULL);
+    const HWND hPlainList = ::CreateWindowEx(0, WC_LISTVIEW, _T(""), WS_POPUP | WS_VISIBLE | LVS_REPORT, 40, 40, 400,
+                                             300, NULL, NULL, NULL, NULL);
     ASSERT_NE(hPlainList, nullptr);
     ExpectNoGrowth("plain windows over a plain list view", MeasureRounds([hPlainList](int nKind) {
         PlainRound(nKind, hPlainList);

@@ -344,7 +344,7 @@ const COLORREF kParentRight = RGB(0, 150, 0);   // parent client x >= 40
 LRESULT CALLBACK ErasingParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg != WM_ERASEBKGND)
-        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+        return ::DefWindowProc(hwnd, msg, wParam, lParam);
     HDC hdc = reinterpret_cast<HDC>(wParam);
     ++g_erase.nCalls;
     g_erase.hdc = hdc;
@@ -368,14 +368,14 @@ protected:
     void SetUp() override
     {
         BuiltInTheme::SetUp();
-        WNDCLASSA wc = {};
+        WNDCLASS wc = {};
         wc.lpfnWndProc = ErasingParentProc;
-        wc.hInstance = ::GetModuleHandleA(NULL);
-        wc.lpszClassName = "QELThemeErasingParent";
-        ::RegisterClassA(&wc);
-        m_hParent = ::CreateWindowA("QELThemeErasingParent", "", WS_POPUP, 0, 0, 200, 200, NULL, NULL,
-                                    wc.hInstance, NULL);
-        m_hChild = ::CreateWindowA("STATIC", "", WS_CHILD, 30, 20, 40, 30, m_hParent, NULL, wc.hInstance, NULL);
+        wc.hInstance = ::GetModuleHandle(NULL);
+        wc.lpszClassName = _T("QELThemeErasingParent");
+        ::RegisterClass(&wc);
+        m_hParent = ::CreateWindow(_T("QELThemeErasingParent"), _T(""), WS_POPUP, 0, 0, 200, 200, NULL, NULL,
+                                   wc.hInstance, NULL);
+        m_hChild = ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, 30, 20, 40, 30, m_hParent, NULL, wc.hInstance, NULL);
         ASSERT_TRUE(m_hChild != NULL);
         g_erase = EraseRecord();
     }

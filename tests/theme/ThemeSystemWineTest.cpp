@@ -22,7 +22,7 @@ PFN Proc(HMODULE hModule, const char* pszName)
 class CUxTheme
 {
 public:
-    CUxTheme() : m_hModule(::LoadLibraryA("uxtheme.dll"))
+    CUxTheme() : m_hModule(::LoadLibrary(_T("uxtheme.dll")))
     {
         m_pfnOpen = Proc<PFN_Open>(m_hModule, "OpenThemeData");
         m_pfnClose = Proc<PFN_Close>(m_hModule, "CloseThemeData");
@@ -239,7 +239,7 @@ namespace {
 void CheckNoVisualStyles()
 {
     MarkChildRan();
-    const bool bLoadedBefore = ::GetModuleHandleA("uxtheme.dll") != NULL;
+    const bool bLoadedBefore = ::GetModuleHandle(_T("uxtheme.dll")) != NULL;
 
     CTestThemeSystem theme;
     EXPECT_EQ(FALSE, theme.LoadTheme());
@@ -247,7 +247,7 @@ void CheckNoVisualStyles()
     EXPECT_TRUE(theme.IsAllZero());
     if (!bLoadedBefore)
     {
-        EXPECT_TRUE(::GetModuleHandleA("uxtheme.dll") == NULL) << "no module stays loaded";
+        EXPECT_TRUE(::GetModuleHandle(_T("uxtheme.dll")) == NULL) << "no module stays loaded";
     }
 
     CKeepGlobalColors keep;
@@ -257,7 +257,7 @@ void CheckNoVisualStyles()
     EXPECT_TRUE(SameColors(CQELWindowColor(), _gWindowColor)) << "the built-in theme filled the defaults";
     if (!bLoadedBefore)
     {
-        EXPECT_TRUE(::GetModuleHandleA("uxtheme.dll") == NULL);
+        EXPECT_TRUE(::GetModuleHandle(_T("uxtheme.dll")) == NULL);
     }
 
     CTestBitmap bitmap(8, 6);

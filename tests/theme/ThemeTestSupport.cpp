@@ -8,7 +8,11 @@ namespace themetest {
 
 HMODULE ControlLibrary()
 {
-    return ::GetModuleHandleA("QELCtrl.dll");
+#ifdef _UNICODE
+    return ::GetModuleHandle(_T("QELCtrlU.dll"));
+#else
+    return ::GetModuleHandle(_T("QELCtrl.dll"));
+#endif
 }
 
 const char* const kColorFieldNames[44] = {
@@ -171,6 +175,8 @@ bool CTestThemeSystem::IsAllZero() const
     return !m_bLoadTheme && m_hThemeDll == NULL && EntryPointCount() == 0;
 }
 
+// The child runs, its environment and its mark file work on narrow strings in either character set: none of
+// them reaches the library.
 namespace {
 const char kChildMarkVariable[] = "QEL_THEME_CHILD_MARK";
 }

@@ -25,11 +25,18 @@ DWORD WINAPI FakeGetSysColor(int nIndex)
     return FakeSysColor(nIndex);
 }
 
+// The name of the version check the control library imports, which takes the build's record.
+#ifdef _UNICODE
+const char kVerifyVersionInfo[] = "VerifyVersionInfoW";
+#else
+const char kVerifyVersionInfo[] = "VerifyVersionInfoA";
+#endif
+
 // Answers as a system reporting g_major.g_minor, comparing the parts the type mask names as one number;
 // a record of another size fails, as the system's check does.
-BOOL WINAPI FakeVerifyVersionInfoA(LPOSVERSIONINFOEXA pInfo, DWORD dwTypeMask, DWORDLONG dwlConditionMask)
+BOOL WINAPI FakeVerifyVersionInfo(LPOSVERSIONINFOEX pInfo, DWORD dwTypeMask, DWORDLONG dwlConditionMask)
 {
-    if (!g_versionResult || pInfo->dwOSVersionInfoSize != sizeof(OSVERSIONINFOEXA))
+    if (!g_versionResult || pInfo->dwOSVersionInfoSize != sizeof(OSVERSIONINFOEX))
         return FALSE;
     const bool major = (dwTypeMask & VER_MAJORVERSION) != 0;
     const bool minor = (dwTypeMask & VER_MINORVERSION) != 0;
@@ -51,14 +58,14 @@ class WindowColorDefaults : public ::testing::Test
 protected:
     WindowColorDefaults()
         : m_sysColor(ControlLibrary(), "GetSysColor", reinterpret_cast<void*>(&FakeGetSysColor))
-        , m_version(ControlLibrary(), "VerifyVersionInfoA", reinterpret_cast<void*>(&FakeVerifyVersionInfoA))
+        , m_version(ControlLibrary(), kVerifyVersionInfo, reinterpret_cast<void*>(&FakeVerifyVersionInfo))
     {
     }
 
     void SetUp() override
     {
         ASSERT_GT(m_sysColor.Count(), 0) << "the control library imports GetSysColor";
-        ASSERT_GT(m_version.Count(), 0) << "the control library imports VerifyVersionInfoA";
+        ASSERT_GT(m_version.Count(), 0) << "the control library imports " << kVerifyVersionInfo;
         g_sysColorIndices.clear();
         g_versionResult = TRUE;
     }

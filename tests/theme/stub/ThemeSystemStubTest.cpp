@@ -65,48 +65,57 @@ bool SamePath(const std::string& a, const std::string& b)
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
+// The names under which the control library imports the calls that take text, in the build's character set.
+#ifdef _UNICODE
+const char kGetSystemDirectory[] = "GetSystemDirectoryW";
+const char kLoadLibrary[] = "LoadLibraryW";
+#else
+const char kGetSystemDirectory[] = "GetSystemDirectoryA";
+const char kLoadLibrary[] = "LoadLibraryA";
+#endif
+
 // Presents a folder of the test's choosing to the control library as the system folder, for its lifetime.
 class CSystemFolder
 {
 public:
     explicit CSystemFolder(const std::string& folder)
-        : m_patch(ControlLibrary(), "GetSystemDirectoryA", reinterpret_cast<void*>(&FakeGetSystemDirectoryA))
+        : m_patch(ControlLibrary(), kGetSystemDirectory, reinterpret_cast<void*>(&FakeGetSystemDirectory))
     {
-        s_folder = folder;
+        s_folder = folder.c_str();
     }
     bool Installed() const { return m_patch.Installed(); }
 
 private:
     // As documented: the length copied, or the size needed (terminator included) when the buffer is too small.
-    static UINT WINAPI FakeGetSystemDirectoryA(LPSTR pszBuffer, UINT nSize)
+    static UINT WINAPI FakeGetSystemDirectory(LPTSTR pszBuffer, UINT nSize)
     {
-        const UINT nLength = static_cast<UINT>(s_folder.size());
+        const UINT nLength = static_cast<UINT>(s_folder.GetLength());
         if (nLength >= nSize)
             return nLength + 1;
-        lstrcpyA(pszBuffer, s_folder.c_str());
+        lstrcpy(pszBuffer, s_folder);
         return nLength;
     }
 
-    static inline std::string s_folder;
+    static inline CString s_folder;
     CImportPatch              m_patch;
 };
 
-// Every module name that the control library asks LoadLibraryA for while it exists.
+// Every module name that the control library asks LoadLibrary for while it exists.
 class CLoadRecorder
 {
 public:
     CLoadRecorder()
-        : m_patch(ControlLibrary(), "LoadLibraryA", reinterpret_cast<void*>(&RecordingLoadLibraryA))
+        : m_patch(ControlLibrary(), kLoadLibrary, reinterpret_cast<void*>(&RecordingLoadLibrary))
     {
         s_names.clear();
     }
     const std::vector<std::string>& Names() const { return s_names; }
 
 private:
-    static HMODULE WINAPI RecordingLoadLibraryA(LPCSTR pszName)
+    static HMODULE WINAPI RecordingLoadLibrary(LPCTSTR pszName)
     {
-        s_names.push_back(pszName);
-        return ::LoadLibraryA(pszName);
+        s_names.push_back(qeltest::Narrow(pszName));
+        return ::LoadLibrary(pszName);
     }
 
     static inline std::vector<std::string> s_names;
@@ -118,7 +127,7 @@ class StubUxTheme : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(::GetModuleHandleA("uxtheme.dll") == NULL) << "no UxTheme is loaded between tests";
+        ASSERT_TRUE(::GetModuleHandle(_T("uxtheme.dll")) == NULL) << "no UxTheme is loaded between tests";
     }
 
     void TearDown() override
@@ -127,7 +136,7 @@ protected:
         _gThemeManager.ExInitThemeManager();
         if (m_hStub != NULL)
             ::FreeLibrary(m_hStub);
-        EXPECT_TRUE(::GetModuleHandleA("uxtheme.dll") == NULL) << "every reference was released";
+        EXPECT_TRUE(::GetModuleHandle(_T("uxtheme.dll")) == NULL) << "every reference was released";
     }
 
     // Loads the stand-in of the system folder, or a variant presented as the system folder, and resets its
@@ -185,7 +194,7 @@ TEST_F(StubUxTheme, BindsTheSystemUxThemeNotTheOneBesideTheProgramAndReleasesIt)
     const std::string planted = ExeFolder() + "\\uxtheme.dll";
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(planted.c_str())) << planted;
     ASSERT_EQ(TRUE, m_theme.LoadTheme());
-    const HMODULE hLoaded = ::GetModuleHandleA("uxtheme.dll");
+    const HMODULE hLoaded = ::GetModuleHandle(_T("uxtheme.dll"));
     ASSERT_TRUE(hLoaded != NULL);
     EXPECT_EQ(hLoaded, m_theme.Module());
     EXPECT_TRUE(SamePath(SystemFolder() + "\\uxtheme.dll", ModulePath(hLoaded))) << ModulePath(hLoaded);
@@ -193,7 +202,7 @@ TEST_F(StubUxTheme, BindsTheSystemUxThemeNotTheOneBesideTheProgramAndReleasesIt)
     EXPECT_EQ(5, m_theme.EntryPointCount());
 
     m_theme.ClearTheme();
-    EXPECT_TRUE(::GetModuleHandleA("uxtheme.dll") == NULL) << "the module was freed";
+    EXPECT_TRUE(::GetModuleHandle(_T("uxtheme.dll")) == NULL) << "the module was freed";
     EXPECT_TRUE(m_theme.IsAllZero());
 }
 
