@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <tchar.h>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,12 @@ const int  kHeight = 1024;
 const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 const int  kSortColumn = 2;
+// The clipboard format of the build's text, as the library writes it.
+#ifdef _UNICODE
+const UINT kClipboardText = CF_UNICODETEXT;
+#else
+const UINT kClipboardText = CF_TEXT;
+#endif
 
 double Now()
 {
@@ -31,12 +38,12 @@ int  g_nPaints = 0;
 void Pump()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
     {
         if (msg.hwnd == g_hCountedWindow && msg.message == WM_PAINT)
             ++g_nPaints;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessage(&msg);
     }
 }
 
@@ -47,15 +54,15 @@ std::string Rows(int nRows)
     return sz;
 }
 
-// The cell texts of both sides: a name, numbers, short texts and dates, 4 to 14 bytes each.
-void CellText(char* psz, int nRow, int nColumn)
+// The cell texts of both sides: a name, numbers, short texts and dates, 4 to 14 characters each.
+void CellText(TCHAR* psz, int nRow, int nColumn)
 {
     switch (nColumn % 4)
     {
-    case 0:  sprintf(psz, "Item %06d", nRow); break;
-    case 1:  sprintf(psz, "%d", (nRow * 7919 + nColumn) % 1000003); break;
-    case 2:  sprintf(psz, "Text %d.%d", nRow % 977, nColumn); break;
-    default: sprintf(psz, "2026-%02d-%02d", 1 + nRow % 12, 1 + nRow % 28); break;
+    case 0:  _stprintf(psz, _T("Item %06d"), nRow); break;
+    case 1:  _stprintf(psz, _T("%d"), (nRow * 7919 + nColumn) % 1000003); break;
+    case 2:  _stprintf(psz, _T("Text %d.%d"), nRow % 977, nColumn); break;
+    default: _stprintf(psz, _T("2026-%02d-%02d"), 1 + nRow % 12, 1 + nRow % 28); break;
     }
 }
 
@@ -85,18 +92,18 @@ int CALLBACK HookCompare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 CPoint HeaderItemCentre(HWND hHeader, int nItem)
 {
     RECT rect = {};
-    ::SendMessageA(hHeader, HDM_GETITEMRECT, (WPARAM)nItem, (LPARAM)&rect);
+    ::SendMessage(hHeader, HDM_GETITEMRECT, (WPARAM)nItem, (LPARAM)&rect);
     return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 void SetPlainSortMark(HWND hHeader, int nColumn, int nMark)
 {
-    HDITEMA item = {};
+    HDITEM item = {};
     item.mask = HDI_FORMAT;
-    ::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)nColumn, (LPARAM)&item);
+    ::SendMessage(hHeader, HDM_GETITEM, (WPARAM)nColumn, (LPARAM)&item);
     item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
     item.fmt |= nMark > 0 ? HDF_SORTUP : HDF_SORTDOWN;
-    ::SendMessageA(hHeader, HDM_SETITEMA, (WPARAM)nColumn, (LPARAM)&item);
+    ::SendMessage(hHeader, HDM_SETITEM, (WPARAM)nColumn, (LPARAM)&item);
 }
 
 // Counts the paint messages sent to g_hCountedWindow while installed as a hook (Pump counts the posted ones).
@@ -113,7 +120,7 @@ double MessageCost(HWND hWnd, int nCount)
 {
     const double start = Now();
     for (int i = 0; i < nCount; ++i)
-        ::SendMessageA(hWnd, LVM_GETITEMCOUNT, 0, 0);
+        ::SendMessage(hWnd, LVM_GETITEMCOUNT, 0, 0);
     return (Now() - start) * 1000.0 / nCount;
 }
 
@@ -137,7 +144,7 @@ CBenchRunner::~CBenchRunner()
 
 BOOL CBenchRunner::Create()
 {
-    if (!m_wndFrame.CreateEx(0, AfxRegisterWndClass(0), "QELBench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+    if (!m_wndFrame.CreateEx(0, AfxRegisterWndClass(0), _T("QELBench"), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                              kWidth, kHeight, NULL, NULL))
         return FALSE;
     ::SetForegroundWindow(m_wndFrame.m_hWnd);
@@ -196,10 +203,10 @@ BOOL CBenchRunner::CreatePair(CListCtrl& qel, CListCtrl& plain, int nRows, int n
             return FALSE;
         list.SendMessage(WM_SETFONT, (WPARAM)m_hFont, FALSE);
         list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-        char sz[32];
+        TCHAR sz[32];
         for (int c = 0; c < nColumns; ++c)
         {
-            sprintf(sz, "Column %d", c);
+            _stprintf(sz, _T("Column %d"), c);
             list.InsertColumn(c, sz, c % 4 == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT, nColumnWidth);
         }
         list.SetRedraw(FALSE);
@@ -207,19 +214,19 @@ BOOL CBenchRunner::CreatePair(CListCtrl& qel, CListCtrl& plain, int nRows, int n
         for (int r = 0; r < nRows; ++r)
         {
             CellText(sz, r, 0);
-            LVITEMA item = {};
+            LVITEM item = {};
             item.mask = LVIF_TEXT | LVIF_PARAM;
             item.iItem = r;
             item.pszText = sz;
             item.lParam = r;
-            const int nItem = (int)list.SendMessage(LVM_INSERTITEMA, 0, (LPARAM)&item);
+            const int nItem = (int)list.SendMessage(LVM_INSERTITEM, 0, (LPARAM)&item);
             for (int c = 1; c < nColumns; ++c)
             {
                 CellText(sz, r, c);
-                LVITEMA sub = {};
+                LVITEM sub = {};
                 sub.iSubItem = c;
                 sub.pszText = sz;
-                list.SendMessage(LVM_SETITEMTEXTA, (WPARAM)nItem, (LPARAM)&sub);
+                list.SendMessage(LVM_SETITEMTEXT, (WPARAM)nItem, (LPARAM)&sub);
             }
         }
         list.SetRedraw(TRUE);
@@ -305,8 +312,8 @@ double CBenchRunner::ClickSortOnce(CListCtrl& qel, CListCtrl& plain, int nColumn
     const HWND hHeader = ((CBenchList&)qel).GetHeaderCtrl()->m_hWnd;
     const CPoint pt = HeaderItemCentre(hHeader, nColumn);
     const double start = Now();
-    ::SendMessageA(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    ::SendMessageA(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    ::SendMessage(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    ::SendMessage(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
     const double elapsed = Now() - start;
     Pump();
     return elapsed;
@@ -329,52 +336,52 @@ double CBenchRunner::PlainCopyOnce(CListCtrl& plain, int nColumns)
     const double start = Now();
     const HWND hList = plain.m_hWnd;
     const HWND hHeader = plain.GetHeaderCtrl()->m_hWnd;
-    const int nRows = (int)::SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0);
-    // Every cell text is below 32 bytes: one buffer large enough for all of them, separators included.
+    const int nRows = (int)::SendMessage(hList, LVM_GETITEMCOUNT, 0, 0);
+    // Every cell text is below 32 characters: one buffer large enough for all of them, separators included.
     const size_t nCapacity = ((size_t)nRows + 1) * (size_t)nColumns * 32 + 1;
-    char* pBuffer = (char*)malloc(nCapacity);
+    TCHAR* pBuffer = (TCHAR*)malloc(nCapacity * sizeof(TCHAR));
     if (pBuffer == NULL)
         return 0;
     size_t nLength = 0;
     for (int c = 0; c < nColumns; ++c)
     {
         if (c > 0)
-            pBuffer[nLength++] = '\t';
-        HDITEMA item = {};
+            pBuffer[nLength++] = _T('\t');
+        HDITEM item = {};
         item.mask = HDI_TEXT;
         item.pszText = pBuffer + nLength;
         item.cchTextMax = 1024;
-        ::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)c, (LPARAM)&item);
-        nLength += strlen(pBuffer + nLength);
+        ::SendMessage(hHeader, HDM_GETITEM, (WPARAM)c, (LPARAM)&item);
+        nLength += _tcslen(pBuffer + nLength);
     }
     for (int r = 0; r < nRows; ++r)
     {
-        pBuffer[nLength++] = '\r';
-        pBuffer[nLength++] = '\n';
+        pBuffer[nLength++] = _T('\r');
+        pBuffer[nLength++] = _T('\n');
         for (int c = 0; c < nColumns; ++c)
         {
             if (c > 0)
-                pBuffer[nLength++] = '\t';
-            LVITEMA item = {};
+                pBuffer[nLength++] = _T('\t');
+            LVITEM item = {};
             item.iSubItem = c;
             item.pszText = pBuffer + nLength;
             // A bounded limit: the list view converts through a temporary buffer of cchTextMax characters.
             item.cchTextMax = 256;
-            nLength += (size_t)::SendMessageA(hList, LVM_GETITEMTEXTA, (WPARAM)r, (LPARAM)&item);
+            nLength += (size_t)::SendMessage(hList, LVM_GETITEMTEXT, (WPARAM)r, (LPARAM)&item);
         }
     }
     BOOL bOk = FALSE;
     if (::OpenClipboard(hList))
     {
         ::EmptyClipboard();
-        HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, nLength + 1);
-        char* pBlock = hBlock != NULL ? (char*)::GlobalLock(hBlock) : NULL;
+        HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, (nLength + 1) * sizeof(TCHAR));
+        TCHAR* pBlock = hBlock != NULL ? (TCHAR*)::GlobalLock(hBlock) : NULL;
         if (pBlock != NULL)
         {
-            memcpy(pBlock, pBuffer, nLength);
-            pBlock[nLength] = '\0';
+            memcpy(pBlock, pBuffer, nLength * sizeof(TCHAR));
+            pBlock[nLength] = _T('\0');
             ::GlobalUnlock(hBlock);
-            bOk = ::SetClipboardData(CF_TEXT, hBlock) != NULL;
+            bOk = ::SetClipboardData(kClipboardText, hBlock) != NULL;
         }
         ::CloseClipboard();
     }
@@ -467,8 +474,8 @@ void CBenchRunner::BreakdownSort(CListCtrl& qel, CListCtrl& plain, int nRows)
     printf("  breakdown %-58s %7d rows %10d\n", "2 header paints during one Sort", nRows, nPaints);
     Breakdown("2 click on a column not enabled for sorting", nRows, [&] {
         const double start = Now();
-        ::SendMessageA(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-        ::SendMessageA(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        ::SendMessage(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        ::SendMessage(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
         const double elapsed = Now() - start;
         Pump();
         return elapsed;
@@ -479,7 +486,7 @@ int CBenchRunner::HeaderPaintsDuring(CListCtrl& list, const std::function<void()
 {
     g_hCountedWindow = list.GetHeaderCtrl()->m_hWnd;
     g_nPaints = 0;
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountPaints, NULL, ::GetCurrentThreadId());
+    HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, CountPaints, NULL, ::GetCurrentThreadId());
     work();
     Pump();
     ::UnhookWindowsHookEx(hHook);
@@ -535,8 +542,8 @@ void CBenchRunner::BreakdownEdit(CListCtrl& list)
     g_nPaints = 0;
     for (int i = 0; i < nEdits; ++i)
     {
-        char szText[32];
-        sprintf(szText, "Phase %d", i);
+        TCHAR szText[32];
+        _stprintf(szText, _T("Phase %d"), i);
         double start = Now();
         if (qel.EditSubItem(i % 40, 1) != 0 || qel.GetEditControl() == NULL)
             continue;
@@ -594,8 +601,8 @@ void CBenchRunner::BreakdownEdit(CListCtrl& list)
 
 void CBenchRunner::BreakdownMessages(CListCtrl& qel, CListCtrl& plain)
 {
-    const HWND hRaw = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 100, 100,
-                                        m_wndFrame.m_hWnd, NULL, NULL, NULL);
+    const HWND hRaw = ::CreateWindowEx(0, WC_LISTVIEW, _T(""), WS_CHILD | LVS_REPORT, 0, 0, 100, 100,
+                                       m_wndFrame.m_hWnd, NULL, NULL, NULL);
     const int nCount = 20000;
     printf("  breakdown %-58s %12.3f us\n", "4 one message to the QEL list (MFC window procedure)",
            MedianOf([&] { return MessageCost(qel.m_hWnd, nCount); }));
@@ -626,12 +633,12 @@ void CBenchRunner::BreakdownCopy(CListCtrl& qel, int nRows, int nColumns)
                 nTotal += (size_t)qel.GetItemText(r, c).GetLength();
         return nTotal > 0 ? Now() - start : 0.0;
     });
-    Breakdown("3 LVM_GETITEMTEXTA of every cell into one buffer", nRows, [&] {
-        char sz[256];
+    Breakdown("3 LVM_GETITEMTEXT of every cell into one buffer", nRows, [&] {
+        TCHAR sz[256];
         const double start = Now();
         for (int r = 0; r < nRows; ++r)
             for (int c = 0; c < nColumns; ++c)
-                qel.GetItemText(r, c, sz, sizeof(sz));
+                qel.GetItemText(r, c, sz, _countof(sz));
         return Now() - start;
     });
     Breakdown("3 LVM_GETITEMSTATE and LVM_GETITEMCOUNT of every row", nRows, [&] {
@@ -640,20 +647,20 @@ void CBenchRunner::BreakdownCopy(CListCtrl& qel, int nRows, int nColumns)
             qel.SendMessage(LVM_GETITEMSTATE, (WPARAM)r, LVIS_SELECTED);
         return Now() - start;
     });
-    Breakdown("3 clipboard hand-off of the text (80 bytes a row)", nRows, [&] {
+    Breakdown("3 clipboard hand-off of the text (80 characters a row)", nRows, [&] {
         const size_t nSize = (size_t)nRows * 80;
         const double start = Now();
         if (::OpenClipboard(qel.m_hWnd))
         {
             ::EmptyClipboard();
-            HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
-            char* pBlock = hBlock != NULL ? (char*)::GlobalLock(hBlock) : NULL;
+            HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, nSize * sizeof(TCHAR));
+            TCHAR* pBlock = hBlock != NULL ? (TCHAR*)::GlobalLock(hBlock) : NULL;
             if (pBlock != NULL)
             {
-                memset(pBlock, 'a', nSize - 1);
-                pBlock[nSize - 1] = '\0';
+                std::fill(pBlock, pBlock + nSize - 1, _T('a'));
+                pBlock[nSize - 1] = _T('\0');
                 ::GlobalUnlock(hBlock);
-                ::SetClipboardData(CF_TEXT, hBlock);
+                ::SetClipboardData(kClipboardText, hBlock);
             }
             ::CloseClipboard();
         }
@@ -768,8 +775,8 @@ void CBenchRunner::RunEdit()
         for (int i = 0; i < nEdits; ++i)
         {
             const int nRow = i % 40;
-            char szText[32];
-            sprintf(szText, "Edited %d", ++nSerial);
+            TCHAR szText[32];
+            _stprintf(szText, _T("Edited %d"), ++nSerial);
             const int nStart = qel.EditSubItem(nRow, 1);
             if (nStart != 0 || qel.GetEditControl() == NULL)
             {

@@ -12,7 +12,7 @@
 #include <string.h>
 #include <string>
 
-CWinApp theApp("QELBench");
+CWinApp theApp(_T("QELBench"));
 
 namespace {
 

@@ -55,8 +55,8 @@ BOOL CWizardDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    m_list.InsertColumn(0, "Task", LVCFMT_LEFT, 200);
-    m_list.InsertItem(0, "Try the wizard");
+    m_list.InsertColumn(0, _T("Task"), LVCFMT_LEFT, 200);
+    m_list.InsertItem(0, _T("Try the wizard"));
     _tag_QELListColumnStyle style = {};
     style.nColumn = 0;
     style.pRuntimeClass = RUNTIME_CLASS(CCountingEditFactory);
