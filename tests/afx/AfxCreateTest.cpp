@@ -173,6 +173,10 @@ TEST_F(AfxCoreCreation, HookAttachesBeforeTheFirstMessageAndPreSubclassSeesTheCr
 
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
     EXPECT_EQ((LONG_PTR)&AfxWndProc, ::GetWindowLongPtr(wnd.m_hWnd, GWLP_WNDPROC));
+    // a window of the build's character set, so that controls notify it in that form
+    const BOOL bUnicode = sizeof(TCHAR) == sizeof(WCHAR);
+    EXPECT_EQ(bUnicode, ::IsWindowUnicode(wnd.m_hWnd));
+    EXPECT_EQ(bUnicode ? NFR_UNICODE : NFR_ANSI, wnd.SendMessage(WM_NOTIFYFORMAT, (WPARAM)wnd.m_hWnd, NF_QUERY));
     EXPECT_EQ(nullptr, AfxGetThreadState()->m_pWndInit);
     EXPECT_EQ(nullptr, AfxGetThreadState()->m_hHookOldCbtFilter);
 }
@@ -232,6 +236,7 @@ TEST_F(AfxCoreCreation, SubclassedEditStillEditsThroughDefault)
     EXPECT_TRUE(edit.m_bInitWasNull);
     EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hEdit));
     EXPECT_EQ((LONG_PTR)&AfxWndProc, ::GetWindowLongPtr(hEdit, GWLP_WNDPROC));
+    EXPECT_EQ(sizeof(TCHAR) == sizeof(WCHAR), ::IsWindowUnicode(hEdit) != FALSE);
 
     qeltest::TypeText(hEdit, "axbxc");
     EXPECT_EQ(5, edit.m_nChars);
