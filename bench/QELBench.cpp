@@ -16,7 +16,7 @@ CWinApp theApp(_T("QELBench"));
 
 namespace {
 
-// QELBench.csv beside the executable.
+// QELBench.csv beside the executable; a narrow path, for fopen.
 std::string DefaultCsvPath()
 {
     char szPath[MAX_PATH] = {};

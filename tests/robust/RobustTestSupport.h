@@ -29,7 +29,8 @@ inline std::vector<int> BadIndexes(int count)
 void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const char* pszWhat);
 
 // The library's file, and the name under which its import table lists a Win32 function that takes text
-// ("CreateWindowExW" in a Unicode build, "CreateWindowExA" in an MBCS one).
+// ("CreateWindowExW" in a Unicode build, "CreateWindowExA" in an MBCS one); narrow, as the ledger and the
+// import tables name them.
 #ifdef _UNICODE
 const char kLibraryFile[] = "QELCtrlU.dll";
 #define QEL_TEXT_FUNCTION(name) name "W"

@@ -137,7 +137,7 @@ TEST(WindowTraffic, EditorWindowsMadeAndDestroyedLeaveNoHeapInUse)
     ::DestroyWindow(hPlainList);
 
     CListCtrl layerList;
-    ASSERT_TRUE(layerList.CreateEx(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | LVS_REPORT, CRect(40, 40, 440, 340),
+    ASSERT_TRUE(layerList.CreateEx(0, WC_LISTVIEW, _T(""), WS_POPUP | WS_VISIBLE | LVS_REPORT, CRect(40, 40, 440, 340),
                                    NULL, 0));
     ExpectNoGrowth("the layer's controls over its list", MeasureRounds([&layerList](int nKind) {
         LayerRound(nKind, layerList);

@@ -245,6 +245,7 @@ void MarkChildRan()
         ::CloseHandle(h);
 }
 
+// The setting is the test's own, read and written narrow in either character set.
 namespace {
 const char kThemeManagerKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
 }

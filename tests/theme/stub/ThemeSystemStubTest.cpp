@@ -37,7 +37,8 @@ std::string Narrow(LPCWSTR psz)
     return s;
 }
 
-// Folders without the final backslash.
+// Folders without the final backslash, as narrow strings in either character set: the tests compare and
+// print them, and only the fakes below hand a folder to the library.
 std::string ExeFolder()
 {
     char szExe[MAX_PATH];
@@ -237,7 +238,7 @@ TEST_F(StubUxTheme, OpensTheSixteenClassesInOrderForTheMainWindowAndClosesThemIn
 {
     UseStub();
     CWnd main;
-    ASSERT_TRUE(main.CreateEx(0, AfxRegisterWndClass(0), "main", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0));
+    ASSERT_TRUE(main.CreateEx(0, AfxRegisterWndClass(0), _T("main"), WS_POPUP, CRect(0, 0, 10, 10), NULL, 0));
     CWinThread* pThread = AfxGetThread();
     CWnd* pOldMain = pThread->m_pMainWnd;
     pThread->m_pMainWnd = &main;
