@@ -1,9 +1,11 @@
 // Cell texts of 1 MB and captions of 64 KB through every path that carries text (the three editors, the
-// clipboard, the column menu, painting), and high-byte and double-byte text through the same paths in the
-// MBCS build.
+// clipboard, the column menu, painting), and text beyond the plain letters through the same paths: high-byte
+// and double-byte text in the MBCS build, text outside every ANSI code page in the Unicode build.
 #include "RobustTestSupport.h"
 
+#ifndef _UNICODE
 #include <mbctype.h>
+#endif
 
 using namespace qeltest;
 
@@ -254,6 +256,30 @@ TEST_F(LargeText, DoubleByteTextInTheShiftJisCodePage)
     list->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpUntilIdle();
     figures::Inputs("double-byte text (code page 932)", 3);
+}
+#else
+TEST_F(LargeText, TextOutsideTheCodePageRoundTripsThroughEditorsAndClipboard)
+{
+    // Greek, Cyrillic and a character beyond the basic plane (a surrogate pair), and a caption that the
+    // clipboard's caption buffer cuts between the two halves of such a pair.
+    const CString text(L"\u0391\u03b8\u03ae\u03bd\u03b1 \u041c\u043e\u0441\u043a\u0432\u0430 \U0001F600");
+    const CString caption = CString(_T('x'), 1022) + L"\U0001F600";
+    HDITEM item = {};
+    item.mask = HDI_TEXT;
+    item.pszText = const_cast<LPTSTR>(static_cast<LPCTSTR>(caption));
+    ASSERT_TRUE(list->GetHeaderCtrl()->SetItem(2, &item));
+    for (const int column : {1, 2})
+    {
+        CWnd* pEditor = StartEdit(0, column);
+        ASSERT_NE(nullptr, pEditor);
+        pEditor->SetWindowText(text);
+        Commit();
+        EXPECT_TRUE(text == list->GetItemText(0, column)) << column;
+    }
+    list->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
+    EXPECT_NE(-1, ReadClipboardOwn().Find(_T("\r\nr0c0\t") + text + _T("\t") + text + _T("\tr0c3")));
+    figures::Inputs("text outside the ANSI code page through editors and clipboard", 3);
 }
 #endif
 

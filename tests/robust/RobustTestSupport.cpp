@@ -1,6 +1,7 @@
 // Figures and the leak check of the bad-input and fault-injection tests.
 #include "RobustTestSupport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <utility>
@@ -123,18 +124,23 @@ void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const c
 
 // ---- Clipboard ----------------------------------------------------------------------------------------
 
-std::string ReadClipboardOwnText(bool* ok)
+CString ReadClipboardOwn(bool* ok)
 {
 #ifdef _UNICODE
-    std::string text;
+    const UINT format = CF_UNICODETEXT;
+#else
+    const UINT format = CF_TEXT;
+#endif
+    CString text;
     bool found = false;
     for (int attempt = 0; attempt < 50 && !::OpenClipboard(NULL); ++attempt)
         ::Sleep(10);
-    if (HANDLE h = ::GetClipboardData(CF_UNICODETEXT))
+    if (HANDLE h = ::GetClipboardData(format))
     {
-        if (const WCHAR* p = static_cast<const WCHAR*>(::GlobalLock(h)))
+        if (const TCHAR* p = static_cast<const TCHAR*>(::GlobalLock(h)))
         {
-            text = Narrow(CString(p, static_cast<int>(wcsnlen(p, ::GlobalSize(h) / sizeof(WCHAR)))));
+            const TCHAR* const end = p + ::GlobalSize(h) / sizeof(TCHAR);
+            text = CString(p, static_cast<int>(std::find(p, end, _T('\0')) - p));
             found = true;
             ::GlobalUnlock(h);
         }
@@ -143,9 +149,6 @@ std::string ReadClipboardOwnText(bool* ok)
     if (ok != nullptr)
         *ok = found;
     return text;
-#else
-    return ReadClipboardText(ok);
-#endif
 }
 
 } // namespace qeltest
