@@ -13,10 +13,10 @@
 
 namespace qeltest {
 
-// Length of a column style's data block as the record counts it: in bytes, without the terminator.
+// Length of a column style's data block as the record counts it: in characters, without the terminator.
 inline int DataLength(LPCTSTR psz)
 {
-    return static_cast<int>(_tcslen(psz) * sizeof(TCHAR));
+    return static_cast<int>(_tcslen(psz));
 }
 
 // A plain edit laid over a cell that keeps the editor contract: focus at creation, the key and wheel rules
