@@ -349,7 +349,8 @@ TEST_F(NonLatinEditing, TextsPassThroughEveryEditor)
 
     list->SetItemText(0, 1, greek.c_str());
     list->SetItemText(1, 1, cjk.c_str());
-    const HWND hEdit = StartEdit(0, 1)->GetSafeHwnd();
+    ASSERT_NE(nullptr, StartEdit(0, 1));
+    const HWND hEdit = EditorHwnd();
     EXPECT_EQ(greek, ShownText());
     ::SendMessage(hEdit, EM_SETSEL, 0, -1);
     TypeText(hEdit, cyrillic.c_str());
@@ -363,6 +364,7 @@ TEST_F(NonLatinEditing, TextsPassThroughEveryEditor)
 
     list->SetItemText(0, 2, greek.c_str());
     CComboBox* pCombo = static_cast<CComboBox*>(StartEdit(0, 2));
+    ASSERT_NE(nullptr, pCombo);
     EXPECT_EQ(greek, ShownText());
     pCombo->SetCurSel(pCombo->FindStringExact(-1, cjk.c_str()));
     Press(pCombo->GetSafeHwnd(), VK_RETURN);
@@ -370,7 +372,8 @@ TEST_F(NonLatinEditing, TextsPassThroughEveryEditor)
     EXPECT_EQ(cjk, Text(0, 2));
 
     list->SetItemText(0, 3, L"2009\u5e7403\u670815\u65e5");
-    const HWND hPicker = StartEdit(0, 3)->GetSafeHwnd();
+    ASSERT_NE(nullptr, StartEdit(0, 3));
+    const HWND hPicker = EditorHwnd();
     EXPECT_EQ(L"2009\u5e7403\u670815\u65e5", ShownText());
     Press(hPicker, VK_RIGHT);   // the year
     Press(hPicker, VK_UP);
