@@ -53,7 +53,7 @@ struct Record
 {
     int a;
     int b;
-    char text[8];
+    TCHAR text[8];
 };
 
 TEST(CMapValues, StartsWithoutBucketsAndSeventeenSlots)
@@ -215,20 +215,20 @@ TEST(CMapValues, NewValuesAreZeroedRecords)
 TEST(CMapValues, StringKeys)
 {
     CMap<CString, LPCTSTR, int, int> map;
-    map["alpha"] = 1;
+    map[_T("alpha")] = 1;
     map[CString("beta")] = 2;
-    map["alpha"] = 3;
+    map[_T("alpha")] = 3;
     EXPECT_EQ(2, (int)map.GetCount());
     int v = 0;
-    EXPECT_TRUE(map.Lookup("alpha", v));
+    EXPECT_TRUE(map.Lookup(_T("alpha"), v));
     EXPECT_EQ(3, v);
-    EXPECT_FALSE(map.Lookup("ALPHA", v));
-    EXPECT_TRUE(map.RemoveKey("beta"));
-    EXPECT_FALSE(map.Lookup("beta", v));
+    EXPECT_FALSE(map.Lookup(_T("ALPHA"), v));
+    EXPECT_TRUE(map.RemoveKey(_T("beta")));
+    EXPECT_FALSE(map.Lookup(_T("beta"), v));
     CString key;
     POSITION pos = map.GetStartPosition();
     map.GetNextAssoc(pos, key, v);
-    EXPECT_STREQ("alpha", (LPCTSTR)key);
+    EXPECT_STREQ(_T("alpha"), (LPCTSTR)key);
     EXPECT_EQ(nullptr, pos);
 }
 
@@ -274,19 +274,19 @@ TEST(CArrayValues, GrowthByAnEighthWithinFourAndOneThousandTwentyFour)
 TEST(CArrayValues, InsertRemoveAndCopyOfStrings)
 {
     CArray<CString, LPCTSTR> a;
-    a.Add("b");
-    a.Add("d");
-    a.InsertAt(0, "a");
-    a.InsertAt(2, "c", 2);
-    a.InsertAt(10, "z");
+    a.Add(_T("b"));
+    a.Add(_T("d"));
+    a.InsertAt(0, _T("a"));
+    a.InsertAt(2, _T("c"), 2);
+    a.InsertAt(10, _T("z"));
     ASSERT_EQ(11, a.GetSize());
-    EXPECT_STREQ("a", (LPCTSTR)a[0]);
-    EXPECT_STREQ("b", (LPCTSTR)a[1]);
-    EXPECT_STREQ("c", (LPCTSTR)a[2]);
-    EXPECT_STREQ("c", (LPCTSTR)a[3]);
-    EXPECT_STREQ("d", (LPCTSTR)a[4]);
+    EXPECT_STREQ(_T("a"), (LPCTSTR)a[0]);
+    EXPECT_STREQ(_T("b"), (LPCTSTR)a[1]);
+    EXPECT_STREQ(_T("c"), (LPCTSTR)a[2]);
+    EXPECT_STREQ(_T("c"), (LPCTSTR)a[3]);
+    EXPECT_STREQ(_T("d"), (LPCTSTR)a[4]);
     EXPECT_TRUE(a[5].IsEmpty());
-    EXPECT_STREQ("z", (LPCTSTR)a[10]);
+    EXPECT_STREQ(_T("z"), (LPCTSTR)a[10]);
     a.RemoveAt(3, 100);
     EXPECT_EQ(3, a.GetSize());
     a.RemoveAt(-1);
@@ -296,16 +296,16 @@ TEST(CArrayValues, InsertRemoveAndCopyOfStrings)
     CArray<CString, LPCTSTR> b;
     b.Copy(a);
     b[0] = "changed";
-    EXPECT_STREQ("a", (LPCTSTR)a[0]);
+    EXPECT_STREQ(_T("a"), (LPCTSTR)a[0]);
     EXPECT_EQ(3, b.Append(a));
     EXPECT_EQ(6, b.GetSize());
-    EXPECT_STREQ("a", (LPCTSTR)b[3]);
+    EXPECT_STREQ(_T("a"), (LPCTSTR)b[3]);
     b.InsertAt(1, &a);
     EXPECT_EQ(9, b.GetSize());
-    EXPECT_STREQ("changed", (LPCTSTR)b[0]);
-    EXPECT_STREQ("a", (LPCTSTR)b[1]);
-    EXPECT_STREQ("c", (LPCTSTR)b[3]);
-    EXPECT_STREQ("b", (LPCTSTR)b[4]);
+    EXPECT_STREQ(_T("changed"), (LPCTSTR)b[0]);
+    EXPECT_STREQ(_T("a"), (LPCTSTR)b[1]);
+    EXPECT_STREQ(_T("c"), (LPCTSTR)b[3]);
+    EXPECT_STREQ(_T("b"), (LPCTSTR)b[4]);
 }
 
 TEST(CArrayValues, AddingAnOwnElementWhileGrowing)
@@ -324,10 +324,10 @@ TEST(CArrayValues, AddingAnOwnElementWhileGrowing)
     s.Add(CString("keep"));
     for (int i = 0; i < 20; i++)
         s.Add(s[i]);
-    EXPECT_STREQ("keep", (LPCTSTR)s[20]);
+    EXPECT_STREQ(_T("keep"), (LPCTSTR)s[20]);
     s.Append(s);
     EXPECT_EQ(42, s.GetSize());
-    EXPECT_STREQ("keep", (LPCTSTR)s[41]);
+    EXPECT_STREQ(_T("keep"), (LPCTSTR)s[41]);
 }
 
 TEST(CListValues, BuildWalkAndRemove)
@@ -377,17 +377,17 @@ TEST(CListValues, StringElementsAndListAppend)
     for (int i = 0; i < 25; i++)
     {
         CString s;
-        s.Format("item %d", i);
+        s.Format(_T("item %d"), i);
         a.AddTail(s);
     }
-    b.AddTail("first");
+    b.AddTail(_T("first"));
     b.AddTail(&a);
     b.AddHead(&a);
     EXPECT_EQ(51, b.GetCount());
-    EXPECT_STREQ("item 0", (LPCTSTR)b.GetHead());
-    EXPECT_STREQ("item 24", (LPCTSTR)b.GetTail());
-    EXPECT_STREQ("first", (LPCTSTR)b.GetAt(b.FindIndex(25)));
-    EXPECT_NE(nullptr, b.Find("item 13"));
+    EXPECT_STREQ(_T("item 0"), (LPCTSTR)b.GetHead());
+    EXPECT_STREQ(_T("item 24"), (LPCTSTR)b.GetTail());
+    EXPECT_STREQ(_T("first"), (LPCTSTR)b.GetAt(b.FindIndex(25)));
+    EXPECT_NE(nullptr, b.Find(_T("item 13")));
     b.RemoveAll();
     EXPECT_EQ(0, b.GetCount());
     EXPECT_EQ(25, a.GetCount());

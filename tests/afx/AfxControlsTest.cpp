@@ -5,6 +5,7 @@
 #include <afxcmn.h>
 #include <afxdtctl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -46,15 +47,15 @@ protected:
         ControlValues::SetUp();
         ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 360, 200),
                                   &m_parent, 10));
-        ASSERT_EQ(0, m_list.InsertColumn(0, "Name", LVCFMT_LEFT, 100));
-        ASSERT_EQ(1, m_list.InsertColumn(1, "Size", LVCFMT_RIGHT, 80));
-        ASSERT_EQ(2, m_list.InsertColumn(2, "Date", LVCFMT_LEFT, 90));
-        const char* names[4] = { "delta", "alpha", "charlie", "bravo" };
+        ASSERT_EQ(0, m_list.InsertColumn(0, _T("Name"), LVCFMT_LEFT, 100));
+        ASSERT_EQ(1, m_list.InsertColumn(1, _T("Size"), LVCFMT_RIGHT, 80));
+        ASSERT_EQ(2, m_list.InsertColumn(2, _T("Date"), LVCFMT_LEFT, 90));
+        const LPCTSTR names[4] = { _T("delta"), _T("alpha"), _T("charlie"), _T("bravo") };
         for (int i = 0; i < 4; i++)
         {
             ASSERT_EQ(i, m_list.InsertItem(i, names[i]));
             CString s;
-            s.Format("%d", (i + 1) * 10);
+            s.Format(_T("%d"), (i + 1) * 10);
             ASSERT_TRUE(m_list.SetItemText(i, 1, s));
             ASSERT_TRUE(m_list.SetItemData(i, (DWORD_PTR)(i + 1) * 1000));
         }
@@ -69,9 +70,9 @@ TEST_F(ListCtrlValues, RunTimeClassAndHeader)
     EXPECT_TRUE(m_list.IsKindOf(RUNTIME_CLASS(CWnd)));
     EXPECT_STREQ("CListCtrl", m_list.GetRuntimeClass()->m_lpszClassName);
     EXPECT_FALSE(m_list.IsKindOf(RUNTIME_CLASS(CHeaderCtrl)));
-    char className[64] = "";
-    ::GetClassNameA(m_list.m_hWnd, className, sizeof(className));
-    EXPECT_STREQ(WC_LISTVIEWA, className);
+    TCHAR className[64] = _T("");
+    ::GetClassName(m_list.m_hWnd, className, _countof(className));
+    EXPECT_STREQ(WC_LISTVIEW, className);
 
     CHeaderCtrl* pHeader = m_list.GetHeaderCtrl();
     ASSERT_NE(nullptr, pHeader);
@@ -81,13 +82,13 @@ TEST_F(ListCtrlValues, RunTimeClassAndHeader)
 
 TEST_F(ListCtrlValues, ColumnsReadBack)
 {
-    char text[32] = "";
+    TCHAR text[32] = _T("");
     LVCOLUMN col = {};
     col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     col.pszText = text;
-    col.cchTextMax = sizeof(text);
+    col.cchTextMax = _countof(text);
     ASSERT_TRUE(m_list.GetColumn(1, &col));
-    EXPECT_STREQ("Size", text);
+    EXPECT_STREQ(_T("Size"), text);
     EXPECT_EQ(LVCFMT_RIGHT, col.fmt & LVCFMT_JUSTIFYMASK);
     EXPECT_EQ(80, col.cx);
     EXPECT_EQ(90, m_list.GetColumnWidth(2));
@@ -95,14 +96,14 @@ TEST_F(ListCtrlValues, ColumnsReadBack)
     EXPECT_EQ(120, m_list.GetColumnWidth(2));
 
     col.mask = LVCF_TEXT;
-    col.pszText = (LPSTR) "Renamed";
+    col.pszText = (LPTSTR)_T("Renamed");
     EXPECT_TRUE(m_list.SetColumn(0, &col));
     HDITEM hdi = {};
     hdi.mask = HDI_TEXT;
     hdi.pszText = text;
-    hdi.cchTextMax = sizeof(text);
+    hdi.cchTextMax = _countof(text);
     ASSERT_TRUE(m_list.GetHeaderCtrl()->GetItem(0, &hdi));
-    EXPECT_STREQ("Renamed", text);
+    EXPECT_STREQ(_T("Renamed"), text);
 
     EXPECT_TRUE(m_list.DeleteColumn(2));
     EXPECT_EQ(2, m_list.GetHeaderCtrl()->GetItemCount());
@@ -111,22 +112,22 @@ TEST_F(ListCtrlValues, ColumnsReadBack)
 TEST_F(ListCtrlValues, ItemTextsInBothForms)
 {
     EXPECT_EQ(4, m_list.GetItemCount());
-    EXPECT_STREQ("charlie", (LPCTSTR)m_list.GetItemText(2, 0));
-    EXPECT_STREQ("30", (LPCTSTR)m_list.GetItemText(2, 1));
+    EXPECT_STREQ(_T("charlie"), (LPCTSTR)m_list.GetItemText(2, 0));
+    EXPECT_STREQ(_T("30"), (LPCTSTR)m_list.GetItemText(2, 1));
     EXPECT_TRUE(m_list.GetItemText(2, 2).IsEmpty());
     EXPECT_TRUE(m_list.GetItemText(99, 0).IsEmpty());
 
-    char buf[16];
-    memset(buf, 'x', sizeof(buf));
-    EXPECT_EQ(7, m_list.GetItemText(2, 0, buf, sizeof(buf)));
-    EXPECT_STREQ("charlie", buf);
+    TCHAR buf[16];
+    std::fill(buf, buf + _countof(buf), _T('x'));
+    EXPECT_EQ(7, m_list.GetItemText(2, 0, buf, _countof(buf)));
+    EXPECT_STREQ(_T("charlie"), buf);
 
     // texts longer than the first buffers are read whole
-    const std::string longText(1000, 'L');
-    ASSERT_TRUE(m_list.SetItemText(1, 2, longText.c_str()));
+    const CString longText(_T('L'), 1000);
+    ASSERT_TRUE(m_list.SetItemText(1, 2, longText));
     EXPECT_EQ(1000, m_list.GetItemText(1, 2).GetLength());
-    const std::string exact(255, 'e');
-    ASSERT_TRUE(m_list.SetItemText(1, 2, exact.c_str()));
+    const CString exact(_T('e'), 255);
+    ASSERT_TRUE(m_list.SetItemText(1, 2, exact));
     EXPECT_EQ(255, m_list.GetItemText(1, 2).GetLength());
 }
 
@@ -214,8 +215,8 @@ int CALLBACK CompareByDataDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lPar
 TEST_F(ListCtrlValues, SortItemsDeleteAndColours)
 {
     ASSERT_TRUE(m_list.SortItems(CompareByDataDescending, 0x5150));
-    EXPECT_STREQ("bravo", (LPCTSTR)m_list.GetItemText(0, 0));
-    EXPECT_STREQ("delta", (LPCTSTR)m_list.GetItemText(3, 0));
+    EXPECT_STREQ(_T("bravo"), (LPCTSTR)m_list.GetItemText(0, 0));
+    EXPECT_STREQ(_T("delta"), (LPCTSTR)m_list.GetItemText(3, 0));
     EXPECT_EQ((DWORD_PTR)4000, m_list.GetItemData(0));
 
     EXPECT_TRUE(m_list.DeleteItem(0));
@@ -238,7 +239,7 @@ TEST_F(ListCtrlValues, SortItemsDeleteAndColours)
 TEST_F(ListCtrlValues, ScrollingAndPages)
 {
     for (int i = 4; i < 60; i++)
-        m_list.InsertItem(i, "more");
+        m_list.InsertItem(i, _T("more"));
     const int nPage = m_list.GetCountPerPage();
     EXPECT_GT(nPage, 0);
     EXPECT_LT(nPage, 60);
@@ -255,7 +256,7 @@ TEST_F(ListCtrlValues, ImageListsOwnedByObjectsSurviveTheList)
 {
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 2));
-    HICON hIcon = ::LoadIconA(NULL, MAKEINTRESOURCEA(32512));   // IDI_APPLICATION
+    HICON hIcon = ::LoadIcon(NULL, MAKEINTRESOURCE(32512));   // IDI_APPLICATION
     EXPECT_EQ(0, images.Add(hIcon));
     EXPECT_EQ(1, images.GetImageCount());
     EXPECT_EQ(nullptr, m_list.SetImageList(&images, LVSIL_SMALL));
@@ -270,25 +271,25 @@ TEST_F(ControlValues, HeaderItems)
     CHeaderCtrl header;
     ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 24), &m_parent, 11));
     EXPECT_STREQ("CHeaderCtrl", header.GetRuntimeClass()->m_lpszClassName);
-    const char* captions[3] = { "One", "Two", "Three" };
+    const LPCTSTR captions[3] = { _T("One"), _T("Two"), _T("Three") };
     for (int i = 0; i < 3; i++)
     {
         HDITEM hdi = {};
         hdi.mask = HDI_TEXT | HDI_WIDTH | HDI_LPARAM;
-        hdi.pszText = (LPSTR)captions[i];
+        hdi.pszText = (LPTSTR)captions[i];
         hdi.cxy = 50 + i * 10;
         hdi.lParam = 0x100 + i;
         ASSERT_EQ(i, header.InsertItem(i, &hdi));
     }
     EXPECT_EQ(3, header.GetItemCount());
 
-    char text[16] = "";
+    TCHAR text[16] = _T("");
     HDITEM hdi = {};
     hdi.mask = HDI_TEXT | HDI_WIDTH | HDI_LPARAM;
     hdi.pszText = text;
-    hdi.cchTextMax = sizeof(text);
+    hdi.cchTextMax = _countof(text);
     ASSERT_TRUE(header.GetItem(1, &hdi));
-    EXPECT_STREQ("Two", text);
+    EXPECT_STREQ(_T("Two"), text);
     EXPECT_EQ(60, hdi.cxy);
     EXPECT_EQ(0x101, hdi.lParam);
 
@@ -323,32 +324,32 @@ TEST_F(ControlValues, ComboBoxStrings)
 {
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(0, 0, 150, 200), &m_parent, 12));
-    char className[32] = "";
-    ::GetClassNameA(combo.m_hWnd, className, sizeof(className));
-    EXPECT_STREQ("ComboBox", className);
-    EXPECT_EQ(0, combo.AddString("apple"));
-    EXPECT_EQ(1, combo.AddString("banana"));
-    EXPECT_EQ(1, combo.InsertString(1, "apricot"));
+    TCHAR className[32] = _T("");
+    ::GetClassName(combo.m_hWnd, className, _countof(className));
+    EXPECT_STREQ(_T("ComboBox"), className);
+    EXPECT_EQ(0, combo.AddString(_T("apple")));
+    EXPECT_EQ(1, combo.AddString(_T("banana")));
+    EXPECT_EQ(1, combo.InsertString(1, _T("apricot")));
     EXPECT_EQ(3, combo.GetCount());
 
     CString s;
     combo.GetLBText(1, s);
-    EXPECT_STREQ("apricot", (LPCTSTR)s);
+    EXPECT_STREQ(_T("apricot"), (LPCTSTR)s);
     EXPECT_EQ(6, combo.GetLBTextLen(2));
-    char buf[16] = "";
+    TCHAR buf[16] = _T("");
     EXPECT_EQ(6, combo.GetLBText(2, buf));
-    EXPECT_STREQ("banana", buf);
+    EXPECT_STREQ(_T("banana"), buf);
     s = "stale";
     combo.GetLBText(7, s);
     EXPECT_TRUE(s.IsEmpty());
     EXPECT_EQ(CB_ERR, combo.GetLBTextLen(7));
 
-    EXPECT_EQ(0, combo.FindString(-1, "ap"));
-    EXPECT_EQ(1, combo.FindString(0, "ap"));
-    EXPECT_EQ(CB_ERR, combo.FindStringExact(-1, "ap"));
-    EXPECT_EQ(2, combo.FindStringExact(-1, "BANANA"));
+    EXPECT_EQ(0, combo.FindString(-1, _T("ap")));
+    EXPECT_EQ(1, combo.FindString(0, _T("ap")));
+    EXPECT_EQ(CB_ERR, combo.FindStringExact(-1, _T("ap")));
+    EXPECT_EQ(2, combo.FindStringExact(-1, _T("BANANA")));
     EXPECT_EQ(CB_ERR, combo.GetCurSel());
-    EXPECT_EQ(1, combo.SelectString(-1, "apr"));
+    EXPECT_EQ(1, combo.SelectString(-1, _T("apr")));
     EXPECT_EQ(1, combo.GetCurSel());
     EXPECT_EQ(2, combo.SetCurSel(2));
     EXPECT_EQ(2, combo.GetCurSel());
@@ -378,8 +379,8 @@ TEST_F(ControlValues, ComboBoxEditPart)
     combo.LimitText(4);
     HWND hEdit = ::GetWindow(combo.m_hWnd, GW_CHILD);
     ASSERT_NE(nullptr, hEdit);
-    EXPECT_EQ(4, (int)::SendMessageA(hEdit, EM_GETLIMITTEXT, 0, 0));
-    combo.SetWindowText("abcdef");
+    EXPECT_EQ(4, (int)::SendMessage(hEdit, EM_GETLIMITTEXT, 0, 0));
+    combo.SetWindowText(_T("abcdef"));
     EXPECT_TRUE(combo.SetEditSel(1, 3));
     const DWORD sel = combo.GetEditSel();
     EXPECT_EQ(1, LOWORD(sel));
@@ -391,9 +392,9 @@ TEST_F(ControlValues, DateTimePickerTime)
     CDateTimeCtrl picker;
     ASSERT_TRUE(picker.Create(WS_CHILD | WS_VISIBLE | DTS_SHORTDATEFORMAT | DTS_SHOWNONE, CRect(0, 0, 150, 24),
                               &m_parent, 14));
-    char className[64] = "";
-    ::GetClassNameA(picker.m_hWnd, className, sizeof(className));
-    EXPECT_STREQ(DATETIMEPICK_CLASSA, className);
+    TCHAR className[64] = _T("");
+    ::GetClassName(picker.m_hWnd, className, _countof(className));
+    EXPECT_STREQ(DATETIMEPICK_CLASS, className);
 
     SYSTEMTIME st = {};
     st.wYear = 2021;
@@ -408,10 +409,10 @@ TEST_F(ControlValues, DateTimePickerTime)
     EXPECT_EQ(3, got.wMonth);
     EXPECT_EQ(4, got.wDay);
 
-    ASSERT_TRUE(picker.SetFormat("yyyy'-'MM'-'dd"));
-    char text[32] = "";
-    ::GetWindowTextA(picker.m_hWnd, text, sizeof(text));
-    EXPECT_STREQ("2021-03-04", text);
+    ASSERT_TRUE(picker.SetFormat(_T("yyyy'-'MM'-'dd")));
+    TCHAR text[32] = _T("");
+    ::GetWindowText(picker.m_hWnd, text, _countof(text));
+    EXPECT_STREQ(_T("2021-03-04"), text);
 
     EXPECT_TRUE(picker.SetTime(NULL));
     EXPECT_EQ((DWORD)GDT_NONE, picker.GetTime(&got));
@@ -446,7 +447,7 @@ TEST_F(ControlValues, EditLimitAndSelection)
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 150, 22), &m_parent, 16));
     EXPECT_STREQ("CEdit", edit.GetRuntimeClass()->m_lpszClassName);
-    edit.SetWindowText("hello world");
+    edit.SetWindowText(_T("hello world"));
     edit.SetSel(0, 5);
     int nStart = -1;
     int nEnd = -1;
@@ -454,10 +455,10 @@ TEST_F(ControlValues, EditLimitAndSelection)
     EXPECT_EQ(0, nStart);
     EXPECT_EQ(5, nEnd);
     EXPECT_EQ(MAKELONG(0, 5), (LONG)edit.GetSel());
-    edit.ReplaceSel("HELLO");
-    char text[32] = "";
-    ::GetWindowTextA(edit.m_hWnd, text, sizeof(text));
-    EXPECT_STREQ("HELLO world", text);
+    edit.ReplaceSel(_T("HELLO"));
+    TCHAR text[32] = _T("");
+    ::GetWindowText(edit.m_hWnd, text, _countof(text));
+    EXPECT_STREQ(_T("HELLO world"), text);
 
     edit.SetSel(0, -1);
     edit.GetSel(nStart, nEnd);
@@ -465,31 +466,31 @@ TEST_F(ControlValues, EditLimitAndSelection)
 
     edit.LimitText(8);
     EXPECT_EQ(8u, edit.GetLimitText());
-    edit.SetWindowText("");
-    edit.ReplaceSel("0123456789");
-    ::GetWindowTextA(edit.m_hWnd, text, sizeof(text));
-    EXPECT_STREQ("01234567", text);
+    edit.SetWindowText(_T(""));
+    edit.ReplaceSel(_T("0123456789"));
+    ::GetWindowText(edit.m_hWnd, text, _countof(text));
+    EXPECT_STREQ(_T("01234567"), text);
     edit.SetLimitText(20);
     EXPECT_EQ(20u, edit.GetLimitText());
 
     EXPECT_TRUE(edit.SetReadOnly(TRUE));
-    EXPECT_NE(0u, (UINT)::GetWindowLongA(edit.m_hWnd, GWL_STYLE) & ES_READONLY);
+    EXPECT_NE(0u, (UINT)::GetWindowLong(edit.m_hWnd, GWL_STYLE) & ES_READONLY);
     EXPECT_TRUE(edit.SetReadOnly(FALSE));
-    EXPECT_EQ(0u, (UINT)::GetWindowLongA(edit.m_hWnd, GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(0u, (UINT)::GetWindowLong(edit.m_hWnd, GWL_STYLE) & ES_READONLY);
 }
 
 TEST_F(ControlValues, EditUndoAndClipboard)
 {
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 150, 22), &m_parent, 17));
-    edit.SetWindowText("abc");
+    edit.SetWindowText(_T("abc"));
     edit.SetSel(3, 3);
-    edit.ReplaceSel("def", TRUE);
+    edit.ReplaceSel(_T("def"), TRUE);
     EXPECT_TRUE(edit.CanUndo());
     EXPECT_TRUE(edit.Undo());
-    char text[32] = "";
-    ::GetWindowTextA(edit.m_hWnd, text, sizeof(text));
-    EXPECT_STREQ("abc", text);
+    TCHAR text[32] = _T("");
+    ::GetWindowText(edit.m_hWnd, text, _countof(text));
+    EXPECT_STREQ(_T("abc"), text);
 
     edit.SetSel(0, 2);
     edit.Copy();
@@ -498,12 +499,12 @@ TEST_F(ControlValues, EditUndoAndClipboard)
     edit.Paste();
     edit.SetSel(0, 1);
     edit.Cut();
-    ::GetWindowTextA(edit.m_hWnd, text, sizeof(text));
-    EXPECT_STREQ("bcab", text);
+    ::GetWindowText(edit.m_hWnd, text, _countof(text));
+    EXPECT_STREQ(_T("bcab"), text);
     edit.SetSel(0, 1);
     edit.Clear();
-    ::GetWindowTextA(edit.m_hWnd, text, sizeof(text));
-    EXPECT_STREQ("cab", text);
+    ::GetWindowText(edit.m_hWnd, text, _countof(text));
+    EXPECT_STREQ(_T("cab"), text);
 
     // A copy of the application's own: the window that opened the clipboard owns what it put there.
     ASSERT_TRUE(m_parent.OpenClipboard());
@@ -518,16 +519,16 @@ TEST_F(ControlValues, MultiLineEditLines)
 {
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 200, 100), &m_parent, 18));
-    edit.SetWindowText("first\r\nsecond line\r\nthird");
+    edit.SetWindowText(_T("first\r\nsecond line\r\nthird"));
     EXPECT_EQ(3, edit.GetLineCount());
     EXPECT_EQ(7, edit.LineIndex(1));
     EXPECT_EQ(11, edit.LineLength(7));
     EXPECT_EQ(1, edit.LineFromChar(9));
-    char line[32];
-    const int n = edit.GetLine(1, line, sizeof(line) - 1);
+    TCHAR line[32];
+    const int n = edit.GetLine(1, line, _countof(line) - 1);
     line[n] = '\0';
-    EXPECT_STREQ("second line", line);
-    char tiny[1] = { 'x' };
+    EXPECT_STREQ(_T("second line"), line);
+    TCHAR tiny[1] = { 'x' };
     EXPECT_EQ(1, edit.GetLine(0, tiny, 1));
     EXPECT_EQ('f', tiny[0]);
 }
@@ -535,7 +536,7 @@ TEST_F(ControlValues, MultiLineEditLines)
 TEST_F(ControlValues, ButtonAndStatic)
 {
     CButton check;
-    ASSERT_TRUE(check.Create("Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 100, 20), &m_parent, 19));
+    ASSERT_TRUE(check.Create(_T("Check"), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 100, 20), &m_parent, 19));
     EXPECT_EQ(BST_UNCHECKED, check.GetCheck());
     check.SetCheck(BST_CHECKED);
     EXPECT_EQ(BST_CHECKED, check.GetCheck());
@@ -545,10 +546,10 @@ TEST_F(ControlValues, ButtonAndStatic)
     EXPECT_EQ((UINT)BS_AUTOCHECKBOX, check.GetButtonStyle() & 0x0f);
 
     CStatic label;
-    ASSERT_TRUE(label.Create("Label", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 30, 100, 50), &m_parent));
-    char text[16] = "";
-    ::GetWindowTextA(label.m_hWnd, text, sizeof(text));
-    EXPECT_STREQ("Label", text);
+    ASSERT_TRUE(label.Create(_T("Label"), WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 30, 100, 50), &m_parent));
+    TCHAR text[16] = _T("");
+    ::GetWindowText(label.m_hWnd, text, _countof(text));
+    EXPECT_STREQ(_T("Label"), text);
     EXPECT_EQ(0xffff, ::GetDlgCtrlID(label.m_hWnd));
     EXPECT_TRUE(label.IsKindOf(RUNTIME_CLASS(CStatic)));
 }
@@ -557,15 +558,15 @@ TEST_F(ControlValues, ListBoxStringsAndData)
 {
     CListBox list;
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(0, 0, 120, 100), &m_parent, 20));
-    EXPECT_EQ(0, list.AddString("one"));
-    EXPECT_EQ(1, list.AddString("two"));
-    EXPECT_EQ(1, list.InsertString(1, "between"));
+    EXPECT_EQ(0, list.AddString(_T("one")));
+    EXPECT_EQ(1, list.AddString(_T("two")));
+    EXPECT_EQ(1, list.InsertString(1, _T("between")));
     CString s;
     list.GetText(1, s);
-    EXPECT_STREQ("between", (LPCTSTR)s);
+    EXPECT_STREQ(_T("between"), (LPCTSTR)s);
     list.GetText(9, s);
     EXPECT_TRUE(s.IsEmpty());
-    EXPECT_EQ(2, list.FindStringExact(-1, "two"));
+    EXPECT_EQ(2, list.FindStringExact(-1, _T("two")));
     EXPECT_EQ(0, list.SetCurSel(0));
     EXPECT_EQ(0, list.GetCurSel());
     EXPECT_NE(LB_ERR, list.SetItemDataPtr(2, &list));

@@ -55,7 +55,7 @@ protected:
         if (m_pNested != NULL)
         {
             RECT rc = { 0, 0, 50, 20 };
-            if (!m_pNested->Create(NULL, "nested", WS_CHILD | WS_VISIBLE, rc, this, 7))
+            if (!m_pNested->Create(NULL, _T("nested"), WS_CHILD | WS_VISIBLE, rc, this, 7))
                 return -1;
         }
         return m_nCreateResult;
@@ -106,7 +106,7 @@ protected:
     {
         if (CWnd::OnCreate(lpcs) == -1)
             return -1;
-        CreateForeignChild(m_hWnd, "EDIT", 12);
+        CreateForeignChild(m_hWnd, _T("EDIT"), 12);
         m_bSubclassed = m_edit.SubclassDlgItem(12, this);
         return 0;
     }
@@ -127,22 +127,22 @@ int CCoreFrame::s_nDestroyed = 0;
 
 std::string WindowText(HWND hWnd)
 {
-    char szText[256] = "";
-    ::GetWindowTextA(hWnd, szText, (int)sizeof(szText));
-    return szText;
+    TCHAR szText[256] = _T("");
+    ::GetWindowText(hWnd, szText, _countof(szText));
+    return qeltest::Narrow(szText);
 }
 
 std::string ClassName(HWND hWnd)
 {
-    char szClass[256] = "";
-    ::GetClassNameA(hWnd, szClass, (int)sizeof(szClass));
-    return szClass;
+    TCHAR szClass[256] = _T("");
+    ::GetClassName(hWnd, szClass, _countof(szClass));
+    return qeltest::Narrow(szClass);
 }
 
 class AfxCoreCreation : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(CreateTopLevel(parent, "Creation parent")); }
+    void SetUp() override { ASSERT_TRUE(CreateTopLevel(parent, _T("Creation parent"))); }
     void TearDown() override
     {
         if (parent.m_hWnd != NULL)
@@ -158,7 +158,7 @@ protected:
 TEST_F(AfxCoreCreation, HookAttachesBeforeTheFirstMessageAndPreSubclassSeesTheCreation)
 {
     CCoreHookWnd wnd;
-    ASSERT_TRUE(CreateTopLevel(wnd, "Hooked"));
+    ASSERT_TRUE(CreateTopLevel(wnd, _T("Hooked")));
 
     EXPECT_EQ(1, wnd.m_nPreSubclass);
     EXPECT_EQ(0u, wnd.m_nMessagesAtPreSubclass);
@@ -172,7 +172,11 @@ TEST_F(AfxCoreCreation, HookAttachesBeforeTheFirstMessageAndPreSubclassSeesTheCr
     EXPECT_LT(nNcCreate, nCreate);
 
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
-    EXPECT_EQ((LONG_PTR)&AfxWndProc, ::GetWindowLongPtrA(wnd.m_hWnd, GWLP_WNDPROC));
+    EXPECT_EQ((LONG_PTR)&AfxWndProc, ::GetWindowLongPtr(wnd.m_hWnd, GWLP_WNDPROC));
+    // a window of the build's character set, so that controls notify it in that form
+    const BOOL bUnicode = sizeof(TCHAR) == sizeof(WCHAR);
+    EXPECT_EQ(bUnicode, ::IsWindowUnicode(wnd.m_hWnd));
+    EXPECT_EQ(bUnicode ? NFR_UNICODE : NFR_ANSI, wnd.SendMessage(WM_NOTIFYFORMAT, (WPARAM)wnd.m_hWnd, NF_QUERY));
     EXPECT_EQ(nullptr, AfxGetThreadState()->m_pWndInit);
     EXPECT_EQ(nullptr, AfxGetThreadState()->m_hHookOldCbtFilter);
 }
@@ -183,7 +187,7 @@ TEST_F(AfxCoreCreation, ChildCreatedInsideCreationIsHookedToItsOwnObject)
     CCoreHookWnd nested;
     outer.m_pNested = &nested;
     RECT rc = { 0, 0, 200, 100 };
-    ASSERT_TRUE(outer.Create(NULL, "outer", WS_CHILD | WS_VISIBLE, rc, &parent, 5));
+    ASSERT_TRUE(outer.Create(NULL, _T("outer"), WS_CHILD | WS_VISIBLE, rc, &parent, 5));
 
     ASSERT_NE(nullptr, nested.m_hWnd);
     EXPECT_EQ(outer.m_hWnd, ::GetParent(nested.m_hWnd));
@@ -191,7 +195,7 @@ TEST_F(AfxCoreCreation, ChildCreatedInsideCreationIsHookedToItsOwnObject)
     EXPECT_TRUE(nested.m_bInitWasThis);
     EXPECT_EQ(&nested, CWnd::FromHandlePermanent(nested.m_hWnd));
     EXPECT_EQ(&outer, CWnd::FromHandlePermanent(outer.m_hWnd));
-    EXPECT_EQ(std::string(AFX_WND), ClassName(outer.m_hWnd));
+    EXPECT_EQ(qeltest::Narrow(AFX_WND), ClassName(outer.m_hWnd));
     EXPECT_EQ(5, outer.GetDlgCtrlID());
 }
 
@@ -200,7 +204,7 @@ TEST_F(AfxCoreCreation, CreateRefusedByOnCreateLeavesTheObjectDetached)
     CCoreHookWnd wnd;
     wnd.m_nCreateResult = -1;
     RECT rc = { 0, 0, 100, 100 };
-    EXPECT_FALSE(wnd.Create(NULL, "refused", WS_CHILD, rc, &parent, 6));
+    EXPECT_FALSE(wnd.Create(NULL, _T("refused"), WS_CHILD, rc, &parent, 6));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(1, wnd.m_nPostNcDestroy);
     EXPECT_EQ(nullptr, ::GetDlgItem(parent.m_hWnd, 6));
@@ -211,27 +215,28 @@ TEST_F(AfxCoreCreation, CreateWithUnknownClassFailsWithoutAWindow)
 {
     CCoreHookWnd wnd;
     RECT rc = { 0, 0, 100, 100 };
-    EXPECT_FALSE(wnd.Create("NoSuchClass.QEL", "x", WS_CHILD, rc, &parent, 8));
+    EXPECT_FALSE(wnd.Create(_T("NoSuchClass.QEL"), _T("x"), WS_CHILD, rc, &parent, 8));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(0, wnd.m_nPreSubclass);
     EXPECT_EQ(1, wnd.m_nPostNcDestroy);     // creation failed before the window was attached
     EXPECT_EQ(nullptr, AfxGetThreadState()->m_pWndInit);
     EXPECT_EQ(nullptr, AfxGetThreadState()->m_hHookOldCbtFilter);
 
-    EXPECT_FALSE(wnd.Create(NULL, "x", WS_POPUP, rc, &parent, 8));   // child windows only
-    EXPECT_FALSE(wnd.Create(NULL, "x", WS_CHILD, rc, NULL, 8));
+    EXPECT_FALSE(wnd.Create(NULL, _T("x"), WS_POPUP, rc, &parent, 8));   // child windows only
+    EXPECT_FALSE(wnd.Create(NULL, _T("x"), WS_CHILD, rc, NULL, 8));
 }
 
 TEST_F(AfxCoreCreation, SubclassedEditStillEditsThroughDefault)
 {
-    HWND hEdit = CreateForeignChild(parent.m_hWnd, "EDIT", 11);
-    const LONG_PTR editProc = ::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
+    HWND hEdit = CreateForeignChild(parent.m_hWnd, _T("EDIT"), 11);
+    const LONG_PTR editProc = ::GetWindowLongPtr(hEdit, GWLP_WNDPROC);
 
     CCoreFilterEdit edit;
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
     EXPECT_TRUE(edit.m_bInitWasNull);
     EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hEdit));
-    EXPECT_EQ((LONG_PTR)&AfxWndProc, ::GetWindowLongPtrA(hEdit, GWLP_WNDPROC));
+    EXPECT_EQ((LONG_PTR)&AfxWndProc, ::GetWindowLongPtr(hEdit, GWLP_WNDPROC));
+    EXPECT_EQ(sizeof(TCHAR) == sizeof(WCHAR), ::IsWindowUnicode(hEdit) != FALSE);
 
     qeltest::TypeText(hEdit, "axbxc");
     EXPECT_EQ(5, edit.m_nChars);
@@ -246,7 +251,7 @@ TEST_F(AfxCoreCreation, SubclassedEditStillEditsThroughDefault)
     EXPECT_EQ(hEdit, edit.UnsubclassWindow());
     EXPECT_EQ(nullptr, edit.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
-    EXPECT_EQ(editProc, ::GetWindowLongPtrA(hEdit, GWLP_WNDPROC));
+    EXPECT_EQ(editProc, ::GetWindowLongPtr(hEdit, GWLP_WNDPROC));
     qeltest::TypeText(hEdit, "x");
     EXPECT_EQ(5, edit.m_nChars);
     EXPECT_EQ("abcx", WindowText(hEdit));
@@ -255,7 +260,7 @@ TEST_F(AfxCoreCreation, SubclassedEditStillEditsThroughDefault)
 
 TEST_F(AfxCoreCreation, SubclassDlgItemFindsTheChildById)
 {
-    HWND hEdit = CreateForeignChild(parent.m_hWnd, "EDIT", 21);
+    HWND hEdit = CreateForeignChild(parent.m_hWnd, _T("EDIT"), 21);
     CCoreFilterEdit edit;
     EXPECT_FALSE(edit.SubclassDlgItem(22, &parent));
     EXPECT_FALSE(edit.SubclassDlgItem(21, NULL));
@@ -268,7 +273,7 @@ TEST_F(AfxCoreCreation, SubclassDlgItemFindsTheChildById)
 TEST_F(AfxCoreCreation, SubclassingDuringTheParentsCreationIsNotACreation)
 {
     CCoreSubclassingParent wnd;
-    ASSERT_TRUE(CreateTopLevel(wnd, "Subclassing parent"));
+    ASSERT_TRUE(CreateTopLevel(wnd, _T("Subclassing parent")));
     EXPECT_TRUE(wnd.m_bSubclassed);
     EXPECT_TRUE(wnd.m_edit.m_bInitWasNull);
     ASSERT_NE(nullptr, wnd.m_edit.m_hWnd);
@@ -281,8 +286,8 @@ TEST_F(AfxCoreCreation, DestroyingTheParentDetachesChildObjects)
     CCoreHookWnd child;
     CCoreFilterEdit edit;
     RECT rc = { 0, 0, 100, 30 };
-    ASSERT_TRUE(child.Create(NULL, "child", WS_CHILD | WS_VISIBLE, rc, &parent, 31));
-    ASSERT_TRUE(edit.SubclassWindow(CreateForeignChild(parent.m_hWnd, "EDIT", 32)));
+    ASSERT_TRUE(child.Create(NULL, _T("child"), WS_CHILD | WS_VISIBLE, rc, &parent, 31));
+    ASSERT_TRUE(edit.SubclassWindow(CreateForeignChild(parent.m_hWnd, _T("EDIT"), 32)));
     const HWND hChild = child.m_hWnd;
 
     ASSERT_TRUE(parent.DestroyWindow());
@@ -299,7 +304,7 @@ TEST_F(AfxCoreCreation, DeletingAnAttachedObjectDestroysItsWindow)
 {
     CCoreHookWnd* pWnd = new CCoreHookWnd;
     RECT rc = { 0, 0, 100, 30 };
-    ASSERT_TRUE(pWnd->Create(NULL, "doomed", WS_CHILD | WS_VISIBLE, rc, &parent, 41));
+    ASSERT_TRUE(pWnd->Create(NULL, _T("doomed"), WS_CHILD | WS_VISIBLE, rc, &parent, 41));
     const HWND hWnd = pWnd->m_hWnd;
     delete pWnd;
     EXPECT_FALSE(::IsWindow(hWnd));
@@ -308,14 +313,14 @@ TEST_F(AfxCoreCreation, DeletingAnAttachedObjectDestroysItsWindow)
 
 TEST_F(AfxCoreCreation, AttachAndDetachOnlyChangeTheMap)
 {
-    HWND hStatic = CreateForeignChild(parent.m_hWnd, "STATIC", 51);
-    const LONG_PTR proc = ::GetWindowLongPtrA(hStatic, GWLP_WNDPROC);
+    HWND hStatic = CreateForeignChild(parent.m_hWnd, _T("STATIC"), 51);
+    const LONG_PTR proc = ::GetWindowLongPtr(hStatic, GWLP_WNDPROC);
     CWnd wnd;
     EXPECT_FALSE(wnd.Attach(NULL));
     ASSERT_TRUE(wnd.Attach(hStatic));
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hStatic));
     EXPECT_EQ(&wnd, CWnd::FromHandle(hStatic));
-    EXPECT_EQ(proc, ::GetWindowLongPtrA(hStatic, GWLP_WNDPROC));
+    EXPECT_EQ(proc, ::GetWindowLongPtr(hStatic, GWLP_WNDPROC));
     EXPECT_EQ(hStatic, wnd.Detach());
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hStatic));
     EXPECT_TRUE(::IsWindow(hStatic));
@@ -326,11 +331,11 @@ TEST_F(AfxCoreCreation, FrameWindowRegistersItsClassAndDeletesItself)
 {
     CCoreFrame::s_nDestroyed = 0;
     CCoreFrame* pFrame = new CCoreFrame;
-    ASSERT_TRUE(pFrame->Create(NULL, "Frame title"));
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Frame title")));
     const HWND hFrame = pFrame->m_hWnd;
-    EXPECT_EQ(std::string(AFX_WNDFRAMEORVIEW), ClassName(hFrame));
+    EXPECT_EQ(qeltest::Narrow(AFX_WNDFRAMEORVIEW), ClassName(hFrame));
     EXPECT_EQ("Frame title", WindowText(hFrame));
-    EXPECT_TRUE(::GetWindowLongA(hFrame, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(::GetWindowLong(hFrame, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_TRUE(pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
 
     pFrame->SendMessage(WM_CLOSE);
@@ -340,15 +345,15 @@ TEST_F(AfxCoreCreation, FrameWindowRegistersItsClassAndDeletesItself)
 
 TEST_F(AfxCoreCreation, RegisteredClassNamesDependOnTheirAttributes)
 {
-    const std::string first = AfxRegisterWndClass(CS_HREDRAW);
-    const std::string again = AfxRegisterWndClass(CS_HREDRAW);
-    const std::string other = AfxRegisterWndClass(CS_VREDRAW, ::LoadCursorA(NULL, IDC_CROSS));
+    const CString first = AfxRegisterWndClass(CS_HREDRAW);
+    const CString again = AfxRegisterWndClass(CS_HREDRAW);
+    const CString other = AfxRegisterWndClass(CS_VREDRAW, ::LoadCursor(NULL, IDC_CROSS));
     EXPECT_EQ(first, again);
     EXPECT_NE(first, other);
-    WNDCLASSA wc;
-    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), other.c_str(), &wc));
+    WNDCLASS wc;
+    ASSERT_TRUE(::GetClassInfo(AfxGetInstanceHandle(), other, &wc));
     EXPECT_EQ((UINT)CS_VREDRAW, wc.style);
-    EXPECT_EQ(::LoadCursorA(NULL, IDC_CROSS), wc.hCursor);
+    EXPECT_EQ(::LoadCursor(NULL, IDC_CROSS), wc.hCursor);
 }
 
 TEST_F(AfxCoreCreation, NullObjectsHaveNoHandle)
@@ -426,11 +431,11 @@ TEST_F(AfxCoreCreation, ExceptionsFromHandlersFailTheMessageNotTheProgram)
     CCoreThrowingWnd refused;
     refused.m_bThrowOnCreate = TRUE;
     RECT rc = { 0, 0, 50, 20 };
-    EXPECT_FALSE(refused.Create(NULL, "x", WS_CHILD, rc, &parent, 101));
+    EXPECT_FALSE(refused.Create(NULL, _T("x"), WS_CHILD, rc, &parent, 101));
     EXPECT_EQ(nullptr, refused.m_hWnd);
 
     CCoreThrowingWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, "x", WS_CHILD, rc, &parent, 102));
+    ASSERT_TRUE(wnd.Create(NULL, _T("x"), WS_CHILD, rc, &parent, 102));
     EXPECT_EQ(0, wnd.SendMessage(WM_USER + 7));
     EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
     EXPECT_NE((UINT)(WM_USER + 7), AfxGetThreadState()->m_lastSentMsg.message);   // nesting state restored

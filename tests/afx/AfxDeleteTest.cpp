@@ -25,18 +25,18 @@ protected:
     afx_msg void OnKillFocus(CWnd* pNewWnd)
     {
         CWnd::OnKillFocus(pNewWnd);
-        ::SendMessageA(m_hOwner, WM_CORE_EDITEND, 0, (LPARAM)m_hWnd);
+        ::SendMessage(m_hOwner, WM_CORE_EDITEND, 0, (LPARAM)m_hWnd);
         // The owner deleted this object: nothing of it may be used from here on.
     }
     afx_msg LRESULT OnSelfNotify(WPARAM, LPARAM)
     {
         const HWND hWnd = m_hWnd;
-        ::SendMessageA(::GetParent(hWnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hWnd), kSelfNotifyCode), (LPARAM)hWnd);
+        ::SendMessage(::GetParent(hWnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hWnd), kSelfNotifyCode), (LPARAM)hWnd);
         return 5;       // answered after this object was deleted by its reflected notification
     }
     afx_msg void OnReflectedSelfNotify()
     {
-        ::SendMessageA(m_hOwner, WM_CORE_EDITEND, 0, (LPARAM)m_hWnd);
+        ::SendMessage(m_hOwner, WM_CORE_EDITEND, 0, (LPARAM)m_hWnd);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -73,12 +73,12 @@ class AfxCoreSelfDeletion : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateTopLevel(owner, "Deleting owner"));
-        hOther = CreateForeignChild(owner.m_hWnd, "EDIT", 92);
+        ASSERT_TRUE(CreateTopLevel(owner, _T("Deleting owner")));
+        hOther = CreateForeignChild(owner.m_hWnd, _T("EDIT"), 92);
         owner.m_pChild = new CCoreGuardedChild;
         owner.m_pChild->m_hOwner = owner.m_hWnd;
         RECT rc = { 10, 50, 200, 80 };
-        ASSERT_TRUE(owner.m_pChild->Create("EDIT", "text", WS_CHILD | WS_VISIBLE | WS_BORDER, rc, &owner, 91));
+        ASSERT_TRUE(owner.m_pChild->Create(_T("EDIT"), _T("text"), WS_CHILD | WS_VISIBLE | WS_BORDER, rc, &owner, 91));
         hChild = owner.m_pChild->m_hWnd;
         pChildMemory = owner.m_pChild;
     }
@@ -124,7 +124,7 @@ TEST_F(AfxCoreSelfDeletion, ObjectDeletedByItsOwnerDuringItsKillFocus)
 TEST_F(AfxCoreSelfDeletion, ObjectDeletedInsideItsReflectedNotification)
 {
     // child handler → parent's WM_COMMAND → reflected back to the child → owner deletes the child → all return
-    EXPECT_EQ(5, ::SendMessageA(hChild, WM_CORE_SELFNOTIFY, 0, 0));
+    EXPECT_EQ(5, ::SendMessage(hChild, WM_CORE_SELFNOTIFY, 0, 0));
     EXPECT_EQ(1, owner.m_nDeleted);
     EXPECT_FALSE(::IsWindow(hChild));
     EXPECT_TRUE(::IsBadReadPtr(pChildMemory, sizeof(void*)));

@@ -82,18 +82,18 @@ protected:
         m_bListSubclassed = m_list.SubclassDlgItem(kDlgListId, this);
         if (m_bListSubclassed)
         {
-            LVCOLUMNA col = {};
+            LVCOLUMN col = {};
             col.mask = LVCF_TEXT | LVCF_WIDTH;
             col.cx = 100;
-            col.pszText = (LPSTR)"Name";
-            m_list.SendMessage(LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
+            col.pszText = (LPTSTR)_T("Name");
+            m_list.SendMessage(LVM_INSERTCOLUMN, 0, (LPARAM)&col);
             for (int i = 0; i < 2; i++)
             {
-                LVITEMA item = {};
+                LVITEM item = {};
                 item.mask = LVIF_TEXT;
                 item.iItem = i;
-                item.pszText = (LPSTR)"item";
-                m_list.SendMessage(LVM_INSERTITEMA, 0, (LPARAM)&item);
+                item.pszText = (LPTSTR)_T("item");
+                m_list.SendMessage(LVM_INSERTITEM, 0, (LPARAM)&item);
             }
         }
         if (m_nEndAtInit != 0)
@@ -126,7 +126,7 @@ protected:
             m_list.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0x00010001);
             break;
         case Finish::OkButton:
-            m_edit.SetWindowText("typed");
+            m_edit.SetWindowText(_T("typed"));
             GetDlgItem(IDOK)->PostMessage(BM_CLICK);
             break;
         case Finish::EndDialog:
@@ -146,7 +146,7 @@ class AfxCoreDialog : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateTopLevel(owner, "Dialog owner"));
+        ASSERT_TRUE(CreateTopLevel(owner, _T("Dialog owner")));
         dlgTemplate.AddControl(WC_LISTVIEWA, "", kDlgListId, 5, 5, 150, 60,
             WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT);
         dlgTemplate.AddControl("EDIT", "", kDlgEditId, 5, 70, 150, 12, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
@@ -196,7 +196,7 @@ TEST_F(AfxCoreDialog, OkButtonExchangesDataAndEndsWithIdOk)
     ASSERT_TRUE(dlg.InitModalIndirect(dlgTemplate.Get(), &owner));
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(1, dlg.m_nExchangesOut);
-    EXPECT_STREQ("typed", (LPCTSTR)dlg.m_strName);
+    EXPECT_STREQ(_T("typed"), (LPCTSTR)dlg.m_strName);
 }
 
 TEST_F(AfxCoreDialog, EndDialogFromAHandlerEndsTheLoopWithItsResult)
@@ -277,7 +277,7 @@ public:
 protected:
     BOOL OnInitDialog() override
     {
-        for (const char* item : { "alpha", "beta", "gamma" })
+        for (LPCTSTR item : { _T("alpha"), _T("beta"), _T("gamma") })
         {
             SendDlgItemMessage(kDlgDropListId, CB_ADDSTRING, 0, (LPARAM)item);
             SendDlgItemMessage(kDlgDropDownId, CB_ADDSTRING, 0, (LPARAM)item);
@@ -326,31 +326,31 @@ TEST_F(AfxCoreDialog, ChoicesAndValidatedValuesExchangeBothWays)
     // The user changes every field; saving reads them all back.
     dlg.GetDlgItem(kDlgRadioId + 2)->SendMessage(BM_CLICK);
     dlg.SendDlgItemMessage(kDlgDropListId, CB_SETCURSEL, 0);
-    dlg.SetDlgItemText(kDlgDropDownId, "free text");
+    dlg.SetDlgItemText(kDlgDropDownId, _T("free text"));
     dlg.SendDlgItemMessage(kDlgListBoxId, LB_SETCURSEL, 2);
-    dlg.SetDlgItemText(kDlgCountId, "9");
-    dlg.SetDlgItemText(kDlgEditId, "wxyz");
+    dlg.SetDlgItemText(kDlgCountId, _T("9"));
+    dlg.SetDlgItemText(kDlgEditId, _T("wxyz"));
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(2, dlg.m_nSize);
     EXPECT_EQ(0, dlg.m_nDropList);
-    EXPECT_STREQ("free text", (LPCTSTR)dlg.m_strDropDown);
+    EXPECT_STREQ(_T("free text"), (LPCTSTR)dlg.m_strDropDown);
     EXPECT_EQ(2, dlg.m_nListBox);
     EXPECT_EQ(9, dlg.m_nCount);
-    EXPECT_STREQ("wxyz", (LPCTSTR)dlg.m_strName);
+    EXPECT_STREQ(_T("wxyz"), (LPCTSTR)dlg.m_strName);
 
     // A value out of its range or too long fails the exchange at its own field.
-    dlg.SetDlgItemText(kDlgCountId, "10");
+    dlg.SetDlgItemText(kDlgCountId, _T("10"));
     EXPECT_FALSE(dlg.UpdateData(TRUE));
     EXPECT_EQ(dlg.GetDlgItem(kDlgCountId)->m_hWnd, ::GetFocus());
-    dlg.SetDlgItemText(kDlgCountId, "1");
-    dlg.SetDlgItemText(kDlgEditId, "vwxyz");
+    dlg.SetDlgItemText(kDlgCountId, _T("1"));
+    dlg.SetDlgItemText(kDlgEditId, _T("vwxyz"));
     EXPECT_FALSE(dlg.UpdateData(TRUE));
     EXPECT_EQ(dlg.GetDlgItem(kDlgEditId)->m_hWnd, ::GetFocus());
     EXPECT_EQ(1, dlg.m_nCount);
 
     // No radio button checked reads as -1.
     dlg.CheckRadioButton(kDlgRadioId, kDlgRadioId + 2, 0);
-    dlg.SetDlgItemText(kDlgEditId, "v");
+    dlg.SetDlgItemText(kDlgEditId, _T("v"));
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(-1, dlg.m_nSize);
     EXPECT_TRUE(dlg.DestroyWindow());
@@ -395,32 +395,32 @@ private:
 // that is on the chain, then the resource handle's.
 TEST_F(AfxCoreDialog, DialogsFromResourceTemplates)
 {
-    HMODULE hUser = ::GetModuleHandleA("user32.dll");
-    if (::FindResourceA(hUser, "MSGBOX", (LPCSTR)RT_DIALOG) == NULL)
+    HMODULE hUser = ::GetModuleHandle(_T("user32.dll"));
+    if (::FindResource(hUser, _T("MSGBOX"), (LPCTSTR)RT_DIALOG) == NULL)
         GTEST_SKIP() << "no message-box dialog resource in this user32";
 
     AFX_EXTENSION_MODULE extension = { FALSE, NULL, NULL, NULL, NULL };
     ASSERT_TRUE(AfxInitExtensionModule(extension, hUser));
     new CDynLinkLibrary(extension);
-    CCoreResourceDialog chained("MSGBOX", &owner);
+    CCoreResourceDialog chained(_T("MSGBOX"), &owner);
     chained.m_nEndAtInit = 6;
     EXPECT_EQ(6, chained.DoModal());
     AfxTermExtensionModule(extension);
-    EXPECT_EQ(-1, CDialog("MSGBOX", &owner).DoModal());
+    EXPECT_EQ(-1, CDialog(_T("MSGBOX"), &owner).DoModal());
 
     ResourceModule resources(hUser);
 
-    CCoreResourceDialog modal("MSGBOX", &owner);
+    CCoreResourceDialog modal(_T("MSGBOX"), &owner);
     modal.m_nEndAtInit = 5;
     EXPECT_EQ(5, modal.DoModal());
     EXPECT_GT(modal.m_nControls, 0);
 
-    CCoreResourceDialog modeless("MSGBOX", &owner);
-    ASSERT_TRUE(modeless.Create("MSGBOX", &owner));
+    CCoreResourceDialog modeless(_T("MSGBOX"), &owner);
+    ASSERT_TRUE(modeless.Create(_T("MSGBOX"), &owner));
     EXPECT_GT(modeless.m_nControls, 0);
     EXPECT_TRUE(modeless.DestroyWindow());
 
-    CDialog missing("NO_SUCH_DIALOG", &owner);
+    CDialog missing(_T("NO_SUCH_DIALOG"), &owner);
     EXPECT_EQ(-1, missing.DoModal());
-    EXPECT_FALSE(missing.Create("NO_SUCH_DIALOG", &owner));
+    EXPECT_FALSE(missing.Create(_T("NO_SUCH_DIALOG"), &owner));
 }

@@ -273,7 +273,7 @@ TEST_F(GdiValues, LinesAndPolygons)
 TEST_F(GdiValues, TextMeasuresAgree)
 {
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(100, "Arial"));
+    ASSERT_TRUE(font.CreatePointFont(100, _T("Arial")));
     LOGFONT lf;
     ASSERT_NE(0, font.GetLogFont(&lf));
     EXPECT_LT(lf.lfHeight, 0);   // a character height, from tenths of a point
@@ -281,12 +281,12 @@ TEST_F(GdiValues, TextMeasuresAgree)
     EXPECT_EQ(&font, m_dc.GetCurrentFont());
     const CSize size = m_dc.GetTextExtent(CString("Hello"));
     EXPECT_GT(size.cx, 0);
-    EXPECT_EQ(size, m_dc.GetTextExtent("Hello", 5));
+    EXPECT_EQ(size, m_dc.GetTextExtent(_T("Hello"), 5));
     CRect r(0, 0, 0, 0);
     EXPECT_GT(m_dc.DrawText(CString("Hello"), &r, DT_SINGLELINE | DT_CALCRECT), 0);
     EXPECT_EQ(size.cx, r.Width());
     CRect r2(0, 0, 0, 0);
-    m_dc.DrawText("Hello", -1, &r2, DT_SINGLELINE | DT_CALCRECT);
+    m_dc.DrawText(_T("Hello"), -1, &r2, DT_SINGLELINE | DT_CALCRECT);
     EXPECT_EQ(r, r2);
     CString face;
     EXPECT_GT(m_dc.GetTextFace(face), 0);
@@ -379,7 +379,7 @@ TEST(GdiWindowDC, PaintAndClientDCsDrawIntoTheWindow)
     qeltest::CRecorderWnd parent;
     ASSERT_TRUE(parent.CreateParent(200, 100));
     CPaintProbeWnd probe;
-    ASSERT_TRUE(probe.Create(NULL, "probe", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &parent, 1));
+    ASSERT_TRUE(probe.Create(NULL, _T("probe"), WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &parent, 1));
     probe.Invalidate();
     EXPECT_EQ(kGreen, qeltest::PixelAt(probe.m_hWnd, 5, 5));
     EXPECT_GE(probe.m_nPaints, 1);

@@ -28,8 +28,8 @@ class AfxCoreHandleMap : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateTopLevel(parent, "Handle maps"));
-        hForeign = CreateForeignChild(parent.m_hWnd, "STATIC", 71);
+        ASSERT_TRUE(CreateTopLevel(parent, _T("Handle maps")));
+        hForeign = CreateForeignChild(parent.m_hWnd, _T("STATIC"), 71);
         ASSERT_NE(nullptr, hForeign);
         FreeTemporaries();
     }
@@ -119,7 +119,7 @@ TEST_F(AfxCoreHandleMap, DestroyingThroughATemporaryDetachesIt)
     EXPECT_EQ(0u, TemporaryCount());
 
     // A new window that happens to get the same handle value gets a fresh object.
-    HWND hNew = CreateForeignChild(parent.m_hWnd, "STATIC", 72);
+    HWND hNew = CreateForeignChild(parent.m_hWnd, _T("STATIC"), 72);
     CWnd* pNew = CWnd::FromHandle(hNew);
     ASSERT_NE(nullptr, pNew);
     EXPECT_EQ(hNew, pNew->m_hWnd);

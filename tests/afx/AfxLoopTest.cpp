@@ -41,10 +41,10 @@ class AfxCorePreTranslate : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateTopLevel(mainWnd, "Main window"));
-        hMiddle = CreateForeignChild(mainWnd.m_hWnd, "STATIC", 81);     // no object: skipped by the walk
+        ASSERT_TRUE(CreateTopLevel(mainWnd, _T("Main window")));
+        hMiddle = CreateForeignChild(mainWnd.m_hWnd, _T("STATIC"), 81);     // no object: skipped by the walk
         RECT rc = { 0, 0, 50, 20 };
-        ASSERT_TRUE(leaf.Create(NULL, "leaf", WS_CHILD | WS_VISIBLE, rc, CWnd::FromHandle(hMiddle), 82));
+        ASSERT_TRUE(leaf.Create(NULL, _T("leaf"), WS_CHILD | WS_VISIBLE, rc, CWnd::FromHandle(hMiddle), 82));
         AfxGetThread()->m_pMainWnd = &mainWnd;
         qeltest::PumpUntilIdle();
         log.clear();
@@ -62,7 +62,7 @@ protected:
     {
         qeltest::PumpUntilIdle();
         log.clear();
-        ::PostMessageA(hWnd, WM_KEYDOWN, 'A', 0x001E0001);
+        ::PostMessage(hWnd, WM_KEYDOWN, 'A', 0x001E0001);
         ASSERT_TRUE(AfxGetThread()->PumpMessage());    // posted messages come before paints and timers
         ASSERT_EQ((UINT)WM_KEYDOWN, AfxGetThread()->m_msgCur.message);
         ASSERT_EQ(hWnd, AfxGetThread()->m_msgCur.hwnd);
@@ -98,7 +98,7 @@ TEST_F(AfxCorePreTranslate, WindowThatTakesTheMessageEndsTheWalkAndTheDispatch)
 TEST_F(AfxCorePreTranslate, WindowsOutsideTheMainWindowGiveItTheLastChance)
 {
     CCorePreWnd other(log, "other");
-    ASSERT_TRUE(CreateTopLevel(other, "Other top-level window"));
+    ASSERT_TRUE(CreateTopLevel(other, _T("Other top-level window")));
     PumpKeyTo(other.m_hWnd);
     EXPECT_EQ((std::vector<std::string>{ "other", "main", "other:keydown" }), log);
     other.DestroyWindow();
@@ -123,14 +123,14 @@ TEST(AfxCoreApplication, ConsoleProgramIsInitialisedLikeAnApplication)
     ASSERT_NE(nullptr, pApp);
     EXPECT_EQ(pApp, AfxGetThread());
     EXPECT_TRUE(pApp->IsKindOf(RUNTIME_CLASS(CWinApp)));
-    EXPECT_STREQ("QELTest", pApp->m_pszAppName);
-    EXPECT_STREQ("QELTest", AfxGetAppName());
-    EXPECT_STREQ("QELAfxTests", pApp->m_pszExeName);
-    EXPECT_STREQ("QELAfxTests.INI", pApp->m_pszProfileName);
-    EXPECT_EQ(::GetModuleHandleA(NULL), pApp->m_hInstance);
-    EXPECT_EQ(::GetModuleHandleA(NULL), AfxGetInstanceHandle());
-    EXPECT_EQ(::GetModuleHandleA(NULL), AfxGetResourceHandle());
-    EXPECT_EQ(::GetCommandLineA(), pApp->m_lpCmdLine);
+    EXPECT_STREQ(_T("QELTest"), pApp->m_pszAppName);
+    EXPECT_STREQ(_T("QELTest"), AfxGetAppName());
+    EXPECT_STREQ(_T("QELAfxTests"), pApp->m_pszExeName);
+    EXPECT_STREQ(_T("QELAfxTests.INI"), pApp->m_pszProfileName);
+    EXPECT_EQ(::GetModuleHandle(NULL), pApp->m_hInstance);
+    EXPECT_EQ(::GetModuleHandle(NULL), AfxGetInstanceHandle());
+    EXPECT_EQ(::GetModuleHandle(NULL), AfxGetResourceHandle());
+    EXPECT_EQ(::GetCommandLine(), pApp->m_lpCmdLine);
     EXPECT_EQ(nullptr, pApp->m_hPrevInstance);
     EXPECT_EQ(nullptr, AfxGetMainWnd());
 }
@@ -175,7 +175,7 @@ TEST(AfxCoreMessageLoop, DestroyingTheMainWindowEndsTheLoop)
 {
     qeltest::PumpUntilIdle();
     CWnd wnd;
-    ASSERT_TRUE(CreateTopLevel(wnd, "Main to destroy"));
+    ASSERT_TRUE(CreateTopLevel(wnd, _T("Main to destroy")));
     AfxGetThread()->m_pMainWnd = &wnd;
     EXPECT_EQ(&wnd, AfxGetMainWnd());
     wnd.DestroyWindow();
@@ -183,7 +183,7 @@ TEST(AfxCoreMessageLoop, DestroyingTheMainWindowEndsTheLoop)
 
     MSG msg;
     bool bQuit = false;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
     {
         if (msg.message == WM_QUIT)
         {
@@ -197,8 +197,8 @@ TEST(AfxCoreMessageLoop, DestroyingTheMainWindowEndsTheLoop)
 TEST(AfxCoreWaitCursor, NestedBeginsNeedAsManyEnds)
 {
     CWinApp* pApp = AfxGetApp();
-    const HCURSOR hArrow = ::LoadCursorA(NULL, IDC_ARROW);
-    const HCURSOR hWait = ::LoadCursorA(NULL, IDC_WAIT);
+    const HCURSOR hArrow = ::LoadCursor(NULL, IDC_ARROW);
+    const HCURSOR hWait = ::LoadCursor(NULL, IDC_WAIT);
     ::SetCursor(hArrow);
 
     pApp->BeginWaitCursor();
@@ -230,9 +230,9 @@ TEST(AfxCoreApplication, WinMainInitialisesRunsAndEndsWithoutAMainWindow)
     qeltest::PumpUntilIdle();
     CWinApp* pApp = AfxGetApp();
     // The application has no main window, so its loop ends at once with exit code 0.
-    EXPECT_EQ(0, AfxWinMain(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWMINIMIZED));
+    EXPECT_EQ(0, AfxWinMain(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWMINIMIZED));
     EXPECT_EQ(SW_SHOWMINIMIZED, pApp->m_nCmdShow);
-    EXPECT_EQ(::GetModuleHandleA(NULL), AfxGetInstanceHandle());
-    EXPECT_STREQ("QELTest", pApp->m_pszAppName);
+    EXPECT_EQ(::GetModuleHandle(NULL), AfxGetInstanceHandle());
+    EXPECT_STREQ(_T("QELTest"), pApp->m_pszAppName);
     pApp->m_nCmdShow = 0;
 }

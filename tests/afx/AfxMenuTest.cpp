@@ -15,14 +15,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_menu.CreatePopupMenu());
-        ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, 100, "&First"));
+        ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, 100, _T("&First")));
         ASSERT_TRUE(m_menu.AppendMenu(MF_SEPARATOR));
-        ASSERT_TRUE(m_menu.AppendMenu(MF_STRING | MF_CHECKED, 101, "Second"));
+        ASSERT_TRUE(m_menu.AppendMenu(MF_STRING | MF_CHECKED, 101, _T("Second")));
         CMenu sub;
         ASSERT_TRUE(sub.CreatePopupMenu());
-        sub.AppendMenu(MF_STRING, 200, "Inner");
+        sub.AppendMenu(MF_STRING, 200, _T("Inner"));
         // the parent menu owns the submenu from now on
-        ASSERT_TRUE(m_menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "Sub"));
+        ASSERT_TRUE(m_menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), _T("Sub")));
     }
 
     void TearDown() override { CMenu::DeleteTempMap(); }
@@ -43,15 +43,15 @@ TEST_F(MenuValues, StringsInBothForms)
 {
     CString s;
     EXPECT_EQ(6, m_menu.GetMenuString(100, s, MF_BYCOMMAND));
-    EXPECT_STREQ("&First", (LPCTSTR)s);
+    EXPECT_STREQ(_T("&First"), (LPCTSTR)s);
     EXPECT_EQ(3, m_menu.GetMenuString(3, s, MF_BYPOSITION));
-    EXPECT_STREQ("Sub", (LPCTSTR)s);
+    EXPECT_STREQ(_T("Sub"), (LPCTSTR)s);
     EXPECT_EQ(0, m_menu.GetMenuString(999, s, MF_BYCOMMAND));
     EXPECT_TRUE(s.IsEmpty());
 
-    char buf[16] = "";
-    EXPECT_EQ(6, m_menu.GetMenuString(101, buf, sizeof(buf), MF_BYCOMMAND));
-    EXPECT_STREQ("Second", buf);
+    TCHAR buf[16] = _T("");
+    EXPECT_EQ(6, m_menu.GetMenuString(101, buf, _countof(buf), MF_BYCOMMAND));
+    EXPECT_STREQ(_T("Second"), buf);
 }
 
 TEST_F(MenuValues, CheckEnableAndState)
@@ -70,12 +70,12 @@ TEST_F(MenuValues, CheckEnableAndState)
 
 TEST_F(MenuValues, InsertModifyRemoveDelete)
 {
-    ASSERT_TRUE(m_menu.InsertMenu(0, MF_BYPOSITION | MF_STRING, 99, "Zero"));
+    ASSERT_TRUE(m_menu.InsertMenu(0, MF_BYPOSITION | MF_STRING, 99, _T("Zero")));
     EXPECT_EQ(99u, m_menu.GetMenuItemID(0));
-    ASSERT_TRUE(m_menu.ModifyMenu(99, MF_BYCOMMAND | MF_STRING, 98, "Changed"));
+    ASSERT_TRUE(m_menu.ModifyMenu(99, MF_BYCOMMAND | MF_STRING, 98, _T("Changed")));
     CString s;
     m_menu.GetMenuString(0, s, MF_BYPOSITION);
-    EXPECT_STREQ("Changed", (LPCTSTR)s);
+    EXPECT_STREQ(_T("Changed"), (LPCTSTR)s);
     EXPECT_EQ(98u, m_menu.GetMenuItemID(0));
 
     // RemoveMenu leaves a submenu alive, DeleteMenu destroys it
@@ -83,7 +83,7 @@ TEST_F(MenuValues, InsertModifyRemoveDelete)
     ASSERT_NE(nullptr, hSub);
     EXPECT_TRUE(m_menu.RemoveMenu(4, MF_BYPOSITION));
     EXPECT_TRUE(::IsMenu(hSub));
-    EXPECT_TRUE(m_menu.AppendMenu(MF_POPUP, (UINT_PTR)hSub, "Again"));
+    EXPECT_TRUE(m_menu.AppendMenu(MF_POPUP, (UINT_PTR)hSub, _T("Again")));
     EXPECT_TRUE(m_menu.DeleteMenu(4, MF_BYPOSITION));
     EXPECT_FALSE(::IsMenu(hSub));
     EXPECT_TRUE(m_menu.DeleteMenu(98, MF_BYCOMMAND));
@@ -137,8 +137,8 @@ TEST_F(MenuValues, TrackPopupMenuReturnsTheChosenCommand)
     ASSERT_TRUE(owner.CreateParent(200, 100));
     ::SetForegroundWindow(owner.m_hWnd);
     // the menu loop reads the queue: choose the first item with the keyboard
-    ::PostMessageA(owner.m_hWnd, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessageA(owner.m_hWnd, WM_KEYDOWN, VK_RETURN, 0);
+    ::PostMessage(owner.m_hWnd, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessage(owner.m_hWnd, WM_KEYDOWN, VK_RETURN, 0);
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 5000, EndMenuTimer);
     const BOOL nCmd = m_menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                             10, 10, &owner);

@@ -75,7 +75,7 @@ protected:
     {
         m_calls.push_back("OnCreate");
         m_pCreate = lpcs;
-        m_createName = lpcs->lpszName != NULL ? lpcs->lpszName : "";
+        m_createName = lpcs->lpszName != NULL ? qeltest::Narrow(lpcs->lpszName) : std::string();
         return CCoreBaseMapWnd::OnCreate(lpcs);
     }
     afx_msg void OnSize(UINT nType, int cx, int cy)
@@ -184,7 +184,7 @@ class AfxCoreMessageMap : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateTopLevel(wnd, "MapWindow"));
+        ASSERT_TRUE(CreateTopLevel(wnd, _T("MapWindow")));
         wnd.m_calls.clear();
     }
     void TearDown() override
@@ -201,7 +201,7 @@ protected:
 TEST_F(AfxCoreMessageMap, CreateReachesTheMapWithTheCreationRecord)
 {
     CCoreMapWnd other;
-    ASSERT_TRUE(CreateTopLevel(other, "Second window"));
+    ASSERT_TRUE(CreateTopLevel(other, _T("Second window")));
     ASSERT_FALSE(other.m_calls.empty());
     EXPECT_NE(other.m_calls.end(), std::find(other.m_calls.begin(), other.m_calls.end(), "OnCreate"));
     EXPECT_EQ("Second window", other.m_createName);
@@ -263,7 +263,7 @@ TEST_F(AfxCoreMessageMap, KeyMessagesCrackRepeatCountAndFlags)
 
 TEST_F(AfxCoreMessageMap, WindowArgumentsBecomeWindowObjects)
 {
-    HWND hOther = CreateForeignChild(wnd.m_hWnd, "STATIC", 1);
+    HWND hOther = CreateForeignChild(wnd.m_hWnd, _T("STATIC"), 1);
     wnd.SendMessage(WM_SETFOCUS, (WPARAM)hOther, 0);
     EXPECT_EQ(hOther, wnd.m_hOtherWnd);
     wnd.SendMessage(WM_SETFOCUS, 0, 0);
@@ -294,8 +294,8 @@ TEST_F(AfxCoreMessageMap, UserMessageHandlerAnswersTheSender)
 
 TEST_F(AfxCoreMessageMap, RegisteredMessageIdIsReadWhenTheMessageArrives)
 {
-    const UINT first = ::RegisterWindowMessageA("QELAfxCoreTest.First");
-    const UINT second = ::RegisterWindowMessageA("QELAfxCoreTest.Second");
+    const UINT first = ::RegisterWindowMessage(_T("QELAfxCoreTest.First"));
+    const UINT second = ::RegisterWindowMessage(_T("QELAfxCoreTest.Second"));
     ASSERT_NE(first, second);
 
     g_nCoreRegisteredMsg = first;
@@ -328,8 +328,8 @@ TEST_F(AfxCoreMessageMap, CommandsFromMenusAndRangesReachTheirHandlers)
 
 TEST_F(AfxCoreMessageMap, ButtonClickFromARealButtonReachesOnBnClicked)
 {
-    HWND hButton = CreateForeignChild(wnd.m_hWnd, "BUTTON", kButtonId, BS_PUSHBUTTON);
-    ::SendMessageA(hButton, BM_CLICK, 0, 0);
+    HWND hButton = CreateForeignChild(wnd.m_hWnd, _T("BUTTON"), kButtonId, BS_PUSHBUTTON);
+    ::SendMessage(hButton, BM_CLICK, 0, 0);
     qeltest::PumpUntilIdle();
     EXPECT_EQ((std::vector<std::string>{ "OnButtonClicked" }), wnd.m_calls);
 
@@ -342,7 +342,7 @@ TEST_F(AfxCoreMessageMap, ButtonClickFromARealButtonReachesOnBnClicked)
 
 TEST_F(AfxCoreMessageMap, NotificationsAreRoutedByTheSendersWindowId)
 {
-    HWND hChild = CreateForeignChild(wnd.m_hWnd, "STATIC", kNotifyId);
+    HWND hChild = CreateForeignChild(wnd.m_hWnd, _T("STATIC"), kNotifyId);
     NMHDR nm = { hChild, 9999, (UINT)NM_CLICK };     // idFrom deliberately wrong: the window's id counts
     EXPECT_EQ(77, wnd.SendMessage(WM_NOTIFY, 9999, (LPARAM)&nm));
     EXPECT_EQ((std::vector<std::string>{ "OnChildClick" }), wnd.m_calls);
@@ -355,7 +355,7 @@ TEST_F(AfxCoreMessageMap, NotificationsAreRoutedByTheSendersWindowId)
     EXPECT_TRUE(wnd.m_calls.empty());
     ::DestroyWindow(hChild);
 
-    HWND hRanged = CreateForeignChild(wnd.m_hWnd, "STATIC", kNotifyRangeFirst + 3);
+    HWND hRanged = CreateForeignChild(wnd.m_hWnd, _T("STATIC"), kNotifyRangeFirst + 3);
     NMHDR nmRange = { hRanged, kNotifyRangeFirst + 3, (UINT)NM_RCLICK };
     EXPECT_EQ(5, wnd.SendMessage(WM_NOTIFY, kNotifyRangeFirst + 3, (LPARAM)&nmRange));
     EXPECT_EQ(kNotifyRangeFirst + 3, wnd.m_nNotifyId);
@@ -448,7 +448,7 @@ END_MESSAGE_MAP()
 TEST(AfxCoreDefaultHandlers, EveryEntryAnswersLikeTheWindowsOwnProcedure)
 {
     CCoreAllEntriesWnd wnd;
-    ASSERT_TRUE(CreateTopLevel(wnd, "All entries"));
+    ASSERT_TRUE(CreateTopLevel(wnd, _T("All entries")));
     RECT rc;
     wnd.GetWindowRect(&rc);
     const LPARAM inCaption = MAKELPARAM(rc.left + 40, rc.top + 5);
@@ -467,12 +467,12 @@ TEST(AfxCoreDefaultHandlers, EveryEntryAnswersLikeTheWindowsOwnProcedure)
     };
     for (const auto& c : cases)
     {
-        const LRESULT expected = ::DefWindowProcA(wnd.m_hWnd, c.message, c.wParam, c.lParam);
+        const LRESULT expected = ::DefWindowProc(wnd.m_hWnd, c.message, c.wParam, c.lParam);
         EXPECT_EQ(expected, wnd.SendMessage(c.message, c.wParam, c.lParam)) << "message " << std::hex << c.message;
     }
 
     HDC hdc = ::GetDC(wnd.m_hWnd);
-    EXPECT_EQ(::DefWindowProcA(wnd.m_hWnd, WM_ERASEBKGND, (WPARAM)hdc, 0), wnd.SendMessage(WM_ERASEBKGND, (WPARAM)hdc));
+    EXPECT_EQ(::DefWindowProc(wnd.m_hWnd, WM_ERASEBKGND, (WPARAM)hdc, 0), wnd.SendMessage(WM_ERASEBKGND, (WPARAM)hdc));
     ::ReleaseDC(wnd.m_hWnd, hdc);
 
     wnd.SendMessage(WM_CLOSE);      // default processing destroys the window

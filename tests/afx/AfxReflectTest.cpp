@@ -64,20 +64,20 @@ public:
 
     void Fill()
     {
-        LVCOLUMNA col = {};
+        LVCOLUMN col = {};
         col.mask = LVCF_TEXT | LVCF_WIDTH;
         col.cx = 80;
-        col.pszText = (LPSTR)"First";
-        SendMessage(LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
-        col.pszText = (LPSTR)"Second";
-        SendMessage(LVM_INSERTCOLUMNA, 1, (LPARAM)&col);
+        col.pszText = (LPTSTR)_T("First");
+        SendMessage(LVM_INSERTCOLUMN, 0, (LPARAM)&col);
+        col.pszText = (LPTSTR)_T("Second");
+        SendMessage(LVM_INSERTCOLUMN, 1, (LPARAM)&col);
         for (int i = 0; i < 3; i++)
         {
-            LVITEMA item = {};
+            LVITEM item = {};
             item.mask = LVIF_TEXT;
             item.iItem = i;
-            item.pszText = (LPSTR)"row";
-            SendMessage(LVM_INSERTITEMA, 0, (LPARAM)&item);
+            item.pszText = (LPTSTR)_T("row");
+            SendMessage(LVM_INSERTITEM, 0, (LPARAM)&item);
         }
     }
 
@@ -86,7 +86,7 @@ public:
     {
         HWND hHeader = (HWND)SendMessage(LVM_GETHEADER);
         RECT rc = {};
-        ::SendMessageA(hHeader, HDM_GETITEMRECT, nColumn, (LPARAM)&rc);
+        ::SendMessage(hHeader, HDM_GETITEMRECT, nColumn, (LPARAM)&rc);
         POINT pt = { (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 };
         qeltest::Click(hHeader, pt);
         qeltest::PumpUntilIdle();
@@ -174,7 +174,7 @@ class AfxCoreReflection : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateTopLevel(parent, "Reflection parent", 500, 400));
+        ASSERT_TRUE(CreateTopLevel(parent, _T("Reflection parent"), 500, 400));
     }
     void TearDown() override
     {
@@ -185,7 +185,7 @@ protected:
     void CreateList()
     {
         RECT rc = { 10, 10, 300, 200 };
-        ASSERT_TRUE(list.Create(WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, rc, &parent, kListId));
+        ASSERT_TRUE(list.Create(WC_LISTVIEW, _T(""), WS_CHILD | WS_VISIBLE | LVS_REPORT, rc, &parent, kListId));
         list.Fill();
         qeltest::PumpUntilIdle();
     }
@@ -228,14 +228,14 @@ TEST_F(AfxCoreReflection, ColumnClickDeclinedByTheListReachesTheParentToo)
 
 TEST_F(AfxCoreReflection, ListWithoutObjectNotifiesItsParentDirectly)
 {
-    HWND hList = CreateForeignChild(parent.m_hWnd, WC_LISTVIEWA, kListId, LVS_REPORT);
+    HWND hList = CreateForeignChild(parent.m_hWnd, WC_LISTVIEW, kListId, LVS_REPORT);
     CWnd* pTemp = CWnd::FromHandle(hList);      // a temporary object does not take notifications
     ASSERT_NE(nullptr, pTemp);
-    LVCOLUMNA col = {};
+    LVCOLUMN col = {};
     col.mask = LVCF_TEXT | LVCF_WIDTH;
     col.cx = 80;
-    col.pszText = (LPSTR)"Only";
-    ::SendMessageA(hList, LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
+    col.pszText = (LPTSTR)_T("Only");
+    ::SendMessage(hList, LVM_INSERTCOLUMN, 0, (LPARAM)&col);
     ::RedrawWindow(hList, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     EXPECT_GE(parent.m_nCustomDraws, 1);
     ::DestroyWindow(hList);
@@ -243,7 +243,7 @@ TEST_F(AfxCoreReflection, ListWithoutObjectNotifiesItsParentDirectly)
 
 TEST_F(AfxCoreReflection, ListSubclassedLaterReflectsFromThen)
 {
-    HWND hList = CreateForeignChild(parent.m_hWnd, WC_LISTVIEWA, kListId, LVS_REPORT);
+    HWND hList = CreateForeignChild(parent.m_hWnd, WC_LISTVIEW, kListId, LVS_REPORT);
     ASSERT_TRUE(list.SubclassWindow(hList));
     EXPECT_TRUE(list.m_bInitWasNull);
     list.MoveWindow(10, 10, 290, 190);
@@ -258,14 +258,14 @@ TEST_F(AfxCoreReflection, EditChangeTakenOrSharedByTheEdit)
 {
     CCoreReflectEdit edit;
     RECT rc = { 10, 220, 200, 250 };
-    ASSERT_TRUE(edit.Create("EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, rc, &parent, kEditId));
+    ASSERT_TRUE(edit.Create(_T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_BORDER, rc, &parent, kEditId));
 
-    edit.SetWindowText("one");
+    edit.SetWindowText(_T("one"));
     EXPECT_EQ(1, edit.m_nChanges);
     EXPECT_EQ(0, parent.m_nEditChanges);
 
     edit.m_bTakeChange = FALSE;
-    edit.SetWindowText("two");
+    edit.SetWindowText(_T("two"));
     EXPECT_EQ(2, edit.m_nChanges);
     EXPECT_EQ(1, parent.m_nEditChanges);
 
@@ -278,8 +278,8 @@ TEST_F(AfxCoreReflection, EditChangeTakenOrSharedByTheEdit)
 
 TEST_F(AfxCoreReflection, EditWithoutObjectNotifiesTheParent)
 {
-    HWND hEdit = CreateForeignChild(parent.m_hWnd, "EDIT", kEditId);
-    ::SetWindowTextA(hEdit, "text");
+    HWND hEdit = CreateForeignChild(parent.m_hWnd, _T("EDIT"), kEditId);
+    ::SetWindowText(hEdit, _T("text"));
     EXPECT_EQ(1, parent.m_nEditChanges);
     ::DestroyWindow(hEdit);
 }
@@ -287,7 +287,7 @@ TEST_F(AfxCoreReflection, EditWithoutObjectNotifiesTheParent)
 TEST_F(AfxCoreReflection, ControlColoursComeFromTheReflectedHandler)
 {
     CCoreColorStatic colored;
-    ASSERT_TRUE(colored.Create("STATIC", "colour", WS_CHILD | WS_VISIBLE, CRect(10, 260, 200, 290), &parent, kStaticId));
+    ASSERT_TRUE(colored.Create(_T("STATIC"), _T("colour"), WS_CHILD | WS_VISIBLE, CRect(10, 260, 200, 290), &parent, kStaticId));
     HDC hdc = ::GetDC(colored.m_hWnd);
     LRESULT hbr = parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)colored.m_hWnd);
     EXPECT_EQ((LRESULT)colored.m_hBrush, hbr);
@@ -298,7 +298,7 @@ TEST_F(AfxCoreReflection, ControlColoursComeFromTheReflectedHandler)
     colored.m_bAnswerBrush = FALSE;
     hbr = parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)colored.m_hWnd);
     EXPECT_NE((LRESULT)colored.m_hBrush, hbr);
-    EXPECT_EQ((LRESULT)::DefWindowProcA(parent.m_hWnd, WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)colored.m_hWnd), hbr);
+    EXPECT_EQ((LRESULT)::DefWindowProc(parent.m_hWnd, WM_CTLCOLORSTATIC, (WPARAM)hdc, (LPARAM)colored.m_hWnd), hbr);
     ::ReleaseDC(colored.m_hWnd, hdc);
 }
 
@@ -347,13 +347,13 @@ END_MESSAGE_MAP()
 TEST_F(AfxCoreReflection, OwnerDrawAndScrollMessagesReachTheControl)
 {
     CCoreSelfDrawnButton button;
-    ASSERT_TRUE(button.Create("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 40), &parent, 1101));
+    ASSERT_TRUE(button.Create(_T("BUTTON"), _T(""), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 40), &parent, 1101));
     button.RedrawWindow();
     EXPECT_GE(button.m_nDrawItems, 1);
     EXPECT_EQ(RGB(0, 0, 0), qeltest::PixelAt(button.m_hWnd, 25, 15));
 
     CCoreSelfScrollingBar bar;
-    ASSERT_TRUE(bar.Create(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE, CRect(10, 60, 200, 90), &parent, 1102));
+    ASSERT_TRUE(bar.Create(TRACKBAR_CLASS, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 60, 200, 90), &parent, 1102));
     bar.SendMessage(TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
     bar.SendMessage(WM_KEYDOWN, VK_RIGHT, 0);       // the trackbar reports to its parent
     EXPECT_EQ((UINT)TB_LINEDOWN, bar.m_nLastCode);

@@ -99,7 +99,7 @@ TEST(AfxCoreRuntimeClass, RecordsOfTheLayerClassesChainToCObject)
     EXPECT_EQ(RUNTIME_CLASS(CObject), RUNTIME_CLASS(CCmdTarget)->m_pfnGetBaseClass());
     EXPECT_EQ(RUNTIME_CLASS(CWnd), RUNTIME_CLASS(CDialog)->m_pfnGetBaseClass());
     EXPECT_EQ(RUNTIME_CLASS(CWinThread), RUNTIME_CLASS(CWinApp)->m_pfnGetBaseClass());
-    EXPECT_EQ((int)sizeof(CWnd), RUNTIME_CLASS(CWnd)->m_nObjectSize);
+    EXPECT_EQ(sizeof(CWnd), RUNTIME_CLASS(CWnd)->m_nObjectSize);
     EXPECT_EQ(0xFFFFu, RUNTIME_CLASS(CDialog)->m_wSchema);
 }
 
@@ -119,7 +119,7 @@ TEST(AfxCoreRuntimeClass, CreateObjectBuildsAnInstanceOfTheRecordsClass)
 {
     CRuntimeClass* pClass = RUNTIME_CLASS(CCoreSquare);
     EXPECT_STREQ("CCoreSquare", pClass->m_lpszClassName);
-    EXPECT_EQ((int)sizeof(CCoreSquare), pClass->m_nObjectSize);
+    EXPECT_EQ(sizeof(CCoreSquare), pClass->m_nObjectSize);
     EXPECT_EQ(0xFFFFu, pClass->m_wSchema);
     ASSERT_NE(nullptr, pClass->m_pfnCreateObject);
 
@@ -212,7 +212,7 @@ TEST(AfxCoreObject, VirtualSlotsComeInTheDocumentedOrder)
 
     CCoreDiag diag;
     CObject* pObject = &diag;
-    alignas(void*) char storage[16] = {};   // the overrides never look at their argument
+    alignas(void*) TCHAR storage[16] = {};   // the overrides never look at their argument
     pObject->Serialize(*reinterpret_cast<CArchive*>(storage));
     pObject->AssertValid();
     pObject->Dump(*reinterpret_cast<CDumpContext*>(storage));

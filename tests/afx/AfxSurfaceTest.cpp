@@ -330,7 +330,12 @@ static_assert(!std::is_convertible<CBitmap*, CBrush>::value, "explicit CBrush(CB
 static_assert(std::is_constructible<CString, LPCSTR>::value && std::is_constructible<CString, LPCWSTR>::value &&
               std::is_copy_constructible<CString>::value && std::is_assignable<CString&, LPCSTR>::value &&
               std::is_convertible<CString, LPCTSTR>::value, "CString construction, assignment, conversion");
-static_assert(std::is_same<CString, CStringT<char, StrTraitMFC<char>>>::value, "CString is a typedef");
+static_assert(std::is_same<CString, CStringT<TCHAR, StrTraitMFC<TCHAR>>>::value &&
+              std::is_same<CStringA, CStringT<char, StrTraitMFC<char>>>::value &&
+              std::is_same<CStringW, CStringT<wchar_t, StrTraitMFC<wchar_t>>>::value, "CString is a typedef");
+static_assert(std::is_constructible<CStringA, LPCWSTR>::value && std::is_constructible<CStringW, LPCSTR>::value &&
+              std::is_assignable<CStringA&, LPCWSTR>::value && std::is_assignable<CStringW&, LPCSTR>::value,
+              "narrow and wide strings convert into each other");
 QEL_SURFACE(&CString::GetLength, int (CString::*)() const);
 
 static_assert(std::is_default_constructible<CRect>::value && std::is_constructible<CRect, int, int, int, int>::value &&

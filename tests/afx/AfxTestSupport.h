@@ -9,25 +9,25 @@
 namespace afxcore {
 
 // Creates w as a visible top-level window of a class registered by the layer.
-inline BOOL CreateTopLevel(CWnd& w, LPCSTR title = "AfxCoreTest", int cx = 400, int cy = 300)
+inline BOOL CreateTopLevel(CWnd& w, LPCTSTR title = _T("AfxCoreTest"), int cx = 400, int cy = 300)
 {
-    return w.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(NULL, IDC_ARROW),
+    return w.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
                           (HBRUSH)(COLOR_WINDOW + 1)),
         title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, cx, cy, NULL, NULL);
 }
 
 // Creates w as a visible child window of the given class.
-inline BOOL CreateChild(CWnd& w, CWnd& parent, LPCSTR className, UINT id, DWORD style = 0, LPCSTR text = "")
+inline BOOL CreateChild(CWnd& w, CWnd& parent, LPCTSTR className, UINT id, DWORD style = 0, LPCTSTR text = _T(""))
 {
     RECT rc = { 10, 10, 210, 110 };
     return w.Create(className, text, WS_CHILD | WS_VISIBLE | style, rc, &parent, id);
 }
 
 // A window without an MFC object.
-inline HWND CreateForeignChild(HWND hParent, LPCSTR className, UINT id, DWORD style = 0)
+inline HWND CreateForeignChild(HWND hParent, LPCTSTR className, UINT id, DWORD style = 0)
 {
-    return ::CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 120, 40, hParent,
-        (HMENU)(UINT_PTR)id, ::GetModuleHandleA(NULL), NULL);
+    return ::CreateWindowEx(0, className, _T(""), WS_CHILD | WS_VISIBLE | style, 0, 0, 120, 40, hParent,
+        (HMENU)(UINT_PTR)id, ::GetModuleHandle(NULL), NULL);
 }
 
 // The temporary object FromHandle made for a window, if the thread still holds one.

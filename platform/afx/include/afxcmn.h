@@ -78,7 +78,7 @@ private:
 /////////////////////////////////////////////////////////////////////////////
 // CListCtrl
 
-// Manages a list view control (WC_LISTVIEWA window class).
+// Manages a list view control (WC_LISTVIEW window class).
 class AFX_CLASS_API CListCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CListCtrl)
@@ -196,7 +196,7 @@ protected:
 /////////////////////////////////////////////////////////////////////////////
 // CHeaderCtrl
 
-// Manages a header control (WC_HEADERA window class).
+// Manages a header control (WC_HEADER window class).
 class AFX_CLASS_API CHeaderCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CHeaderCtrl)

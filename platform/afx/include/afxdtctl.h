@@ -6,7 +6,7 @@
 
 class CMonthCalCtrl;
 
-// Manages a date and time picker (DATETIMEPICK_CLASSA window class).
+// Manages a date and time picker (DATETIMEPICK_CLASS window class).
 class AFX_CLASS_API CDateTimeCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CDateTimeCtrl)
@@ -38,7 +38,7 @@ public:
     virtual ~CDateTimeCtrl();
 };
 
-// Manages a month calendar (MONTHCAL_CLASSA window class).
+// Manages a month calendar (MONTHCAL_CLASS window class).
 class AFX_CLASS_API CMonthCalCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CMonthCalCtrl)

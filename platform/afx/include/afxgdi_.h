@@ -69,8 +69,8 @@ public:
 
     // Attributes
     operator HPEN() const { return (HPEN)m_hObject; }
-    int GetLogPen(LOGPEN* pLogPen) { return ::GetObjectA(m_hObject, sizeof(LOGPEN), pLogPen); }
-    int GetExtLogPen(EXTLOGPEN* pLogPen) { return ::GetObjectA(m_hObject, sizeof(EXTLOGPEN), pLogPen); }
+    int GetLogPen(LOGPEN* pLogPen) { return ::GetObject(m_hObject, sizeof(LOGPEN), pLogPen); }
+    int GetExtLogPen(EXTLOGPEN* pLogPen) { return ::GetObject(m_hObject, sizeof(EXTLOGPEN), pLogPen); }
 
     virtual ~CPen();
 };
@@ -96,7 +96,7 @@ public:
 
     // Attributes
     operator HBRUSH() const { return (HBRUSH)m_hObject; }
-    int GetLogBrush(LOGBRUSH* pLogBrush) { return ::GetObjectA(m_hObject, sizeof(LOGBRUSH), pLogBrush); }
+    int GetLogBrush(LOGBRUSH* pLogBrush) { return ::GetObject(m_hObject, sizeof(LOGBRUSH), pLogBrush); }
 
     virtual ~CBrush();
 };
@@ -120,7 +120,7 @@ public:
 
     // Attributes
     operator HFONT() const { return (HFONT)m_hObject; }
-    int GetLogFont(LOGFONT* pLogFont) { return ::GetObjectA(m_hObject, sizeof(LOGFONT), pLogFont); }
+    int GetLogFont(LOGFONT* pLogFont) { return ::GetObject(m_hObject, sizeof(LOGFONT), pLogFont); }
 
     virtual ~CFont();
 };
@@ -144,7 +144,7 @@ public:
 
     // Attributes
     operator HBITMAP() const { return (HBITMAP)m_hObject; }
-    int GetBitmap(BITMAP* pBitMap) { return ::GetObjectA(m_hObject, sizeof(BITMAP), pBitMap); }
+    int GetBitmap(BITMAP* pBitMap) { return ::GetObject(m_hObject, sizeof(BITMAP), pBitMap); }
 
     // Operations
     DWORD SetBitmapBits(DWORD dwCount, const void* lpBits) { return ::SetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits); }

@@ -2,11 +2,15 @@
 // and data.
 #pragma once
 
-// The layer is an ANSI/MBCS build. A Unicode program stops here with one message rather than with many
+// One source, two character sets: the ANSI/MBCS build (_MBCS) and the Unicode build (UNICODE and _UNICODE
+// together). A translation unit with a mixed definition stops here with one message rather than with many
 // conversion errors in the headers after this one: GCC goes on after #error, but not after a missing include.
-#if defined(UNICODE) || defined(_UNICODE)
+#if defined(_MBCS) && (defined(UNICODE) || defined(_UNICODE))
 #error "QELCtrl::QELCtrl is an ANSI/MBCS build: compile without UNICODE and _UNICODE, or link the Unicode build QELCtrl::QELCtrlU"
 #include <QELCtrl_requires_ANSI_MBCS>
+#elif defined(UNICODE) != defined(_UNICODE)
+#error "QELCtrl::QELCtrlU is a Unicode build: define both UNICODE and _UNICODE"
+#include <QELCtrlU_requires_UNICODE_and__UNICODE>
 #endif
 
 #include "afxv_w32.h"

@@ -196,8 +196,8 @@ public:
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
-    DWORD GetStyle() const { return (DWORD)::GetWindowLongA(m_hWnd, GWL_STYLE); }
-    DWORD GetExStyle() const { return (DWORD)::GetWindowLongA(m_hWnd, GWL_EXSTYLE); }
+    DWORD GetStyle() const { return (DWORD)::GetWindowLong(m_hWnd, GWL_STYLE); }
+    DWORD GetExStyle() const { return (DWORD)::GetWindowLong(m_hWnd, GWL_EXSTYLE); }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0)
         { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0)
@@ -241,7 +241,7 @@ public:
 
     // Window tree access
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, (LONG_PTR)nID); }
+    int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtr(m_hWnd, GWLP_ID, (LONG_PTR)nID); }
     CWnd* GetDlgItem(int nID) const { return CWnd::FromHandle(::GetDlgItem(m_hWnd, nID)); }
     void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
@@ -259,21 +259,21 @@ public:
 
     // Message functions
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-        { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+        { return ::SendMessage(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-        { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+        { return ::PostMessage(m_hWnd, message, wParam, lParam); }
     BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam)
-        { return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam); }
+        { return ::SendNotifyMessage(m_hWnd, message, wParam, lParam); }
 
     // Window text and font
-    void SetWindowText(LPCTSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+    void SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
-        { return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount); }
+        { return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount); }
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
+    int GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE)
-        { ::SendMessageA(m_hWnd, WM_SETFONT, (WPARAM)(pFont != NULL ? pFont->m_hObject : NULL), bRedraw); }
-    CFont* GetFont() const { return CFont::FromHandle((HFONT)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)); }
+        { ::SendMessage(m_hWnd, WM_SETFONT, (WPARAM)(pFont != NULL ? pFont->m_hObject : NULL), bRedraw); }
+    CFont* GetFont() const { return CFont::FromHandle((HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0)); }
 
     // Menus
     CMenu* GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
@@ -319,7 +319,7 @@ public:
         { return CDC::FromHandle(::GetDCEx(m_hWnd, prgnClip != NULL ? (HRGN)prgnClip->m_hObject : NULL, flags)); }
     int ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->m_hDC); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
+    void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
     int GetUpdateRgn(CRgn* pRgn, BOOL bErase = FALSE)
         { return ::GetUpdateRgn(m_hWnd, pRgn != NULL ? (HRGN)pRgn->m_hObject : NULL, bErase); }
@@ -366,7 +366,7 @@ public:
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = NULL, BOOL bSigned = TRUE) const
         { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
     int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
-        { return ::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount); }
+        { return ::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount); }
     int GetDlgItemText(int nID, CString& rString) const;
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
         { return CWnd::FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
@@ -374,9 +374,9 @@ public:
         { return CWnd::FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-        { return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam); }
+        { return ::SendDlgItemMessage(m_hWnd, nID, message, wParam, lParam); }
     void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
-    void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
+    void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString); }
 
     // Scrolling
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
@@ -398,7 +398,7 @@ public:
     CWnd* ChildWindowFromPoint(POINT point) const
         { return CWnd::FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
     static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
-        { return CWnd::FromHandle(::FindWindowA(lpszClassName, lpszWindowName)); }
+        { return CWnd::FromHandle(::FindWindow(lpszClassName, lpszWindowName)); }
     CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return CWnd::FromHandle(::GetWindow(m_hWnd, nFlag)); }
     CWnd* GetTopWindow() const { return CWnd::FromHandle(::GetTopWindow(m_hWnd)); }
     CWnd* GetWindow(UINT nCmd) const { return CWnd::FromHandle(::GetWindow(m_hWnd, nCmd)); }
@@ -416,7 +416,7 @@ public:
     // Alert functions
     BOOL FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK)
-        { return ::MessageBoxA(GetSafeHwnd(), lpszText, lpszCaption, nType); }
+        { return ::MessageBox(GetSafeHwnd(), lpszText, lpszCaption, nType); }
 
     // Caret
     void CreateCaret(CBitmap* pBitmap) { ::CreateCaret(m_hWnd, pBitmap != NULL ? (HBITMAP)pBitmap->m_hObject : NULL, 0, 0); }
@@ -429,8 +429,8 @@ public:
 
     // Icons
     HICON SetIcon(HICON hIcon, BOOL bBigIcon)
-        { return (HICON)::SendMessageA(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon); }
-    HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessageA(m_hWnd, WM_GETICON, bBigIcon, 0); }
+        { return (HICON)::SendMessage(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon); }
+    HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0); }
 
     void CenterWindow(CWnd* pAlternateOwner = NULL);
 
@@ -457,7 +457,7 @@ public:
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = NULL);
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
     BOOL PreTranslateInput(LPMSG lpMsg);
-    BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessageA(m_hWnd, lpMsg); }
+    BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessage(m_hWnd, lpMsg); }
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     BOOL ExecuteDlgInit(LPVOID lpResource);
@@ -667,11 +667,11 @@ public:
 
     // Operations
     virtual INT_PTR DoModal();
-    void NextDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
-    void PrevDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
-    void GotoDlgCtrl(CWnd* pWndCtrl) { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1); }
-    void SetDefID(UINT nID) { ::SendMessageA(m_hWnd, DM_SETDEFID, nID, 0); }
-    DWORD GetDefID() const { return (DWORD)::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0); }
+    void NextDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
+    void PrevDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
+    void GotoDlgCtrl(CWnd* pWndCtrl) { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1); }
+    void SetDefID(UINT nID) { ::SendMessage(m_hWnd, DM_SETDEFID, nID, 0); }
+    DWORD GetDefID() const { return (DWORD)::SendMessage(m_hWnd, DM_GETDEFID, 0, 0); }
     void EndDialog(int nResult);
 
     // Overridables
@@ -815,12 +815,12 @@ public:
     // Cursors and icons
     HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
     HCURSOR LoadCursor(UINT nIDResource) const;
-    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursorA(NULL, lpszCursorName); }
-    HCURSOR LoadOEMCursor(UINT nIDCursor) const { return ::LoadCursorA(NULL, MAKEINTRESOURCEA(nIDCursor)); }
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(NULL, lpszCursorName); }
+    HCURSOR LoadOEMCursor(UINT nIDCursor) const { return ::LoadCursor(NULL, MAKEINTRESOURCE(nIDCursor)); }
     HICON LoadIcon(LPCTSTR lpszResourceName) const;
     HICON LoadIcon(UINT nIDResource) const;
-    HICON LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIconA(NULL, lpszIconName); }
-    HICON LoadOEMIcon(UINT nIDIcon) const { return ::LoadIconA(NULL, MAKEINTRESOURCEA(nIDIcon)); }
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(NULL, lpszIconName); }
+    HICON LoadOEMIcon(UINT nIDIcon) const { return ::LoadIcon(NULL, MAKEINTRESOURCE(nIDIcon)); }
 
     // Profile settings (the application's .ini file)
     UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
@@ -877,8 +877,8 @@ AFX_CLASS_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UIN
 AFX_CLASS_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
 // Window class names registered by the layer.
-#define AFX_WND             "AfxWnd42"
-#define AFX_WNDFRAMEORVIEW  "AfxFrameOrView42"
+#define AFX_WND             _T("AfxWnd42")
+#define AFX_WNDFRAMEORVIEW  _T("AfxFrameOrView42")
 
 #include "afxmsg_.h"
 #include "afxctl_.h"

@@ -2,8 +2,31 @@
 #pragma once
 
 #include <afxwin.h>
+#include <string.h>
 #include <unordered_map>
 #include <vector>
+
+// First and last occurrence of a character in generic text. The MBCS C runtime linked here has no
+// _tcschr/_tcsrchr; in that build the search is byte-wise, as strchr/strrchr.
+template <class PTSTR>
+PTSTR AfxFindChar(PTSTR psz, TCHAR ch)
+{
+#ifdef _UNICODE
+    return wcschr(psz, ch);
+#else
+    return strchr(psz, ch);
+#endif
+}
+
+template <class PTSTR>
+PTSTR AfxFindLastChar(PTSTR psz, TCHAR ch)
+{
+#ifdef _UNICODE
+    return wcsrchr(psz, ch);
+#else
+    return strrchr(psz, ch);
+#endif
+}
 
 // The window objects of one thread: permanent entries for objects attached to their window, temporary
 // entries for objects FromHandle made for windows without one. Temporary objects belong to the map and are
@@ -44,7 +67,7 @@ HWND AfxGetSafeOwner(HWND hParent, HWND* pWndTop);
 void AfxDeleteAllTempMaps();
 
 // Registers a window class of the layer's own (DefWindowProc as procedure) under the executable's instance.
-BOOL AfxRegisterLayerClass(LPCSTR lpszClassName, UINT nStyle, HBRUSH hbrBackground, HICON hIcon);
+BOOL AfxRegisterLayerClass(LPCTSTR lpszClassName, UINT nStyle, HBRUSH hbrBackground, HICON hIcon);
 
 // Message pump of a thread that may have no CWinThread object.
 BOOL AfxInternalPumpMessage();

@@ -80,7 +80,7 @@ AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState()
 HINSTANCE AFXAPI AfxGetInstanceHandle()
 {
     if (g_moduleState.m_hCurrentInstanceHandle == NULL)
-        return ::GetModuleHandleA(NULL);
+        return ::GetModuleHandle(NULL);
     return g_moduleState.m_hCurrentInstanceHandle;
 }
 

@@ -8,9 +8,9 @@
 
 namespace {
 
-char* DuplicateString(LPCSTR psz)
+TCHAR* DuplicateString(LPCTSTR psz)
 {
-    return psz != NULL ? _strdup(psz) : NULL;
+    return psz != NULL ? _tcsdup(psz) : NULL;
 }
 
 void FreeString(LPCTSTR& psz)
@@ -66,12 +66,12 @@ BOOL AfxInternalPreTranslateMessage(MSG* pMsg)
 BOOL AfxInternalPumpMessage()
 {
     MSG* pMsg = &AfxGetThreadState()->m_msgCur;
-    if (!::GetMessageA(pMsg, NULL, 0, 0))
+    if (!::GetMessage(pMsg, NULL, 0, 0))
         return FALSE;
     if (pMsg->message != WM_KICKIDLE && !AfxInternalPreTranslateMessage(pMsg))
     {
         ::TranslateMessage(pMsg);
-        ::DispatchMessageA(pMsg);
+        ::DispatchMessage(pMsg);
     }
     return TRUE;
 }
@@ -128,7 +128,7 @@ int CWinThread::Run()
     LONG lIdleCount = 0;
     for (;;)
     {
-        while (bIdle && !::PeekMessageA(&m_msgCur, NULL, 0, 0, PM_NOREMOVE))
+        while (bIdle && !::PeekMessage(&m_msgCur, NULL, 0, 0, PM_NOREMOVE))
         {
             if (!OnIdle(lIdleCount++))
                 bIdle = FALSE;
@@ -142,18 +142,18 @@ int CWinThread::Run()
                 bIdle = TRUE;
                 lIdleCount = 0;
             }
-        } while (::PeekMessageA(&m_msgCur, NULL, 0, 0, PM_NOREMOVE));
+        } while (::PeekMessage(&m_msgCur, NULL, 0, 0, PM_NOREMOVE));
     }
 }
 
 BOOL CWinThread::PumpMessage()
 {
-    if (!::GetMessageA(&m_msgCur, NULL, 0, 0))
+    if (!::GetMessage(&m_msgCur, NULL, 0, 0))
         return FALSE;
     if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur))
     {
         ::TranslateMessage(&m_msgCur);
-        ::DispatchMessageA(&m_msgCur);
+        ::DispatchMessage(&m_msgCur);
     }
     return TRUE;
 }
@@ -240,22 +240,22 @@ void CWinApp::SetCurrentHandles()
     pModuleState->m_hCurrentResourceHandle = m_hInstance;
 
     // The executable's path without directory and extension names the application by default.
-    char szPath[MAX_PATH];
-    DWORD nLen = ::GetModuleFileNameA(m_hInstance, szPath, MAX_PATH);
+    TCHAR szPath[MAX_PATH];
+    DWORD nLen = ::GetModuleFileName(m_hInstance, szPath, MAX_PATH);
     if (nLen == 0 || nLen >= MAX_PATH)
-        lstrcpyA(szPath, "app.exe");
-    char* pszFileName = szPath;
-    for (char* p = szPath; *p != '\0'; p = ::CharNextA(p))
+        lstrcpy(szPath, _T("app.exe"));
+    TCHAR* pszFileName = szPath;
+    for (TCHAR* p = szPath; *p != '\0'; p = ::CharNext(p))
     {
         if (*p == '\\' || *p == '/' || *p == ':')
             pszFileName = p + 1;
     }
-    char* pszExtension = strrchr(pszFileName, '.');
+    TCHAR* pszExtension = AfxFindLastChar(pszFileName, '.');
 
     if (m_pszExeName == NULL)
     {
-        char szExeName[MAX_PATH];
-        lstrcpynA(szExeName, pszFileName, MAX_PATH);
+        TCHAR szExeName[MAX_PATH];
+        lstrcpyn(szExeName, pszFileName, MAX_PATH);
         if (pszExtension != NULL)
             szExeName[pszExtension - pszFileName] = '\0';
         m_pszExeName = DuplicateString(szExeName);
@@ -263,8 +263,8 @@ void CWinApp::SetCurrentHandles()
 
     if (m_pszAppName == NULL)
     {
-        char szTitle[256];
-        if (::LoadStringA(m_hInstance, AFX_IDS_APP_TITLE, szTitle, (int)sizeof(szTitle)) > 0)
+        TCHAR szTitle[256];
+        if (::LoadString(m_hInstance, AFX_IDS_APP_TITLE, szTitle, _countof(szTitle)) > 0)
             m_pszAppName = DuplicateString(szTitle);
         else
             m_pszAppName = DuplicateString(m_pszExeName);
@@ -273,20 +273,20 @@ void CWinApp::SetCurrentHandles()
 
     if (m_pszHelpFilePath == NULL)
     {
-        char szHelp[MAX_PATH + 4];
-        lstrcpynA(szHelp, szPath, MAX_PATH);
-        char* pszDot = strrchr(szHelp, '.');
+        TCHAR szHelp[MAX_PATH + 4];
+        lstrcpyn(szHelp, szPath, MAX_PATH);
+        TCHAR* pszDot = AfxFindLastChar(szHelp, '.');
         if (pszDot != NULL && pszDot > szHelp + (pszFileName - szPath))
             *pszDot = '\0';
-        lstrcatA(szHelp, ".HLP");
+        lstrcat(szHelp, _T(".HLP"));
         m_pszHelpFilePath = DuplicateString(szHelp);
     }
 
     if (m_pszProfileName == NULL)
     {
-        char szProfile[MAX_PATH + 4];
-        lstrcpynA(szProfile, m_pszExeName, MAX_PATH);
-        lstrcatA(szProfile, ".INI");
+        TCHAR szProfile[MAX_PATH + 4];
+        lstrcpyn(szProfile, m_pszExeName, MAX_PATH);
+        lstrcat(szProfile, _T(".INI"));
         m_pszProfileName = DuplicateString(szProfile);
     }
 }
@@ -337,7 +337,7 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
             break;
         }
     }
-    int nResult = ::MessageBoxA(hWnd, lpszPrompt, m_pszAppName, nType);
+    int nResult = ::MessageBox(hWnd, lpszPrompt, m_pszAppName, nType);
     if (hWndTop != NULL)
         ::EnableWindow(hWndTop, TRUE);
     return nResult;
@@ -348,7 +348,7 @@ void CWinApp::DoWaitCursor(int nCode)
     m_nWaitCursorCount += nCode;
     if (m_nWaitCursorCount > 0)
     {
-        HCURSOR hcurPrev = ::SetCursor(::LoadCursorA(NULL, IDC_WAIT));
+        HCURSOR hcurPrev = ::SetCursor(::LoadCursor(NULL, IDC_WAIT));
         if (nCode > 0 && m_nWaitCursorCount == 1)
             m_hcurWaitCursorRestore = hcurPrev;
     }
@@ -361,47 +361,47 @@ void CWinApp::DoWaitCursor(int nCode)
 
 HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const
 {
-    return ::LoadCursorA(AfxGetResourceHandle(), lpszResourceName);
+    return ::LoadCursor(AfxGetResourceHandle(), lpszResourceName);
 }
 
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
 {
-    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    return ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource));
 }
 
 HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const
 {
-    return ::LoadIconA(AfxGetResourceHandle(), lpszResourceName);
+    return ::LoadIcon(AfxGetResourceHandle(), lpszResourceName);
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const
 {
-    return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    return ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource));
 }
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
 {
-    return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+    return ::GetPrivateProfileInt(lpszSection, lpszEntry, nDefault, m_pszProfileName);
 }
 
 BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
 {
-    char szValue[16];
-    wsprintfA(szValue, "%d", nValue);
-    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, szValue, m_pszProfileName);
+    TCHAR szValue[16];
+    wsprintf(szValue, _T("%d"), nValue);
+    return ::WritePrivateProfileString(lpszSection, lpszEntry, szValue, m_pszProfileName);
 }
 
 CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
-    char szValue[4096];
-    ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault != NULL ? lpszDefault : "", szValue,
-        (DWORD)sizeof(szValue), m_pszProfileName);
+    TCHAR szValue[4096];
+    ::GetPrivateProfileString(lpszSection, lpszEntry, lpszDefault != NULL ? lpszDefault : _T(""), szValue,
+        _countof(szValue), m_pszProfileName);
     return CString(szValue);
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
 {
-    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+    return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
 }
 
 // ---- CWaitCursor -----------------------------------------------------------------------------------------
@@ -501,13 +501,13 @@ int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
     CWinApp* pApp = AfxGetApp();
     if (pApp != NULL)
         return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return ::MessageBoxA(AfxGetSafeOwner(NULL, NULL), lpszText, NULL, nType);
+    return ::MessageBox(AfxGetSafeOwner(NULL, NULL), lpszText, NULL, nType);
 }
 
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 {
-    char szPrompt[1024];
-    if (::LoadStringA(AfxGetResourceHandle(), nIDPrompt, szPrompt, (int)sizeof(szPrompt)) <= 0)
+    TCHAR szPrompt[1024];
+    if (::LoadString(AfxGetResourceHandle(), nIDPrompt, szPrompt, _countof(szPrompt)) <= 0)
         szPrompt[0] = '\0';
     if (nIDHelp == (UINT)-1)
         nIDHelp = nIDPrompt;

@@ -10,7 +10,7 @@ namespace
 
 inline LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    return ::SendMessageA(hWnd, message, wParam, lParam);
+    return ::SendMessage(hWnd, message, wParam, lParam);
 }
 
 // The common-control classes are registered once per process before the first creation.
@@ -113,12 +113,12 @@ BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 {
-    return Create(MAKEINTRESOURCEA(nBitmapID), cx, nGrow, crMask);
+    return Create(MAKEINTRESOURCE(nBitmapID), cx, nGrow, crMask);
 }
 
 BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask)
 {
-    return Attach(ImageList_LoadImageA(AfxGetResourceHandle(), lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, 0));
+    return Attach(ImageList_LoadImage(AfxGetResourceHandle(), lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, 0));
 }
 
 BOOL CImageList::Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx, int dy)
@@ -285,7 +285,7 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 {
     InitCommonControlClasses(ICC_LISTVIEW_CLASSES);
     CWnd* pWnd = this;
-    return pWnd->Create(WC_LISTVIEWA, NULL, dwStyle, rect, pParentWnd, nID);
+    return pWnd->Create(WC_LISTVIEW, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 COLORREF CListCtrl::GetBkColor() const { return (COLORREF)Send(m_hWnd, LVM_GETBKCOLOR); }
@@ -303,23 +303,23 @@ CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 }
 
 int CListCtrl::GetItemCount() const { return (int)Send(m_hWnd, LVM_GETITEMCOUNT); }
-BOOL CListCtrl::GetItem(LVITEM* pItem) const { return (BOOL)Send(m_hWnd, LVM_GETITEMA, 0, (LPARAM)pItem); }
-BOOL CListCtrl::SetItem(const LVITEM* pItem) { return (BOOL)Send(m_hWnd, LVM_SETITEMA, 0, (LPARAM)pItem); }
+BOOL CListCtrl::GetItem(LVITEM* pItem) const { return (BOOL)Send(m_hWnd, LVM_GETITEM, 0, (LPARAM)pItem); }
+BOOL CListCtrl::SetItem(const LVITEM* pItem) { return (BOOL)Send(m_hWnd, LVM_SETITEM, 0, (LPARAM)pItem); }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
                         UINT nStateMask, LPARAM lParam)
 {
-    LVITEMA lvi;
+    LVITEM lvi;
     memset(&lvi, 0, sizeof(lvi));
     lvi.mask = nMask;
     lvi.iItem = nItem;
     lvi.iSubItem = nSubItem;
     lvi.stateMask = nStateMask;
     lvi.state = nState;
-    lvi.pszText = (LPSTR)lpszItem;
+    lvi.pszText = (LPTSTR)lpszItem;
     lvi.iImage = nImage;
     lvi.lParam = lParam;
-    return (BOOL)Send(m_hWnd, LVM_SETITEMA, 0, (LPARAM)&lvi);
+    return (BOOL)Send(m_hWnd, LVM_SETITEM, 0, (LPARAM)&lvi);
 }
 
 UINT CListCtrl::GetCallbackMask() const { return (UINT)Send(m_hWnd, LVM_GETCALLBACKMASK); }
@@ -362,7 +362,7 @@ BOOL CListCtrl::GetItemPosition(int nItem, LPPOINT lpPoint) const
 
 int CListCtrl::GetStringWidth(LPCTSTR lpsz) const
 {
-    return (int)Send(m_hWnd, LVM_GETSTRINGWIDTHA, 0, (LPARAM)lpsz);
+    return (int)Send(m_hWnd, LVM_GETSTRINGWIDTH, 0, (LPARAM)lpsz);
 }
 
 CEdit* CListCtrl::GetEditControl() const
@@ -372,12 +372,12 @@ CEdit* CListCtrl::GetEditControl() const
 
 BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* pColumn) const
 {
-    return (BOOL)Send(m_hWnd, LVM_GETCOLUMNA, nCol, (LPARAM)pColumn);
+    return (BOOL)Send(m_hWnd, LVM_GETCOLUMN, nCol, (LPARAM)pColumn);
 }
 
 BOOL CListCtrl::SetColumn(int nCol, const LVCOLUMN* pColumn)
 {
-    return (BOOL)Send(m_hWnd, LVM_SETCOLUMNA, nCol, (LPARAM)pColumn);
+    return (BOOL)Send(m_hWnd, LVM_SETCOLUMN, nCol, (LPARAM)pColumn);
 }
 
 int CListCtrl::GetColumnWidth(int nCol) const { return (int)Send(m_hWnd, LVM_GETCOLUMNWIDTH, nCol); }
@@ -401,7 +401,7 @@ BOOL CListCtrl::SetItemState(int nItem, LVITEM* pItem)
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
 {
-    LVITEMA lvi;
+    LVITEM lvi;
     memset(&lvi, 0, sizeof(lvi));
     lvi.stateMask = nMask;
     lvi.state = nState;
@@ -416,7 +416,7 @@ UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
 // Reads into a growing buffer until the text fits with room to spare (an exact fit may be a cut).
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
-    LVITEMA lvi;
+    LVITEM lvi;
     memset(&lvi, 0, sizeof(lvi));
     lvi.iSubItem = nSubItem;
     CString str;
@@ -427,7 +427,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
         nLen *= 2;
         lvi.cchTextMax = nLen;
         lvi.pszText = str.GetBufferSetLength(nLen);
-        nRes = (int)Send(m_hWnd, LVM_GETITEMTEXTA, nItem, (LPARAM)&lvi);
+        nRes = (int)Send(m_hWnd, LVM_GETITEMTEXT, nItem, (LPARAM)&lvi);
     } while (nRes >= nLen - 1 && nLen < 0x1000000);
     str.ReleaseBuffer(nRes > 0 ? nRes : 0);
     return str;
@@ -435,12 +435,12 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const
 {
-    LVITEMA lvi;
+    LVITEM lvi;
     memset(&lvi, 0, sizeof(lvi));
     lvi.iSubItem = nSubItem;
     lvi.cchTextMax = nLen;
     lvi.pszText = lpszText;
-    return (int)Send(m_hWnd, LVM_GETITEMTEXTA, nItem, (LPARAM)&lvi);
+    return (int)Send(m_hWnd, LVM_GETITEMTEXT, nItem, (LPARAM)&lvi);
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
@@ -461,11 +461,11 @@ BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData)
 
 DWORD_PTR CListCtrl::GetItemData(int nItem) const
 {
-    LVITEMA lvi;
+    LVITEM lvi;
     memset(&lvi, 0, sizeof(lvi));
     lvi.iItem = nItem;
     lvi.mask = LVIF_PARAM;
-    Send(m_hWnd, LVM_GETITEMA, 0, (LPARAM)&lvi);
+    Send(m_hWnd, LVM_GETITEM, 0, (LPARAM)&lvi);
     return (DWORD_PTR)lvi.lParam;
 }
 
@@ -554,14 +554,14 @@ BOOL CListCtrl::GetCheck(int nItem) const
 
 BOOL CListCtrl::SetCheck(int nItem, BOOL fCheck)
 {
-    LVITEMA lvi;
+    LVITEM lvi;
     memset(&lvi, 0, sizeof(lvi));
     lvi.stateMask = LVIS_STATEIMAGEMASK;
     lvi.state = INDEXTOSTATEIMAGEMASK(fCheck ? 2 : 1);
     return (BOOL)Send(m_hWnd, LVM_SETITEMSTATE, nItem, (LPARAM)&lvi);
 }
 
-int CListCtrl::InsertItem(const LVITEM* pItem) { return (int)Send(m_hWnd, LVM_INSERTITEMA, 0, (LPARAM)pItem); }
+int CListCtrl::InsertItem(const LVITEM* pItem) { return (int)Send(m_hWnd, LVM_INSERTITEM, 0, (LPARAM)pItem); }
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
 {
@@ -576,12 +576,12 @@ int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
 int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
                           LPARAM lParam)
 {
-    LVITEMA item;
+    LVITEM item;
     memset(&item, 0, sizeof(item));
     item.mask = nMask;
     item.iItem = nItem;
     item.iSubItem = 0;
-    item.pszText = (LPSTR)lpszItem;
+    item.pszText = (LPTSTR)lpszItem;
     item.state = nState;
     item.stateMask = nStateMask;
     item.iImage = nImage;
@@ -593,7 +593,7 @@ BOOL CListCtrl::DeleteItem(int nItem) { return (BOOL)Send(m_hWnd, LVM_DELETEITEM
 BOOL CListCtrl::DeleteAllItems() { return (BOOL)Send(m_hWnd, LVM_DELETEALLITEMS); }
 int CListCtrl::FindItem(LVFINDINFO* pFindInfo, int nStart) const
 {
-    return (int)Send(m_hWnd, LVM_FINDITEMA, nStart, (LPARAM)pFindInfo);
+    return (int)Send(m_hWnd, LVM_FINDITEM, nStart, (LPARAM)pFindInfo);
 }
 int CListCtrl::HitTest(LVHITTESTINFO* pHitTestInfo) const
 {
@@ -618,19 +618,19 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
 BOOL CListCtrl::Scroll(CSize size) { return (BOOL)Send(m_hWnd, LVM_SCROLL, size.cx, size.cy); }
 BOOL CListCtrl::RedrawItems(int nFirst, int nLast) { return (BOOL)Send(m_hWnd, LVM_REDRAWITEMS, nFirst, nLast); }
 BOOL CListCtrl::Arrange(UINT nCode) { return (BOOL)Send(m_hWnd, LVM_ARRANGE, nCode); }
-CEdit* CListCtrl::EditLabel(int nItem) { return (CEdit*)CWnd::FromHandle((HWND)Send(m_hWnd, LVM_EDITLABELA, nItem)); }
+CEdit* CListCtrl::EditLabel(int nItem) { return (CEdit*)CWnd::FromHandle((HWND)Send(m_hWnd, LVM_EDITLABEL, nItem)); }
 
 int CListCtrl::InsertColumn(int nCol, const LVCOLUMN* pColumn)
 {
-    return (int)Send(m_hWnd, LVM_INSERTCOLUMNA, nCol, (LPARAM)pColumn);
+    return (int)Send(m_hWnd, LVM_INSERTCOLUMN, nCol, (LPARAM)pColumn);
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
 {
-    LVCOLUMNA column;
+    LVCOLUMN column;
     memset(&column, 0, sizeof(column));
     column.mask = LVCF_TEXT | LVCF_FMT;
-    column.pszText = (LPSTR)lpszColumnHeading;
+    column.pszText = (LPTSTR)lpszColumnHeading;
     column.fmt = nFormat;
     if (nWidth != -1)
     {
@@ -710,17 +710,17 @@ BOOL CHeaderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
 {
     InitCommonControlClasses(ICC_LISTVIEW_CLASSES);
     CWnd* pWnd = this;
-    return pWnd->Create(WC_HEADERA, NULL, dwStyle, rect, pParentWnd, nID);
+    return pWnd->Create(WC_HEADER, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CHeaderCtrl::GetItemCount() const { return (int)Send(m_hWnd, HDM_GETITEMCOUNT); }
 BOOL CHeaderCtrl::GetItem(int nPos, HDITEM* pHeaderItem) const
 {
-    return (BOOL)Send(m_hWnd, HDM_GETITEMA, nPos, (LPARAM)pHeaderItem);
+    return (BOOL)Send(m_hWnd, HDM_GETITEM, nPos, (LPARAM)pHeaderItem);
 }
 BOOL CHeaderCtrl::SetItem(int nPos, HDITEM* pHeaderItem)
 {
-    return (BOOL)Send(m_hWnd, HDM_SETITEMA, nPos, (LPARAM)pHeaderItem);
+    return (BOOL)Send(m_hWnd, HDM_SETITEM, nPos, (LPARAM)pHeaderItem);
 }
 CImageList* CHeaderCtrl::GetImageList() const
 {
@@ -753,7 +753,7 @@ BOOL CHeaderCtrl::SetOrderArray(int iCount, LPINT piArray)
 }
 
 int CHeaderCtrl::OrderToIndex(int nOrder) const { return (int)Send(m_hWnd, HDM_ORDERTOINDEX, nOrder); }
-int CHeaderCtrl::InsertItem(int nPos, HDITEM* phdi) { return (int)Send(m_hWnd, HDM_INSERTITEMA, nPos, (LPARAM)phdi); }
+int CHeaderCtrl::InsertItem(int nPos, HDITEM* phdi) { return (int)Send(m_hWnd, HDM_INSERTITEM, nPos, (LPARAM)phdi); }
 BOOL CHeaderCtrl::DeleteItem(int nPos) { return (BOOL)Send(m_hWnd, HDM_DELETEITEM, nPos); }
 BOOL CHeaderCtrl::Layout(HDLAYOUT* pHeaderLayout) { return (BOOL)Send(m_hWnd, HDM_LAYOUT, 0, (LPARAM)pHeaderLayout); }
 

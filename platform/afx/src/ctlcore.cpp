@@ -8,7 +8,7 @@ namespace
 
 inline LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    return ::SendMessageA(hWnd, message, wParam, lParam);
+    return ::SendMessage(hWnd, message, wParam, lParam);
 }
 
 // Creation goes through CWnd::Create, which the wrappers' own Create functions hide.
@@ -35,7 +35,7 @@ CStatic::~CStatic()
 
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CreateControl(this, "Static", lpszText, dwStyle, rect, pParentWnd, nID);
+    return CreateControl(this, _T("Static"), lpszText, dwStyle, rect, pParentWnd, nID);
 }
 
 HICON CStatic::SetIcon(HICON hIcon)
@@ -97,7 +97,7 @@ CButton::~CButton()
 
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CreateControl(this, "Button", lpszCaption, dwStyle, rect, pParentWnd, nID);
+    return CreateControl(this, _T("Button"), lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 
 UINT CButton::GetState() const
@@ -122,7 +122,7 @@ void CButton::SetCheck(int nCheck)
 
 UINT CButton::GetButtonStyle() const
 {
-    return (UINT)::GetWindowLongA(m_hWnd, GWL_STYLE) & 0xffff;
+    return (UINT)::GetWindowLong(m_hWnd, GWL_STYLE) & 0xffff;
 }
 
 void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw)
@@ -189,7 +189,7 @@ CListBox::~CListBox()
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CreateControl(this, "ListBox", NULL, dwStyle, rect, pParentWnd, nID);
+    return CreateControl(this, _T("ListBox"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CListBox::GetCount() const { return (int)Send(m_hWnd, LB_GETCOUNT); }
@@ -373,7 +373,7 @@ CComboBox::~CComboBox()
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CreateControl(this, "ComboBox", NULL, dwStyle, rect, pParentWnd, nID);
+    return CreateControl(this, _T("ComboBox"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CComboBox::GetCount() const { return (int)Send(m_hWnd, CB_GETCOUNT); }
@@ -517,7 +517,7 @@ CEdit::~CEdit()
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CreateControl(this, "Edit", NULL, dwStyle, rect, pParentWnd, nID);
+    return CreateControl(this, _T("Edit"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 BOOL CEdit::CanUndo() const { return (BOOL)Send(m_hWnd, EM_CANUNDO); }
@@ -642,7 +642,7 @@ CScrollBar::~CScrollBar()
 
 BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CreateControl(this, "ScrollBar", NULL, dwStyle, rect, pParentWnd, nID);
+    return CreateControl(this, _T("ScrollBar"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CScrollBar::GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }

@@ -16,8 +16,8 @@ const WORD kWin16CbAddString = 0x0403;
 
 void ReadWindowText(HWND hWnd, CString& value)
 {
-    const int nLen = ::GetWindowTextLengthA(hWnd);
-    ::GetWindowTextA(hWnd, value.GetBuffer(nLen), nLen + 1);
+    const int nLen = ::GetWindowTextLength(hWnd);
+    ::GetWindowText(hWnd, value.GetBuffer(nLen), nLen + 1);
     value.ReleaseBuffer();
 }
 
@@ -26,9 +26,9 @@ void ExchangeSelection(CDataExchange* pDX, int nIDC, int& index, UINT nGetMessag
 {
     const HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageA(hWndCtrl, nGetMessage, 0, 0);
+        index = (int)::SendMessage(hWndCtrl, nGetMessage, 0, 0);
     else
-        ::SendMessageA(hWndCtrl, nSetMessage, (WPARAM)index, 0);
+        ::SendMessage(hWndCtrl, nSetMessage, (WPARAM)index, 0);
 }
 
 } // namespace
@@ -80,7 +80,7 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
     if (pDX->m_bSaveAndValidate)
         ReadWindowText(hWndCtrl, value);
     else
-        ::SetWindowTextA(hWndCtrl, value);
+        ::SetWindowText(hWndCtrl, value);
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
@@ -88,19 +88,19 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
     {
-        char szText[64];
-        ::GetWindowTextA(hWndCtrl, szText, (int)sizeof(szText));
+        TCHAR szText[64];
+        ::GetWindowText(hWndCtrl, szText, _countof(szText));
         int nValue = 0;
-        char chExtra = 0;
-        if (sscanf(szText, "%d %c", &nValue, &chExtra) != 1)
+        TCHAR chExtra = 0;
+        if (_stscanf(szText, _T("%d %c"), &nValue, &chExtra) != 1)
             pDX->Fail();
         value = nValue;
     }
     else
     {
-        char szText[16];
-        wsprintfA(szText, "%d", value);
-        ::SetWindowTextA(hWndCtrl, szText);
+        TCHAR szText[16];
+        wsprintf(szText, _T("%d"), value);
+        ::SetWindowText(hWndCtrl, szText);
     }
 }
 
@@ -108,9 +108,9 @@ void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        value = (int)::SendMessageA(hWndCtrl, BM_GETCHECK, 0, 0);
+        value = (int)::SendMessage(hWndCtrl, BM_GETCHECK, 0, 0);
     else
-        ::SendMessageA(hWndCtrl, BM_SETCHECK, (WPARAM)value, 0);
+        ::SendMessage(hWndCtrl, BM_SETCHECK, (WPARAM)value, 0);
 }
 
 void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
@@ -122,13 +122,13 @@ void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
     int nButton = 0;
     for (HWND hWnd = hWndFirst; hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
-        if (hWnd != hWndFirst && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_GROUP) != 0)
+        if (hWnd != hWndFirst && (::GetWindowLong(hWnd, GWL_STYLE) & WS_GROUP) != 0)
             break;
-        if ((::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) == 0)
+        if ((::SendMessage(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) == 0)
             continue;
         if (!pDX->m_bSaveAndValidate)
-            ::SendMessageA(hWnd, BM_SETCHECK, nButton == value ? BST_CHECKED : BST_UNCHECKED, 0);
-        else if (::SendMessageA(hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            ::SendMessage(hWnd, BM_SETCHECK, nButton == value ? BST_CHECKED : BST_UNCHECKED, 0);
+        else if (::SendMessage(hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
             value = nButton;
         ++nButton;
     }
@@ -144,8 +144,8 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
     const HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
         ReadWindowText(hWndCtrl, value);    // a drop-down list answers with its selected item
-    else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCTSTR)value) == CB_ERR)
-        ::SetWindowTextA(hWndCtrl, value);  // a drop-down list ignores it
+    else if (::SendMessage(hWndCtrl, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCTSTR)value) == CB_ERR)
+        ::SetWindowText(hWndCtrl, value);  // a drop-down list ignores it
 }
 
 void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
@@ -163,8 +163,8 @@ void AFXAPI DDV_MaxChars(CDataExchange* pDX, CString const& value, int nChars)
     else if (pDX->m_hWndLastControl != NULL)
     {
         // An edit control understands the first, a combo box the second; each ignores the other.
-        ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);
-        ::SendMessageA(pDX->m_hWndLastControl, CB_LIMITTEXT, (WPARAM)nChars, 0);
+        ::SendMessage(pDX->m_hWndLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);
+        ::SendMessage(pDX->m_hWndLastControl, CB_LIMITTEXT, (WPARAM)nChars, 0);
     }
 }
 
@@ -204,8 +204,8 @@ BOOL CWnd::ExecuteDlgInit(LPCTSTR lpszResourceName)
     LPVOID lpResource = NULL;
     if (lpszResourceName != NULL)
     {
-        HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(240));
-        HRSRC hDlgInit = ::FindResourceA(hInst, lpszResourceName, MAKEINTRESOURCEA(240));   // RT_DLGINIT
+        HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCE(240));
+        HRSRC hDlgInit = ::FindResource(hInst, lpszResourceName, MAKEINTRESOURCE(240));   // RT_DLGINIT
         if (hDlgInit != NULL)
         {
             HGLOBAL hResource = ::LoadResource(hInst, hDlgInit);
@@ -240,7 +240,7 @@ BOOL CWnd::ExecuteDlgInit(LPVOID lpResource)
             else if (nMsg == kWin16CbAddString)
                 nMsg = CB_ADDSTRING;
             if ((nMsg == LB_ADDSTRING || nMsg == CB_ADDSTRING) &&
-                ::SendDlgItemMessageA(m_hWnd, nIDC, nMsg, 0, (LPARAM)p) == -1)
+                ::SendDlgItemMessage(m_hWnd, nIDC, nMsg, 0, (LPARAM)p) == -1)
             {
                 bSuccess = FALSE;
                 break;
@@ -277,7 +277,7 @@ BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, 
     m_nFlags |= WF_CONTINUEMODAL;
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();
 
@@ -318,7 +318,7 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_hDialogTemplate(NULL),
+    : m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCE(nIDTemplate)), m_hDialogTemplate(NULL),
       m_lpDialogTemplate(NULL), m_lpDialogInit(NULL), m_pParentWnd(pParentWnd), m_hWndTop(NULL)
 {
 }
@@ -335,8 +335,8 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
 
-    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, (LPCSTR)RT_DIALOG);
-    HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, (LPCSTR)RT_DIALOG);
+    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, (LPCTSTR)RT_DIALOG);
+    HRSRC hResource = ::FindResource(hInst, lpszTemplateName, (LPCTSTR)RT_DIALOG);
     if (hResource == NULL)
         return FALSE;
     HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
@@ -350,7 +350,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 {
-    return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
+    return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd);
 }
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
@@ -414,8 +414,8 @@ INT_PTR CDialog::DoModal()
     BOOL bLockedGlobal = FALSE;
     if (m_lpszTemplateName != NULL)
     {
-        hInst = AfxFindResourceHandle(m_lpszTemplateName, (LPCSTR)RT_DIALOG);
-        HRSRC hResource = ::FindResourceA(hInst, m_lpszTemplateName, (LPCSTR)RT_DIALOG);
+        hInst = AfxFindResourceHandle(m_lpszTemplateName, (LPCTSTR)RT_DIALOG);
+        HRSRC hResource = ::FindResource(hInst, m_lpszTemplateName, (LPCTSTR)RT_DIALOG);
         hDialogTemplate = hResource != NULL ? ::LoadResource(hInst, hResource) : NULL;
         if (hDialogTemplate != NULL)
             lpDialogTemplate = (LPCDLGTEMPLATE)::LockResource(hDialogTemplate);
@@ -520,10 +520,10 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 
     // Escape in a multi-line edit of a dialog without an enabled Cancel button still cancels.
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
-        (::GetWindowLongA(pMsg->hwnd, GWL_STYLE) & ES_MULTILINE))
+        (::GetWindowLong(pMsg->hwnd, GWL_STYLE) & ES_MULTILINE))
     {
-        char szClass[8];
-        if (::GetClassNameA(pMsg->hwnd, szClass, (int)sizeof(szClass)) > 0 && lstrcmpiA(szClass, "Edit") == 0)
+        TCHAR szClass[8];
+        if (::GetClassName(pMsg->hwnd, szClass, _countof(szClass)) > 0 && lstrcmpi(szClass, _T("Edit")) == 0)
         {
             HWND hItem = ::GetDlgItem(m_hWnd, IDCANCEL);
             if (hItem == NULL || ::IsWindowEnabled(hItem))

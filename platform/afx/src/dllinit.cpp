@@ -9,7 +9,7 @@ CDynLinkLibrary* g_pFirstDLL = NULL;
 
 BOOL HasResource(HMODULE hModule, LPCTSTR lpszName, LPCTSTR lpszType)
 {
-    return hModule != NULL && ::FindResourceA(hModule, lpszName, lpszType) != NULL;
+    return hModule != NULL && ::FindResource(hModule, lpszName, lpszType) != NULL;
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace
 
 inline LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    return ::SendMessageA(hWnd, message, wParam, lParam);
+    return ::SendMessage(hWnd, message, wParam, lParam);
 }
 
 void InitDateClasses()
@@ -57,7 +57,7 @@ BOOL CDateTimeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
 {
     InitDateClasses();
     CWnd* pWnd = this;
-    return pWnd->Create(DATETIMEPICK_CLASSA, NULL, dwStyle, rect, pParentWnd, nID);
+    return pWnd->Create(DATETIMEPICK_CLASS, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 COLORREF CDateTimeCtrl::GetMonthCalColor(int iColor) const
@@ -72,7 +72,7 @@ COLORREF CDateTimeCtrl::SetMonthCalColor(int iColor, COLORREF ref)
 
 BOOL CDateTimeCtrl::SetFormat(LPCTSTR pstrFormat)
 {
-    return (BOOL)Send(m_hWnd, DTM_SETFORMATA, 0, (LPARAM)pstrFormat);
+    return (BOOL)Send(m_hWnd, DTM_SETFORMAT, 0, (LPARAM)pstrFormat);
 }
 
 CMonthCalCtrl* CDateTimeCtrl::GetMonthCalCtrl() const
@@ -146,7 +146,7 @@ BOOL CMonthCalCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
 {
     InitDateClasses();
     CWnd* pWnd = this;
-    return pWnd->Create(MONTHCAL_CLASSA, NULL, dwStyle, rect, pParentWnd, nID);
+    return pWnd->Create(MONTHCAL_CLASS, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 // Created hidden at zero size, then sized to its minimum and shown if it was asked to be visible.

@@ -105,7 +105,7 @@ BOOL CGdiObject::DeleteObject()
 
 int CGdiObject::GetObject(int nCount, LPVOID lpObject) const
 {
-    return ::GetObjectA(m_hObject, nCount, lpObject);
+    return ::GetObject(m_hObject, nCount, lpObject);
 }
 
 UINT CGdiObject::GetObjectType() const
@@ -234,26 +234,26 @@ CFont::~CFont()
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 {
-    return Attach(::CreateFontIndirectA(lpLogFont));
+    return Attach(::CreateFontIndirect(lpLogFont));
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
                        BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                        BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
 {
-    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+    return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
                                 cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
                                 lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
 {
-    LOGFONTA logFont;
+    LOGFONT logFont;
     memset(&logFont, 0, sizeof(logFont));
     logFont.lfCharSet = DEFAULT_CHARSET;
     logFont.lfHeight = nPointSize;
     if (lpszFaceName != NULL)
-        lstrcpynA(logFont.lfFaceName, lpszFaceName, LF_FACESIZE);
+        lstrcpyn(logFont.lfFaceName, lpszFaceName, LF_FACESIZE);
     return CreatePointFontIndirect(&logFont, pDC);
 }
 
@@ -261,7 +261,7 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
 BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC)
 {
     HDC hDC = (pDC != NULL) ? pDC->m_hAttribDC : ::GetDC(NULL);
-    LOGFONTA logFont = *lpLogFont;
+    LOGFONT logFont = *lpLogFont;
     POINT pt;
     pt.x = 0;
     pt.y = ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), logFont.lfHeight, 720);
@@ -289,17 +289,17 @@ CBitmap::~CBitmap()
 
 BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
 {
-    return Attach(::LoadBitmapA(AfxGetResourceHandle(), lpszResourceName));
+    return Attach(::LoadBitmap(AfxGetResourceHandle(), lpszResourceName));
 }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
 {
-    return Attach(::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource)));
+    return Attach(::LoadBitmap(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource)));
 }
 
 BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap)
 {
-    return Attach(::LoadBitmapA(NULL, MAKEINTRESOURCEA(nIDBitmap)));
+    return Attach(::LoadBitmap(NULL, MAKEINTRESOURCE(nIDBitmap)));
 }
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
@@ -512,12 +512,12 @@ CBitmap* CDC::GetCurrentBitmap() const
 
 BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
-    return Attach(::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
+    return Attach(::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODE*)lpInitData));
 }
 
 BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
-    return Attach(::CreateICA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
+    return Attach(::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODE*)lpInitData));
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
@@ -1077,7 +1077,7 @@ BOOL CDC::DrawIcon(POINT point, HICON hIcon)
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
 {
-    return ::DrawStateA(m_hDC, hBrush, NULL, (LPARAM)hBitmap, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_BITMAP);
+    return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)hBitmap, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_BITMAP);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
@@ -1087,7 +1087,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
 {
-    return ::DrawStateA(m_hDC, hBrush, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_ICON);
+    return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_ICON);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush)
@@ -1098,7 +1098,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBr
 BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
                     HBRUSH hBrush)
 {
-    return ::DrawStateA(m_hDC, hBrush, NULL, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y, size.cx, size.cy,
+    return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y, size.cx, size.cy,
                         nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
 }
 
@@ -1122,7 +1122,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, const CString& str, UINT nFlags, BOOL
 
 BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags, HBRUSH hBrush)
 {
-    return ::DrawStateA(m_hDC, hBrush, lpDrawProc, lData, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_COMPLEX);
+    return ::DrawState(m_hDC, hBrush, lpDrawProc, lData, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_COMPLEX);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags, CBrush* pBrush)
@@ -1235,7 +1235,7 @@ BOOL CDC::SetPixelV(POINT point, COLORREF crColor)
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
 {
-    return ::TextOutA(m_hDC, x, y, lpszString, nCount);
+    return ::TextOut(m_hDC, x, y, lpszString, nCount);
 }
 
 BOOL CDC::TextOut(int x, int y, const CString& str)
@@ -1246,7 +1246,7 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
                      LPINT lpDxWidths)
 {
-    return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
+    return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
 
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths)
@@ -1257,7 +1257,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString&
 CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
                          LPINT lpnTabStopPositions, int nTabOrigin)
 {
-    const LONG lExtent = ::TabbedTextOutA(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions,
+    const LONG lExtent = ::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions,
                                           nTabOrigin);
     return CSize((short)LOWORD(lExtent), (short)HIWORD(lExtent));
 }
@@ -1270,7 +1270,7 @@ CSize CDC::TabbedTextOut(int x, int y, const CString& str, int nTabPositions, LP
 
 int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 {
-    return ::DrawTextA(m_hDC, lpszString, nCount, lpRect, nFormat);
+    return ::DrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
 }
 
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
@@ -1281,7 +1281,7 @@ int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
     SIZE size = { 0, 0 };
-    ::GetTextExtentPoint32A(m_hAttribDC, lpszString, nCount, &size);
+    ::GetTextExtentPoint32(m_hAttribDC, lpszString, nCount, &size);
     return size;
 }
 
@@ -1293,7 +1293,7 @@ CSize CDC::GetTextExtent(const CString& str) const
 CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
 {
     SIZE size = { 0, 0 };
-    ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, &size);
+    ::GetTextExtentPoint32(m_hDC, lpszString, nCount, &size);
     return size;
 }
 
@@ -1304,7 +1304,7 @@ CSize CDC::GetOutputTextExtent(const CString& str) const
 
 CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions) const
 {
-    const DWORD dwExtent = ::GetTabbedTextExtentA(m_hAttribDC, lpszString, nCount, nTabPositions,
+    const DWORD dwExtent = ::GetTabbedTextExtent(m_hAttribDC, lpszString, nCount, nTabPositions,
                                                   lpnTabStopPositions);
     return CSize((short)LOWORD(dwExtent), (short)HIWORD(dwExtent));
 }
@@ -1312,7 +1312,7 @@ CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions
 BOOL CDC::GrayString(CBrush* pBrush, BOOL (CALLBACK* lpfnOutput)(HDC, LPARAM, int), LPARAM lpData, int nCount,
                      int x, int y, int nWidth, int nHeight)
 {
-    return ::GrayStringA(m_hDC, (HBRUSH)SafeHandle(pBrush), (GRAYSTRINGPROC)lpfnOutput, lpData, nCount, x, y,
+    return ::GrayString(m_hDC, (HBRUSH)SafeHandle(pBrush), (GRAYSTRINGPROC)lpfnOutput, lpData, nCount, x, y,
                          nWidth, nHeight);
 }
 
@@ -1333,24 +1333,24 @@ UINT CDC::SetTextAlign(UINT nFlags)
 
 int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const
 {
-    return ::GetTextFaceA(m_hAttribDC, nCount, lpszFacename);
+    return ::GetTextFace(m_hAttribDC, nCount, lpszFacename);
 }
 
 int CDC::GetTextFace(CString& rString) const
 {
-    const int nResult = ::GetTextFaceA(m_hAttribDC, LF_FACESIZE, rString.GetBuffer(LF_FACESIZE));
+    const int nResult = ::GetTextFace(m_hAttribDC, LF_FACESIZE, rString.GetBuffer(LF_FACESIZE));
     rString.ReleaseBuffer();
     return nResult;
 }
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 {
-    return ::GetTextMetricsA(m_hAttribDC, lpMetrics);
+    return ::GetTextMetrics(m_hAttribDC, lpMetrics);
 }
 
 BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const
 {
-    return ::GetTextMetricsA(m_hDC, lpMetrics);
+    return ::GetTextMetrics(m_hDC, lpMetrics);
 }
 
 int CDC::SetTextCharacterExtra(int nCharExtra)
@@ -1370,7 +1370,7 @@ int CDC::GetTextCharacterExtra() const
 
 BOOL CDC::GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const
 {
-    return ::GetCharWidthA(m_hAttribDC, nFirstChar, nLastChar, lpBuffer);
+    return ::GetCharWidth(m_hAttribDC, nFirstChar, nLastChar, lpBuffer);
 }
 
 BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags)
@@ -1473,7 +1473,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
     ::SetBkColor(m_hDC, clr);
     CRect rect(lpRect);
     rect.NormalizeRect();
-    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, NULL, 0, NULL);
+    ::ExtTextOut(m_hDC, 0, 0, ETO_OPAQUE, &rect, NULL, 0, NULL);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)

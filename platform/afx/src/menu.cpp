@@ -80,17 +80,17 @@ BOOL CMenu::CreatePopupMenu()
 
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
 {
-    return Attach(::LoadMenuA(AfxGetResourceHandle(), lpszResourceName));
+    return Attach(::LoadMenu(AfxGetResourceHandle(), lpszResourceName));
 }
 
 BOOL CMenu::LoadMenu(UINT nIDResource)
 {
-    return Attach(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource)));
+    return Attach(::LoadMenu(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource)));
 }
 
 BOOL CMenu::LoadMenuIndirect(const void* lpMenuTemplate)
 {
-    return Attach(::LoadMenuIndirectA(lpMenuTemplate));
+    return Attach(::LoadMenuIndirect(lpMenuTemplate));
 }
 
 BOOL CMenu::DestroyMenu()
@@ -112,13 +112,13 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
 {
-    return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+    return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
 }
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
 {
-    return ::AppendMenuA(m_hMenu, nFlags | MF_BITMAP, nIDNewItem,
-                         (LPCSTR)(pBmp == NULL ? NULL : pBmp->m_hObject));
+    return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem,
+                         (LPCTSTR)(pBmp == NULL ? NULL : pBmp->m_hObject));
 }
 
 UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck)
@@ -148,17 +148,17 @@ UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const
 
 int CMenu::GetMenuString(UINT nIDItem, LPTSTR lpString, int nMaxCount, UINT nFlags) const
 {
-    return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    return ::GetMenuString(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 {
     // ask for the length first, then read into a buffer of exactly that size
-    const int nStringLen = ::GetMenuStringA(m_hMenu, nIDItem, NULL, 0, nFlags);
+    const int nStringLen = ::GetMenuString(m_hMenu, nIDItem, NULL, 0, nFlags);
     if (nStringLen > 0)
     {
         LPTSTR pstrString = rString.GetBufferSetLength(nStringLen + 1);
-        ::GetMenuStringA(m_hMenu, nIDItem, pstrString, nStringLen + 1, nFlags);
+        ::GetMenuString(m_hMenu, nIDItem, pstrString, nStringLen + 1, nFlags);
         rString.ReleaseBuffer();
     }
     else
@@ -168,12 +168,12 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 
 BOOL CMenu::GetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos)
 {
-    return ::GetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    return ::GetMenuItemInfo(m_hMenu, uItem, fByPos, lpMenuItemInfo);
 }
 
 BOOL CMenu::SetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos)
 {
-    return ::SetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    return ::SetMenuItemInfo(m_hMenu, uItem, fByPos, lpMenuItemInfo);
 }
 
 CMenu* CMenu::GetSubMenu(int nPos) const
@@ -183,24 +183,24 @@ CMenu* CMenu::GetSubMenu(int nPos) const
 
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
 {
-    return ::InsertMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+    return ::InsertMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
 }
 
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
 {
-    return ::InsertMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem,
-                         (LPCSTR)(pBmp == NULL ? NULL : pBmp->m_hObject));
+    return ::InsertMenu(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem,
+                         (LPCTSTR)(pBmp == NULL ? NULL : pBmp->m_hObject));
 }
 
 BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
 {
-    return ::ModifyMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+    return ::ModifyMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
 }
 
 BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
 {
-    return ::ModifyMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem,
-                         (LPCSTR)(pBmp == NULL ? NULL : pBmp->m_hObject));
+    return ::ModifyMenu(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem,
+                         (LPCTSTR)(pBmp == NULL ? NULL : pBmp->m_hObject));
 }
 
 BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags)

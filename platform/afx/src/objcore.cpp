@@ -79,6 +79,7 @@ CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName)
     ::AcquireSRWLockShared(&g_classListLock);
     for (const AFX_CLASSINIT* pInit = g_pFirstClassInit; pInit != NULL && pFound == NULL; pInit = pInit->m_pNext)
     {
+        // class names are C++ identifiers, kept in char whatever the character set
         if (lstrcmpA(lpszClassName, pInit->m_pClass->m_lpszClassName) == 0)
             pFound = pInit->m_pClass;
     }
@@ -235,6 +236,7 @@ AFX_CLASS_API void AFX_CDECL operator delete[](void* p, LPCSTR, int)
 
 BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine)
 {
+    // __FILE__ is always char text, so the message is built and written in char in either character set.
     char szMessage[MAX_PATH + 64];
     wsprintfA(szMessage, "Assertion failed: %s(%d)\n", lpszFileName != NULL ? lpszFileName : "?", nLine);
     ::OutputDebugStringA(szMessage);

@@ -1,9 +1,10 @@
 // CString: buffer management, editing, searching and formatting.
-#include <afxwin.h>
+#include "afximpl_.h"
 
 #include <ctype.h>
 #include <stdio.h>
 #include <string.h>
+#include <wchar.h>
 
 namespace
 {
@@ -13,18 +14,25 @@ namespace
 struct EmptyStringData
 {
     CStringData hdr;
-    TCHAR chNil;
+    wchar_t chNil;    // zero, read as the terminator of either character type
 };
 EmptyStringData g_emptyString = { { -1, 0, 0 }, 0 };
 
+template <typename XCHAR>
+XCHAR* Chars(CStringData* pData)
+{
+    return static_cast<XCHAR*>(pData->data());
+}
+
+template <typename XCHAR>
 CStringData* NewData(int nLen)
 {
-    BYTE* pRaw = new BYTE[sizeof(CStringData) + (nLen + 1) * sizeof(TCHAR)];
+    BYTE* pRaw = new BYTE[sizeof(CStringData) + (nLen + 1) * sizeof(XCHAR)];
     CStringData* pData = reinterpret_cast<CStringData*>(pRaw);
     pData->nRefs = 1;
     pData->nDataLength = nLen;
     pData->nAllocLength = nLen;
-    pData->data()[nLen] = '\0';
+    Chars<XCHAR>(pData)[nLen] = 0;
     return pData;
 }
 
@@ -34,30 +42,93 @@ void FreeData(CStringData* pData)
         delete[] reinterpret_cast<BYTE*>(pData);
 }
 
-bool IsLead(TCHAR ch)
+// Character operations of each string type: multibyte aware on char, plain on wchar_t.
+template <typename XCHAR> struct StrOps;
+
+template <> struct StrOps<char>
 {
-    return _ismbblead(static_cast<unsigned char>(ch)) != 0;
+    static const unsigned char* Mbs(const char* psz) { return reinterpret_cast<const unsigned char*>(psz); }
+    static unsigned char* Mbs(char* psz) { return reinterpret_cast<unsigned char*>(psz); }
+    static const char* Chars(const unsigned char* psz) { return reinterpret_cast<const char*>(psz); }
+    static char* Chars(unsigned char* psz) { return reinterpret_cast<char*>(psz); }
+
+    static bool IsLead(char ch) { return _ismbblead(static_cast<unsigned char>(ch)) != 0; }
+    static bool IsSpace(char ch) { return !IsLead(ch) && isspace(static_cast<unsigned char>(ch)) != 0; }
+    static int Length(const char* psz) { return lstrlenA(psz); }
+    static int Compare(const char* a, const char* b) { return _mbscmp(Mbs(a), Mbs(b)); }
+    static int CompareNoCase(const char* a, const char* b) { return _mbsicmp(Mbs(a), Mbs(b)); }
+    static int Collate(const char* a, const char* b) { return _mbscoll(Mbs(a), Mbs(b)); }
+    static int CollateNoCase(const char* a, const char* b) { return _mbsicoll(Mbs(a), Mbs(b)); }
+    static size_t Span(const char* psz, const char* set) { return _mbsspn(Mbs(psz), Mbs(set)); }
+    static size_t SpanNot(const char* psz, const char* set) { return _mbscspn(Mbs(psz), Mbs(set)); }
+    static void Upper(char* psz) { _mbsupr(Mbs(psz)); }
+    static void Lower(char* psz) { _mbslwr(Mbs(psz)); }
+    static void Reverse(char* psz) { _mbsrev(Mbs(psz)); }
+    static const char* FindChar(const char* psz, char ch) { return Chars(_mbschr(Mbs(psz), static_cast<unsigned char>(ch))); }
+    static const char* FindLastChar(const char* psz, char ch) { return Chars(_mbsrchr(Mbs(psz), static_cast<unsigned char>(ch))); }
+    static const char* FindString(const char* psz, const char* sub) { return Chars(_mbsstr(Mbs(psz), Mbs(sub))); }
+    static const char* FindOneOf(const char* psz, const char* set) { return Chars(_mbspbrk(Mbs(psz), Mbs(set))); }
+    // Single-byte search among the targets, for characters already known not to be lead bytes.
+    static bool InSet(const char* set, char ch) { return strchr(set, ch) != NULL; }
+    static int FormattedLength(const char* fmt, va_list args) { return _vscprintf(fmt, args); }
+    static void Format(char* buf, int nCount, const char* fmt, va_list args) { _vsnprintf(buf, nCount, fmt, args); }
+    static int Load(HINSTANCE hInst, UINT nID, char* buf, int nSize) { return ::LoadStringA(hInst, nID, buf, nSize); }
+    static void ToOem(char* psz) { ::CharToOemA(psz, psz); }
+    static void FromOem(char* psz) { ::OemToCharA(psz, psz); }
+    // Text of the other character type, converted through the ANSI code page: the needed size with the
+    // terminator, or the conversion into a buffer of that size.
+    static int Convert(const wchar_t* psz, char* buf, int nSize)
+    { return ::WideCharToMultiByte(CP_ACP, 0, psz, -1, buf, nSize, NULL, NULL); }
+};
+
+template <> struct StrOps<wchar_t>
+{
+    static bool IsLead(wchar_t) { return false; }
+    static bool IsSpace(wchar_t ch) { return iswspace(ch) != 0; }
+    static int Length(const wchar_t* psz) { return lstrlenW(psz); }
+    static int Compare(const wchar_t* a, const wchar_t* b) { return wcscmp(a, b); }
+    static int CompareNoCase(const wchar_t* a, const wchar_t* b) { return _wcsicmp(a, b); }
+    static int Collate(const wchar_t* a, const wchar_t* b) { return wcscoll(a, b); }
+    static int CollateNoCase(const wchar_t* a, const wchar_t* b) { return _wcsicoll(a, b); }
+    static size_t Span(const wchar_t* psz, const wchar_t* set) { return wcsspn(psz, set); }
+    static size_t SpanNot(const wchar_t* psz, const wchar_t* set) { return wcscspn(psz, set); }
+    static void Upper(wchar_t* psz) { _wcsupr(psz); }
+    static void Lower(wchar_t* psz) { _wcslwr(psz); }
+    static void Reverse(wchar_t* psz) { _wcsrev(psz); }
+    static const wchar_t* FindChar(const wchar_t* psz, wchar_t ch) { return wcschr(psz, ch); }
+    static const wchar_t* FindLastChar(const wchar_t* psz, wchar_t ch) { return wcsrchr(psz, ch); }
+    static const wchar_t* FindString(const wchar_t* psz, const wchar_t* sub) { return wcsstr(psz, sub); }
+    static const wchar_t* FindOneOf(const wchar_t* psz, const wchar_t* set) { return wcspbrk(psz, set); }
+    static bool InSet(const wchar_t* set, wchar_t ch) { return wcschr(set, ch) != NULL; }
+    static int FormattedLength(const wchar_t* fmt, va_list args) { return _vscwprintf(fmt, args); }
+    static void Format(wchar_t* buf, int nCount, const wchar_t* fmt, va_list args) { _vsnwprintf(buf, nCount, fmt, args); }
+    static int Load(HINSTANCE hInst, UINT nID, wchar_t* buf, int nSize) { return ::LoadStringW(hInst, nID, buf, nSize); }
+    static void ToOem(wchar_t*) {}
+    static void FromOem(wchar_t*) {}
+    static int Convert(const char* psz, wchar_t* buf, int nSize)
+    { return ::MultiByteToWideChar(CP_ACP, 0, psz, -1, buf, nSize); }
+};
+
+// Count of units of the character starting at psz: 2 for a complete double-byte character, else 1.
+template <typename XCHAR>
+int CharSize(const XCHAR* psz)
+{
+    return (StrOps<XCHAR>::IsLead(psz[0]) && psz[1] != 0) ? 2 : 1;
 }
 
-// Byte count of the character starting at psz (2 for a complete double-byte character).
-int CharSize(LPCTSTR psz)
+// Text for comparing: a null string compares as the empty one.
+template <typename XCHAR>
+const XCHAR* NonNull(const XCHAR* psz)
 {
-    return (IsLead(psz[0]) && psz[1] != '\0') ? 2 : 1;
+    static const XCHAR chNil = 0;
+    return psz != NULL ? psz : &chNil;
 }
 
-bool IsSpace(TCHAR ch)
+// Index of a found position within the string, -1 when not found.
+template <typename XCHAR>
+int IndexOf(const XCHAR* pFound, const XCHAR* pStart)
 {
-    return !IsLead(ch) && isspace(static_cast<unsigned char>(ch)) != 0;
-}
-
-const unsigned char* Mbs(LPCTSTR psz)
-{
-    return reinterpret_cast<const unsigned char*>(psz);
-}
-
-unsigned char* Mbs(LPTSTR psz)
-{
-    return reinterpret_cast<unsigned char*>(psz);
+    return (pFound == NULL) ? -1 : static_cast<int>(pFound - pStart);
 }
 
 } // namespace
@@ -65,47 +136,53 @@ unsigned char* Mbs(LPTSTR psz)
 /////////////////////////////////////////////////////////////////////////////
 // Buffer management
 
-void CString::Init()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::Init()
 {
-    m_pchData = g_emptyString.hdr.data();
+    m_pchData = Chars<XCHAR>(&g_emptyString.hdr);
 }
 
-int PASCAL CString::SafeStrlen(LPCTSTR lpsz)
+template <typename BaseType, class StringTraits>
+int PASCAL CStringT<BaseType, StringTraits>::SafeStrlen(PCXSTR lpsz)
 {
-    return (lpsz == NULL) ? 0 : lstrlenA(lpsz);
+    return (lpsz == NULL) ? 0 : StrOps<XCHAR>::Length(lpsz);
 }
 
-void CString::Release()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::Release()
 {
     FreeData(GetData());
     Init();
 }
 
 // Replaces the buffer by a new one of nLen characters (contents undefined, terminated at nLen).
-void CString::AllocBuffer(int nLen)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::AllocBuffer(int nLen)
 {
     if (nLen < 0)
         nLen = 0;
     CStringData* pOld = GetData();
-    m_pchData = NewData(nLen)->data();
+    m_pchData = Chars<XCHAR>(NewData<XCHAR>(nLen));
     FreeData(pOld);
 }
 
 // Makes room for nLen characters, keeping the current contents; the empty buffer is always replaced.
-void CString::EnsureCapacity(int nLen)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::EnsureCapacity(int nLen)
 {
     CStringData* pOld = GetData();
     if (pOld != &g_emptyString.hdr && pOld->nAllocLength >= nLen)
         return;
-    CStringData* pNew = NewData(nLen);
-    memcpy(pNew->data(), m_pchData, (pOld->nDataLength + 1) * sizeof(TCHAR));
+    CStringData* pNew = NewData<XCHAR>(nLen);
+    memcpy(Chars<XCHAR>(pNew), m_pchData, (pOld->nDataLength + 1) * sizeof(XCHAR));
     pNew->nDataLength = pOld->nDataLength;
-    m_pchData = pNew->data();
+    m_pchData = Chars<XCHAR>(pNew);
     FreeData(pOld);
 }
 
 // The source may lie inside this string's own buffer.
-void CString::AssignCopy(int nSrcLen, LPCTSTR lpszSrcData)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::AssignCopy(int nSrcLen, PCXSTR lpszSrcData)
 {
     if (nSrcLen <= 0)
     {
@@ -115,19 +192,20 @@ void CString::AssignCopy(int nSrcLen, LPCTSTR lpszSrcData)
     CStringData* pData = GetData();
     if (pData != &g_emptyString.hdr && pData->nAllocLength >= nSrcLen)
     {
-        memmove(m_pchData, lpszSrcData, nSrcLen * sizeof(TCHAR));
+        memmove(m_pchData, lpszSrcData, nSrcLen * sizeof(XCHAR));
         pData->nDataLength = nSrcLen;
         m_pchData[nSrcLen] = '\0';
         return;
     }
-    CStringData* pNew = NewData(nSrcLen);
-    memcpy(pNew->data(), lpszSrcData, nSrcLen * sizeof(TCHAR));
-    m_pchData = pNew->data();
+    CStringData* pNew = NewData<XCHAR>(nSrcLen);
+    memcpy(Chars<XCHAR>(pNew), lpszSrcData, nSrcLen * sizeof(XCHAR));
+    m_pchData = Chars<XCHAR>(pNew);
     FreeData(pData);
 }
 
 // The source may lie inside this string's own buffer; the old buffer is released only after copying.
-void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::ConcatInPlace(int nSrcLen, PCXSTR lpszSrcData)
 {
     if (nSrcLen <= 0)
         return;
@@ -136,7 +214,7 @@ void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
     const int nNewLen = nOldLen + nSrcLen;
     if (pData != &g_emptyString.hdr && pData->nAllocLength >= nNewLen)
     {
-        memmove(m_pchData + nOldLen, lpszSrcData, nSrcLen * sizeof(TCHAR));
+        memmove(m_pchData + nOldLen, lpszSrcData, nSrcLen * sizeof(XCHAR));
         pData->nDataLength = nNewLen;
         m_pchData[nNewLen] = '\0';
         return;
@@ -145,40 +223,45 @@ void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
     int nAlloc = nNewLen;
     if (pData != &g_emptyString.hdr && nAlloc < pData->nAllocLength + pData->nAllocLength / 2)
         nAlloc = pData->nAllocLength + pData->nAllocLength / 2;
-    CStringData* pNew = NewData(nAlloc);
-    memcpy(pNew->data(), m_pchData, nOldLen * sizeof(TCHAR));
-    memcpy(pNew->data() + nOldLen, lpszSrcData, nSrcLen * sizeof(TCHAR));
+    CStringData* pNew = NewData<XCHAR>(nAlloc);
+    memcpy(Chars<XCHAR>(pNew), m_pchData, nOldLen * sizeof(XCHAR));
+    memcpy(Chars<XCHAR>(pNew) + nOldLen, lpszSrcData, nSrcLen * sizeof(XCHAR));
     pNew->nDataLength = nNewLen;
-    pNew->data()[nNewLen] = '\0';
-    m_pchData = pNew->data();
+    Chars<XCHAR>(pNew)[nNewLen] = '\0';
+    m_pchData = Chars<XCHAR>(pNew);
     FreeData(pData);
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-CString::CStringT()
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::CStringT()
 {
     Init();
 }
 
-CString::CStringT(const CString& stringSrc)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::CStringT(const CStringT& stringSrc)
 {
     Init();
     AssignCopy(stringSrc.GetLength(), stringSrc.m_pchData);
 }
 
-CString::CStringT(TCHAR ch, int nRepeat)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::CStringT(XCHAR ch, int nRepeat)
 {
     Init();
     if (nRepeat > 0)
     {
         AllocBuffer(nRepeat);
-        memset(m_pchData, ch, nRepeat);
+        for (int i = 0; i < nRepeat; i++)
+            m_pchData[i] = ch;
     }
 }
 
-CString::CStringT(LPCSTR lpsz)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::CStringT(PCXSTR lpsz)
 {
     Init();
     if (lpsz != NULL && IS_INTRESOURCE(lpsz))
@@ -187,34 +270,37 @@ CString::CStringT(LPCSTR lpsz)
         AssignCopy(SafeStrlen(lpsz), lpsz);
 }
 
-CString::CStringT(LPCWSTR lpsz)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::CStringT(PCYSTR lpsz)
 {
     Init();
-    if (lpsz == NULL || *lpsz == L'\0')
+    if (lpsz == NULL || *lpsz == 0)
         return;
-    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, lpsz, -1, NULL, 0, NULL, NULL);
-    if (nBytes <= 1)
+    const int nSize = StrOps<XCHAR>::Convert(lpsz, NULL, 0);
+    if (nSize <= 1)
         return;
-    AllocBuffer(nBytes - 1);
-    ::WideCharToMultiByte(CP_ACP, 0, lpsz, -1, m_pchData, nBytes, NULL, NULL);
-    m_pchData[nBytes - 1] = '\0';
+    AllocBuffer(nSize - 1);
+    StrOps<XCHAR>::Convert(lpsz, m_pchData, nSize);
+    m_pchData[nSize - 1] = 0;
 }
 
-CString::CStringT(LPCTSTR lpch, int nLength)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::CStringT(PCXSTR lpch, int nLength)
 {
     Init();
     if (lpch != NULL)
         AssignCopy(nLength, lpch);
 }
 
-CString::CStringT(const unsigned char* psz)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::CStringT(const unsigned char* psz)
 {
     Init();
-    LPCSTR lpsz = reinterpret_cast<LPCSTR>(psz);
-    AssignCopy(SafeStrlen(lpsz), lpsz);
+    *this = reinterpret_cast<const char*>(psz);
 }
 
-CString::~CStringT()
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>::~CStringT()
 {
     FreeData(GetData());
 }
@@ -222,74 +308,86 @@ CString::~CStringT()
 /////////////////////////////////////////////////////////////////////////////
 // Element access and assignment
 
-void CString::Empty()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::Empty()
 {
     if (GetData() != &g_emptyString.hdr)
         Release();
 }
 
-TCHAR CString::GetAt(int nIndex) const
+template <typename BaseType, class StringTraits>
+typename CStringT<BaseType, StringTraits>::XCHAR CStringT<BaseType, StringTraits>::GetAt(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= GetLength())
         return '\0';
     return m_pchData[nIndex];
 }
 
-TCHAR CString::operator[](int nIndex) const
+template <typename BaseType, class StringTraits>
+typename CStringT<BaseType, StringTraits>::XCHAR CStringT<BaseType, StringTraits>::operator[](int nIndex) const
 {
     return GetAt(nIndex);
 }
 
-void CString::SetAt(int nIndex, TCHAR ch)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::SetAt(int nIndex, XCHAR ch)
 {
     if (nIndex < 0 || nIndex >= GetLength())
         return;
     m_pchData[nIndex] = ch;
 }
 
-const CString& CString::operator=(const CString& stringSrc)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator=(const CStringT& stringSrc)
 {
     if (this != &stringSrc)
         AssignCopy(stringSrc.GetLength(), stringSrc.m_pchData);
     return *this;
 }
 
-const CString& CString::operator=(TCHAR ch)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator=(XCHAR ch)
 {
     AssignCopy(1, &ch);
     return *this;
 }
 
-const CString& CString::operator=(LPCSTR lpsz)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator=(PCXSTR lpsz)
 {
     AssignCopy(SafeStrlen(lpsz), lpsz);
     return *this;
 }
 
-const CString& CString::operator=(LPCWSTR lpsz)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator=(PCYSTR lpsz)
 {
-    CString strTemp(lpsz);
+    CStringT strTemp(lpsz);
     return *this = strTemp;
 }
 
-const CString& CString::operator=(const unsigned char* psz)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator=(const unsigned char* psz)
 {
-    return *this = reinterpret_cast<LPCSTR>(psz);
+    return *this = reinterpret_cast<const char*>(psz);
 }
 
-const CString& CString::operator+=(const CString& string)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator+=(const CStringT& string)
 {
     ConcatInPlace(string.GetLength(), string.m_pchData);
     return *this;
 }
 
-const CString& CString::operator+=(TCHAR ch)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator+=(XCHAR ch)
 {
     ConcatInPlace(1, &ch);
     return *this;
 }
 
-const CString& CString::operator+=(LPCTSTR lpsz)
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits>& CStringT<BaseType, StringTraits>::operator+=(PCXSTR lpsz)
 {
     ConcatInPlace(SafeStrlen(lpsz), lpsz);
     return *this;
@@ -298,35 +396,41 @@ const CString& CString::operator+=(LPCTSTR lpsz)
 /////////////////////////////////////////////////////////////////////////////
 // Comparison
 
-int CString::Compare(LPCTSTR lpsz) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Compare(PCXSTR lpsz) const
 {
-    return _mbscmp(Mbs(m_pchData), Mbs(lpsz != NULL ? lpsz : ""));
+    return StrOps<XCHAR>::Compare(m_pchData, NonNull(lpsz));
 }
 
-int CString::CompareNoCase(LPCTSTR lpsz) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::CompareNoCase(PCXSTR lpsz) const
 {
-    return _mbsicmp(Mbs(m_pchData), Mbs(lpsz != NULL ? lpsz : ""));
+    return StrOps<XCHAR>::CompareNoCase(m_pchData, NonNull(lpsz));
 }
 
-int CString::Collate(LPCTSTR lpsz) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Collate(PCXSTR lpsz) const
 {
-    return _mbscoll(Mbs(m_pchData), Mbs(lpsz != NULL ? lpsz : ""));
+    return StrOps<XCHAR>::Collate(m_pchData, NonNull(lpsz));
 }
 
-int CString::CollateNoCase(LPCTSTR lpsz) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::CollateNoCase(PCXSTR lpsz) const
 {
-    return _mbsicoll(Mbs(m_pchData), Mbs(lpsz != NULL ? lpsz : ""));
+    return StrOps<XCHAR>::CollateNoCase(m_pchData, NonNull(lpsz));
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // Extraction
 
-CString CString::Mid(int nFirst) const
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits> CStringT<BaseType, StringTraits>::Mid(int nFirst) const
 {
     return Mid(nFirst, GetLength());
 }
 
-CString CString::Mid(int nFirst, int nCount) const
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits> CStringT<BaseType, StringTraits>::Mid(int nFirst, int nCount) const
 {
     const int nLen = GetLength();
     if (nFirst < 0)
@@ -334,91 +438,101 @@ CString CString::Mid(int nFirst, int nCount) const
     if (nCount < 0)
         nCount = 0;
     if (nFirst >= nLen)
-        return CString();
+        return CStringT();
     if (nCount > nLen - nFirst)
         nCount = nLen - nFirst;
-    return CString(m_pchData + nFirst, nCount);
+    return CStringT(m_pchData + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits> CStringT<BaseType, StringTraits>::Left(int nCount) const
 {
     if (nCount < 0)
         nCount = 0;
     if (nCount > GetLength())
         nCount = GetLength();
-    return CString(m_pchData, nCount);
+    return CStringT(m_pchData, nCount);
 }
 
-CString CString::Right(int nCount) const
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits> CStringT<BaseType, StringTraits>::Right(int nCount) const
 {
     const int nLen = GetLength();
     if (nCount < 0)
         nCount = 0;
     if (nCount > nLen)
         nCount = nLen;
-    return CString(m_pchData + nLen - nCount, nCount);
+    return CStringT(m_pchData + nLen - nCount, nCount);
 }
 
-CString CString::SpanIncluding(LPCTSTR lpszCharSet) const
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits> CStringT<BaseType, StringTraits>::SpanIncluding(PCXSTR lpszCharSet) const
 {
     if (lpszCharSet == NULL)
-        return CString();
-    return Left(static_cast<int>(_mbsspn(Mbs(m_pchData), Mbs(lpszCharSet))));
+        return CStringT();
+    return Left(static_cast<int>(StrOps<XCHAR>::Span(m_pchData, lpszCharSet)));
 }
 
-CString CString::SpanExcluding(LPCTSTR lpszCharSet) const
+template <typename BaseType, class StringTraits>
+CStringT<BaseType, StringTraits> CStringT<BaseType, StringTraits>::SpanExcluding(PCXSTR lpszCharSet) const
 {
     if (lpszCharSet == NULL)
         return *this;
-    return Left(static_cast<int>(_mbscspn(Mbs(m_pchData), Mbs(lpszCharSet))));
+    return Left(static_cast<int>(StrOps<XCHAR>::SpanNot(m_pchData, lpszCharSet)));
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // Conversion
 
-void CString::MakeUpper()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::MakeUpper()
 {
     if (!IsEmpty())
-        _mbsupr(Mbs(m_pchData));
+        StrOps<XCHAR>::Upper(m_pchData);
 }
 
-void CString::MakeLower()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::MakeLower()
 {
     if (!IsEmpty())
-        _mbslwr(Mbs(m_pchData));
+        StrOps<XCHAR>::Lower(m_pchData);
 }
 
-void CString::MakeReverse()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::MakeReverse()
 {
     if (!IsEmpty())
-        _mbsrev(Mbs(m_pchData));
+        StrOps<XCHAR>::Reverse(m_pchData);
 }
 
-void CString::AnsiToOem()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::AnsiToOem()
 {
     if (!IsEmpty())
-        ::CharToOemA(m_pchData, m_pchData);
+        StrOps<XCHAR>::ToOem(m_pchData);
 }
 
-void CString::OemToAnsi()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::OemToAnsi()
 {
     if (!IsEmpty())
-        ::OemToCharA(m_pchData, m_pchData);
+        StrOps<XCHAR>::FromOem(m_pchData);
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // Editing
 
-int CString::Replace(TCHAR chOld, TCHAR chNew)
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Replace(XCHAR chOld, XCHAR chNew)
 {
     int nCount = 0;
     if (chOld == chNew)
         return 0;
-    LPTSTR psz = m_pchData;
-    LPTSTR pszEnd = psz + GetLength();
+    PXSTR psz = m_pchData;
+    PXSTR pszEnd = psz + GetLength();
     while (psz < pszEnd)
     {
-        const int nSize = CharSize(psz);
+        const int nSize = CharSize<XCHAR>(psz);
         if (nSize == 1 && *psz == chOld)
         {
             *psz = chNew;
@@ -429,7 +543,8 @@ int CString::Replace(TCHAR chOld, TCHAR chNew)
     return nCount;
 }
 
-int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Replace(PCXSTR lpszOld, PCXSTR lpszNew)
 {
     const int nSourceLen = SafeStrlen(lpszOld);
     if (nSourceLen == 0)
@@ -437,21 +552,21 @@ int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
     const int nReplacementLen = SafeStrlen(lpszNew);
 
     // Build the result in a new string; the search runs over the zero-terminated pieces of this one.
-    CString strResult;
+    CStringT strResult;
     int nCount = 0;
-    LPCTSTR pszStart = m_pchData;
-    LPCTSTR pszEnd = m_pchData + GetLength();
+    PCXSTR pszStart = m_pchData;
+    PCXSTR pszEnd = m_pchData + GetLength();
     while (pszStart < pszEnd)
     {
-        LPCTSTR pszTarget;
-        while ((pszTarget = reinterpret_cast<LPCTSTR>(_mbsstr(Mbs(pszStart), Mbs(lpszOld)))) != NULL)
+        PCXSTR pszTarget;
+        while ((pszTarget = StrOps<XCHAR>::FindString(pszStart, lpszOld)) != NULL)
         {
             strResult.ConcatInPlace(static_cast<int>(pszTarget - pszStart), pszStart);
             strResult.ConcatInPlace(nReplacementLen, lpszNew);
             pszStart = pszTarget + nSourceLen;
             nCount++;
         }
-        const int nRest = lstrlenA(pszStart);
+        const int nRest = StrOps<XCHAR>::Length(pszStart);
         strResult.ConcatInPlace(nRest, pszStart);
         pszStart += nRest;
         if (pszStart < pszEnd)
@@ -466,17 +581,18 @@ int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
     return nCount;
 }
 
-int CString::Remove(TCHAR chRemove)
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Remove(XCHAR chRemove)
 {
-    LPTSTR pstrSource = m_pchData;
-    LPTSTR pstrDest = m_pchData;
-    LPTSTR pstrEnd = m_pchData + GetLength();
+    PXSTR pstrSource = m_pchData;
+    PXSTR pstrDest = m_pchData;
+    PXSTR pstrEnd = m_pchData + GetLength();
     while (pstrSource < pstrEnd)
     {
-        const int nSize = CharSize(pstrSource);
+        const int nSize = CharSize<XCHAR>(pstrSource);
         if (nSize == 2 || *pstrSource != chRemove)
         {
-            memmove(pstrDest, pstrSource, nSize);
+            memmove(pstrDest, pstrSource, nSize * sizeof(XCHAR));
             pstrDest += nSize;
         }
         pstrSource += nSize;
@@ -490,15 +606,17 @@ int CString::Remove(TCHAR chRemove)
     return nCount;
 }
 
-int CString::Insert(int nIndex, TCHAR ch)
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Insert(int nIndex, XCHAR ch)
 {
-    TCHAR sz[2] = { ch, '\0' };
+    XCHAR sz[2] = { ch, '\0' };
     if (ch == '\0')
         return GetLength();
     return Insert(nIndex, sz);
 }
 
-int CString::Insert(int nIndex, LPCTSTR pstr)
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Insert(int nIndex, PCXSTR pstr)
 {
     const int nInsertLength = SafeStrlen(pstr);
     const int nLen = GetLength();
@@ -508,7 +626,7 @@ int CString::Insert(int nIndex, LPCTSTR pstr)
         nIndex = nLen;
     if (nInsertLength > 0)
     {
-        CString strResult(m_pchData, nIndex);
+        CStringT strResult(m_pchData, nIndex);
         strResult.ConcatInPlace(nInsertLength, pstr);
         strResult.ConcatInPlace(nLen - nIndex, m_pchData + nIndex);
         *this = strResult;
@@ -516,7 +634,8 @@ int CString::Insert(int nIndex, LPCTSTR pstr)
     return GetLength();
 }
 
-int CString::Delete(int nIndex, int nCount)
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Delete(int nIndex, int nCount)
 {
     const int nLen = GetLength();
     if (nIndex < 0)
@@ -526,7 +645,7 @@ int CString::Delete(int nIndex, int nCount)
         if (nCount > nLen - nIndex)
             nCount = nLen - nIndex;
         const int nBytesToCopy = nLen - (nIndex + nCount) + 1;
-        memmove(m_pchData + nIndex, m_pchData + nIndex + nCount, nBytesToCopy * sizeof(TCHAR));
+        memmove(m_pchData + nIndex, m_pchData + nIndex + nCount, nBytesToCopy * sizeof(XCHAR));
         GetData()->nDataLength = nLen - nCount;
     }
     return GetLength();
@@ -535,21 +654,22 @@ int CString::Delete(int nIndex, int nCount)
 /////////////////////////////////////////////////////////////////////////////
 // Trimming
 
-void CString::TrimRight()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::TrimRight()
 {
-    LPTSTR lpsz = m_pchData;
-    LPTSTR lpszLast = NULL;
-    LPTSTR lpszEnd = m_pchData + GetLength();
+    PXSTR lpsz = m_pchData;
+    PXSTR lpszLast = NULL;
+    PXSTR lpszEnd = m_pchData + GetLength();
     while (lpsz < lpszEnd && *lpsz != '\0')
     {
-        if (IsSpace(*lpsz))
+        if (StrOps<XCHAR>::IsSpace(*lpsz))
         {
             if (lpszLast == NULL)
                 lpszLast = lpsz;
         }
         else
             lpszLast = NULL;
-        lpsz += CharSize(lpsz);
+        lpsz += CharSize<XCHAR>(lpsz);
     }
     if (lpszLast != NULL)
     {
@@ -558,24 +678,26 @@ void CString::TrimRight()
     }
 }
 
-void CString::TrimRight(TCHAR chTarget)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::TrimRight(XCHAR chTarget)
 {
-    TCHAR sz[2] = { chTarget, '\0' };
+    XCHAR sz[2] = { chTarget, '\0' };
     if (chTarget != '\0')
         TrimRight(sz);
 }
 
-void CString::TrimRight(LPCTSTR lpszTargets)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::TrimRight(PCXSTR lpszTargets)
 {
     if (lpszTargets == NULL || *lpszTargets == '\0')
         return;
-    LPTSTR lpsz = m_pchData;
-    LPTSTR lpszLast = NULL;
-    LPTSTR lpszEnd = m_pchData + GetLength();
+    PXSTR lpsz = m_pchData;
+    PXSTR lpszLast = NULL;
+    PXSTR lpszEnd = m_pchData + GetLength();
     while (lpsz < lpszEnd && *lpsz != '\0')
     {
-        const int nSize = CharSize(lpsz);
-        if (nSize == 1 && strchr(lpszTargets, *lpsz) != NULL)
+        const int nSize = CharSize<XCHAR>(lpsz);
+        if (nSize == 1 && StrOps<XCHAR>::InSet(lpszTargets, *lpsz))
         {
             if (lpszLast == NULL)
                 lpszLast = lpsz;
@@ -591,28 +713,31 @@ void CString::TrimRight(LPCTSTR lpszTargets)
     }
 }
 
-void CString::TrimLeft()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::TrimLeft()
 {
-    LPCTSTR lpsz = m_pchData;
-    while (IsSpace(*lpsz))
+    PCXSTR lpsz = m_pchData;
+    while (StrOps<XCHAR>::IsSpace(*lpsz))
         lpsz++;
     if (lpsz != m_pchData)
         Delete(0, static_cast<int>(lpsz - m_pchData));
 }
 
-void CString::TrimLeft(TCHAR chTarget)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::TrimLeft(XCHAR chTarget)
 {
-    TCHAR sz[2] = { chTarget, '\0' };
+    XCHAR sz[2] = { chTarget, '\0' };
     if (chTarget != '\0')
         TrimLeft(sz);
 }
 
-void CString::TrimLeft(LPCTSTR lpszTargets)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::TrimLeft(PCXSTR lpszTargets)
 {
     if (lpszTargets == NULL || *lpszTargets == '\0')
         return;
-    LPCTSTR lpsz = m_pchData;
-    while (*lpsz != '\0' && !IsLead(*lpsz) && strchr(lpszTargets, *lpsz) != NULL)
+    PCXSTR lpsz = m_pchData;
+    while (*lpsz != 0 && !StrOps<XCHAR>::IsLead(*lpsz) && StrOps<XCHAR>::InSet(lpszTargets, *lpsz))
         lpsz++;
     if (lpsz != m_pchData)
         Delete(0, static_cast<int>(lpsz - m_pchData));
@@ -621,27 +746,30 @@ void CString::TrimLeft(LPCTSTR lpszTargets)
 /////////////////////////////////////////////////////////////////////////////
 // Searching
 
-int CString::Find(TCHAR ch) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Find(XCHAR ch) const
 {
     return Find(ch, 0);
 }
 
-int CString::Find(TCHAR ch, int nStart) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Find(XCHAR ch, int nStart) const
 {
     if (nStart < 0)
         nStart = 0;
     if (nStart >= GetLength() || ch == '\0')
         return -1;
-    const unsigned char* psz = _mbschr(Mbs(m_pchData + nStart), static_cast<unsigned char>(ch));
-    return (psz == NULL) ? -1 : static_cast<int>(reinterpret_cast<LPCTSTR>(psz) - m_pchData);
+    return IndexOf(StrOps<XCHAR>::FindChar(m_pchData + nStart, ch), m_pchData);
 }
 
-int CString::Find(LPCTSTR lpszSub) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Find(PCXSTR lpszSub) const
 {
     return Find(lpszSub, 0);
 }
 
-int CString::Find(LPCTSTR lpszSub, int nStart) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::Find(PCXSTR lpszSub, int nStart) const
 {
     if (lpszSub == NULL)
         return -1;
@@ -649,31 +777,31 @@ int CString::Find(LPCTSTR lpszSub, int nStart) const
         nStart = 0;
     if (nStart > GetLength())
         return -1;
-    const unsigned char* psz = _mbsstr(Mbs(m_pchData + nStart), Mbs(lpszSub));
-    return (psz == NULL) ? -1 : static_cast<int>(reinterpret_cast<LPCTSTR>(psz) - m_pchData);
+    return IndexOf(StrOps<XCHAR>::FindString(m_pchData + nStart, lpszSub), m_pchData);
 }
 
-int CString::ReverseFind(TCHAR ch) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::ReverseFind(XCHAR ch) const
 {
     if (ch == '\0')
         return -1;
-    const unsigned char* psz = _mbsrchr(Mbs(m_pchData), static_cast<unsigned char>(ch));
-    return (psz == NULL) ? -1 : static_cast<int>(reinterpret_cast<LPCTSTR>(psz) - m_pchData);
+    return IndexOf(StrOps<XCHAR>::FindLastChar(m_pchData, ch), m_pchData);
 }
 
-int CString::FindOneOf(LPCTSTR lpszCharSet) const
+template <typename BaseType, class StringTraits>
+int CStringT<BaseType, StringTraits>::FindOneOf(PCXSTR lpszCharSet) const
 {
     if (lpszCharSet == NULL)
         return -1;
-    const unsigned char* psz = _mbspbrk(Mbs(m_pchData), Mbs(lpszCharSet));
-    return (psz == NULL) ? -1 : static_cast<int>(reinterpret_cast<LPCTSTR>(psz) - m_pchData);
+    return IndexOf(StrOps<XCHAR>::FindOneOf(m_pchData, lpszCharSet), m_pchData);
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // Formatting
 
 // Formats into a new buffer first: an argument may point into this string's own characters.
-void CString::FormatV(LPCTSTR lpszFormat, va_list argList)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::FormatV(PCXSTR lpszFormat, va_list argList)
 {
     if (lpszFormat == NULL)
     {
@@ -682,25 +810,26 @@ void CString::FormatV(LPCTSTR lpszFormat, va_list argList)
     }
     va_list argCount;
     va_copy(argCount, argList);
-    const int nLen = _vscprintf(lpszFormat, argCount);
+    const int nLen = StrOps<XCHAR>::FormattedLength(lpszFormat, argCount);
     va_end(argCount);
     if (nLen <= 0)
     {
         Empty();
         return;
     }
-    CStringData* pNew = NewData(nLen);
+    CStringData* pNew = NewData<XCHAR>(nLen);
     va_list argWrite;
     va_copy(argWrite, argList);
-    _vsnprintf(pNew->data(), nLen + 1, lpszFormat, argWrite);
+    StrOps<XCHAR>::Format(Chars<XCHAR>(pNew), nLen + 1, lpszFormat, argWrite);
     va_end(argWrite);
-    pNew->data()[nLen] = '\0';
+    Chars<XCHAR>(pNew)[nLen] = '\0';
     CStringData* pOld = GetData();
-    m_pchData = pNew->data();
+    m_pchData = Chars<XCHAR>(pNew);
     FreeData(pOld);
 }
 
-void AFX_CDECL CString::Format(LPCTSTR lpszFormat, ...)
+template <typename BaseType, class StringTraits>
+void AFX_CDECL CStringT<BaseType, StringTraits>::Format(PCXSTR lpszFormat, ...)
 {
     va_list argList;
     va_start(argList, lpszFormat);
@@ -708,9 +837,10 @@ void AFX_CDECL CString::Format(LPCTSTR lpszFormat, ...)
     va_end(argList);
 }
 
-void AFX_CDECL CString::Format(UINT nFormatID, ...)
+template <typename BaseType, class StringTraits>
+void AFX_CDECL CStringT<BaseType, StringTraits>::Format(UINT nFormatID, ...)
 {
-    CString strFormat;
+    CStringT strFormat;
     strFormat.LoadString(nFormatID);
     va_list argList;
     va_start(argList, nFormatID);
@@ -718,14 +848,15 @@ void AFX_CDECL CString::Format(UINT nFormatID, ...)
     va_end(argList);
 }
 
-BOOL CString::LoadString(UINT nID)
+template <typename BaseType, class StringTraits>
+BOOL CStringT<BaseType, StringTraits>::LoadString(UINT nID)
 {
     HINSTANCE hInst = AfxGetResourceHandle();
     int nSize = 256;
     for (;;)
     {
-        LPTSTR pBuf = GetBuffer(nSize - 1);
-        const int nLen = ::LoadStringA(hInst, nID, pBuf, nSize);
+        PXSTR pBuf = GetBuffer(nSize - 1);
+        const int nLen = StrOps<XCHAR>::Load(hInst, nID, pBuf, nSize);
         if (nLen < nSize - 1 || nSize >= 0x10000)
         {
             ReleaseBuffer(nLen > 0 ? nLen : 0);
@@ -739,7 +870,8 @@ BOOL CString::LoadString(UINT nID)
 /////////////////////////////////////////////////////////////////////////////
 // Direct buffer access
 
-LPTSTR CString::GetBuffer(int nMinBufLength)
+template <typename BaseType, class StringTraits>
+typename CStringT<BaseType, StringTraits>::PXSTR CStringT<BaseType, StringTraits>::GetBuffer(int nMinBufLength)
 {
     if (nMinBufLength < 0)
         nMinBufLength = 0;
@@ -747,7 +879,8 @@ LPTSTR CString::GetBuffer(int nMinBufLength)
     return m_pchData;
 }
 
-void CString::ReleaseBuffer(int nNewLength)
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::ReleaseBuffer(int nNewLength)
 {
     CStringData* pData = GetData();
     if (pData == &g_emptyString.hdr)
@@ -765,7 +898,8 @@ void CString::ReleaseBuffer(int nNewLength)
     m_pchData[nNewLength] = '\0';
 }
 
-LPTSTR CString::GetBufferSetLength(int nNewLength)
+template <typename BaseType, class StringTraits>
+typename CStringT<BaseType, StringTraits>::PXSTR CStringT<BaseType, StringTraits>::GetBufferSetLength(int nNewLength)
 {
     if (nNewLength < 0)
         nNewLength = 0;
@@ -775,7 +909,8 @@ LPTSTR CString::GetBufferSetLength(int nNewLength)
     return m_pchData;
 }
 
-void CString::FreeExtra()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::FreeExtra()
 {
     CStringData* pData = GetData();
     if (pData == &g_emptyString.hdr || pData->nDataLength == pData->nAllocLength)
@@ -785,17 +920,19 @@ void CString::FreeExtra()
         Release();
         return;
     }
-    CString strCopy(m_pchData, pData->nDataLength);
+    CStringT strCopy(m_pchData, pData->nDataLength);
     AllocBuffer(strCopy.GetLength());
-    memcpy(m_pchData, strCopy.m_pchData, strCopy.GetLength() * sizeof(TCHAR));
+    memcpy(m_pchData, strCopy.m_pchData, strCopy.GetLength() * sizeof(XCHAR));
 }
 
-LPTSTR CString::LockBuffer()
+template <typename BaseType, class StringTraits>
+typename CStringT<BaseType, StringTraits>::PXSTR CStringT<BaseType, StringTraits>::LockBuffer()
 {
     return GetBuffer(0);
 }
 
-void CString::UnlockBuffer()
+template <typename BaseType, class StringTraits>
+void CStringT<BaseType, StringTraits>::UnlockBuffer()
 {
 }
 
@@ -811,7 +948,7 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iS
     }
     while (iSubString-- > 0)
     {
-        lpszFullString = strchr(lpszFullString, chSep);
+        lpszFullString = AfxFindChar(lpszFullString, chSep);
         if (lpszFullString == NULL || chSep == '\0')
         {
             rString.Empty();
@@ -819,8 +956,11 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iS
         }
         lpszFullString++;
     }
-    LPCTSTR lpchEnd = (chSep == '\0') ? NULL : strchr(lpszFullString, chSep);
-    const int nLen = (lpchEnd == NULL) ? lstrlenA(lpszFullString) : static_cast<int>(lpchEnd - lpszFullString);
+    LPCTSTR lpchEnd = (chSep == '\0') ? NULL : AfxFindChar(lpszFullString, chSep);
+    const int nLen = (lpchEnd == NULL) ? lstrlen(lpszFullString) : static_cast<int>(lpchEnd - lpszFullString);
     rString = CString(lpszFullString, nLen);
     return TRUE;
 }
+
+template class CStringT<char, StrTraitMFC<char>>;
+template class CStringT<wchar_t, StrTraitMFC<wchar_t>>;

@@ -158,7 +158,7 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     if (nMsg == WM_INITDIALOG)
     {
         ::GetWindowRect(hWnd, &rectOld);
-        dwStyleOld = (DWORD)::GetWindowLongA(hWnd, GWL_STYLE);
+        dwStyleOld = (DWORD)::GetWindowLong(hWnd, GWL_STYLE);
     }
 
     // An exception must not unwind through the system's frames: the message fails instead (creation is
@@ -202,7 +202,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd == NULL)
-        return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);     // no object on this thread: nothing to route to
+        return ::DefWindowProc(hWnd, nMsg, wParam, lParam);     // no object on this thread: nothing to route to
 
     LRESULT lResult = AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 
@@ -226,12 +226,12 @@ namespace {
 
 // Window classes of the input-method editor get their own windows while ours are created; they are
 // never the window being created.
-BOOL IsImeWindow(HWND hWnd, LPCREATESTRUCTA lpcs)
+BOOL IsImeWindow(HWND hWnd, LPCREATESTRUCT lpcs)
 {
-    if (::GetClassLongPtrA(hWnd, GCL_STYLE) & CS_IME)
+    if (::GetClassLongPtr(hWnd, GCL_STYLE) & CS_IME)
         return TRUE;
-    char szClassName[8];
-    LPCSTR pszClassName;
+    TCHAR szClassName[8];
+    LPCTSTR pszClassName;
     if ((DWORD_PTR)lpcs->lpszClass > 0xffff)
     {
         pszClassName = lpcs->lpszClass;
@@ -239,10 +239,10 @@ BOOL IsImeWindow(HWND hWnd, LPCREATESTRUCTA lpcs)
     else
     {
         szClassName[0] = '\0';
-        ::GlobalGetAtomNameA((ATOM)(DWORD_PTR)lpcs->lpszClass, szClassName, (int)sizeof(szClassName));
+        ::GlobalGetAtomName((ATOM)(DWORD_PTR)lpcs->lpszClass, szClassName, _countof(szClassName));
         pszClassName = szClassName;
     }
-    return lstrcmpiA(pszClassName, "ime") == 0;
+    return lstrcmpi(pszClassName, _T("ime")) == 0;
 }
 
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
@@ -251,7 +251,7 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_CREATEWND && pThreadState->m_pWndInit != NULL)
     {
         HWND hWnd = (HWND)wParam;
-        LPCREATESTRUCTA lpcs = ((LPCBT_CREATEWNDA)lParam)->lpcs;
+        LPCREATESTRUCT lpcs = ((LPCBT_CREATEWND)lParam)->lpcs;
         if (lpcs != NULL && !IsImeWindow(hWnd, lpcs))
         {
             CWnd* pWndInit = pThreadState->m_pWndInit;
@@ -259,7 +259,7 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
             {
                 // PreSubclassWindow sees m_pWndInit set: the window is being created, not subclassed.
                 pWndInit->PreSubclassWindow();
-                WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
+                WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
                 if (oldWndProc != &AfxWndProc)
                     pWndInit->m_pfnSuper = oldWndProc;
             }
@@ -277,7 +277,7 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
     if (pThreadState->m_pWndInit == pWnd)
         return;
     if (pThreadState->m_hHookOldCbtFilter == NULL)
-        pThreadState->m_hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, CbtFilterHook, NULL, ::GetCurrentThreadId());
+        pThreadState->m_hHookOldCbtFilter = ::SetWindowsHookEx(WH_CBT, CbtFilterHook, NULL, ::GetCurrentThreadId());
     pThreadState->m_pWndInit = pWnd;
 }
 
@@ -325,8 +325,8 @@ CWnd::~CWnd()
         if (m_hWnd != NULL)
         {
             // The window survived (another thread's window): give it back its own procedure and forget it.
-            if (m_pfnSuper != NULL && (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == &AfxWndProc)
-                ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+            if (m_pfnSuper != NULL && (WNDPROC)::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC) == &AfxWndProc)
+                ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
             Detach();
         }
     }
@@ -380,7 +380,7 @@ HWND CWnd::Detach()
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    if (hWnd == NULL || !::IsWindow(hWnd) || (WNDPROC)::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == &AfxWndProc)
+    if (hWnd == NULL || !::IsWindow(hWnd) || (WNDPROC)::GetWindowLongPtr(hWnd, GWLP_WNDPROC) == &AfxWndProc)
         return FALSE;
     if (!Attach(hWnd))
         return FALSE;
@@ -392,7 +392,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     PreSubclassWindow();
     pThreadState->m_pWndInit = pWndInitOld;
 
-    WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
+    WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
     if (oldWndProc != &AfxWndProc)
         m_pfnSuper = oldWndProc;
     return TRUE;
@@ -413,7 +413,7 @@ HWND CWnd::UnsubclassWindow()
     if (m_hWnd == NULL)
         return NULL;
     if (m_pfnSuper != NULL)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+        ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     m_pfnSuper = NULL;
     return Detach();
 }
@@ -480,7 +480,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     }
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
         cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();    // creation failed before the window was attached
@@ -519,10 +519,10 @@ void CWnd::OnNcDestroy()
     }
 
     // Default processing, then give the window back its original procedure and detach.
-    LONG_PTR pfnWndProc = ::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC);
+    LONG_PTR pfnWndProc = ::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC);
     Default();
-    if (::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == pfnWndProc && m_pfnSuper != NULL)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    if (::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC) == pfnWndProc && m_pfnSuper != NULL)
+        ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     Detach();
 
     PostNcDestroy();        // may delete this
@@ -608,8 +608,8 @@ LRESULT CWnd::Default()
 LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (m_pfnSuper != NULL)
-        return ::CallWindowProcA(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
+        return ::CallWindowProc(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
+    return ::DefWindowProc(m_hWnd, nMsg, wParam, lParam);
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -919,7 +919,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     for (;;)
     {
         // Idle: show the window once, tell the parent, kick the window.
-        while (bIdle && !::PeekMessageA(pMsg, NULL, 0, 0, PM_NOREMOVE))
+        while (bIdle && !::PeekMessage(pMsg, NULL, 0, 0, PM_NOREMOVE))
         {
             if (bShowIdle)
             {
@@ -928,7 +928,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 bShowIdle = FALSE;
             }
             if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL && lIdleCount == 0)
-                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
+                ::SendMessage(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
             if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
         }
@@ -959,7 +959,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 bIdle = TRUE;
                 lIdleCount = 0;
             }
-        } while (::PeekMessageA(pMsg, NULL, 0, 0, PM_NOREMOVE));
+        } while (::PeekMessage(pMsg, NULL, 0, 0, PM_NOREMOVE));
     }
 }
 
@@ -972,7 +972,7 @@ HWND GetParentOwnerHandle(HWND hWnd)
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd != NULL)
         return pWnd->GetOwner()->GetSafeHwnd();
-    return (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : ::GetWindow(hWnd, GW_OWNER);
+    return (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : ::GetWindow(hWnd, GW_OWNER);
 }
 
 } // namespace
@@ -1010,7 +1010,7 @@ CWnd* CWnd::GetParentOwner() const
         return NULL;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != NULL)
+    while ((::GetWindowLong(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != NULL)
         hWndParent = hWndT;
     return CWnd::FromHandle(hWndParent);
 }
@@ -1052,7 +1052,7 @@ HWND AfxGetSafeOwner(HWND hParent, HWND* pWndTop)
         hWnd = AfxGetMainWnd()->GetSafeHwnd();
 
     // A pop-up cannot be owned by a child window.
-    while (hWnd != NULL && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+    while (hWnd != NULL && (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
 
     HWND hWndTop = hWnd;
@@ -1122,7 +1122,7 @@ void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wPara
         }
         else
         {
-            ::SendMessageA(hWndChild, message, wParam, lParam);
+            ::SendMessage(hWndChild, message, wParam, lParam);
         }
         if (bDeep && ::GetTopWindow(hWndChild) != NULL)
             SendMessageToDescendants(hWndChild, message, wParam, lParam, bDeep, bOnlyPerm);
@@ -1133,11 +1133,11 @@ void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wPara
 
 BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-    DWORD dwStyle = (DWORD)::GetWindowLongA(hWnd, GWL_STYLE);
+    DWORD dwStyle = (DWORD)::GetWindowLong(hWnd, GWL_STYLE);
     DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
     if (dwStyle == dwNewStyle)
         return FALSE;
-    ::SetWindowLongA(hWnd, GWL_STYLE, (LONG)dwNewStyle);
+    ::SetWindowLong(hWnd, GWL_STYLE, (LONG)dwNewStyle);
     if (nFlags != 0)
         ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
@@ -1145,11 +1145,11 @@ BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlag
 
 BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-    DWORD dwStyle = (DWORD)::GetWindowLongA(hWnd, GWL_EXSTYLE);
+    DWORD dwStyle = (DWORD)::GetWindowLong(hWnd, GWL_EXSTYLE);
     DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
     if (dwStyle == dwNewStyle)
         return FALSE;
-    ::SetWindowLongA(hWnd, GWL_EXSTYLE, (LONG)dwNewStyle);
+    ::SetWindowLong(hWnd, GWL_EXSTYLE, (LONG)dwNewStyle);
     if (nFlags != 0)
         ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
@@ -1157,8 +1157,8 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
 
 void CWnd::GetWindowText(CString& rString) const
 {
-    int nLen = ::GetWindowTextLengthA(m_hWnd);
-    ::GetWindowTextA(m_hWnd, rString.GetBuffer(nLen), nLen + 1);
+    int nLen = ::GetWindowTextLength(m_hWnd);
+    ::GetWindowText(m_hWnd, rString.GetBuffer(nLen), nLen + 1);
     rString.ReleaseBuffer();
 }
 
@@ -1168,8 +1168,8 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     HWND hWnd = ::GetDlgItem(m_hWnd, nID);
     if (hWnd != NULL)
     {
-        int nLen = ::GetWindowTextLengthA(hWnd);
-        ::GetWindowTextA(hWnd, rString.GetBuffer(nLen), nLen + 1);
+        int nLen = ::GetWindowTextLength(hWnd);
+        ::GetWindowText(hWnd, rString.GetBuffer(nLen), nLen + 1);
         rString.ReleaseBuffer();
     }
     return rString.GetLength();
@@ -1263,7 +1263,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
         hWndCenter = (dwStyle & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
         if (hWndCenter != NULL)
         {
-            HWND hWndTemp = (HWND)::SendMessageA(hWndCenter, WM_QUERYCENTERWND, 0, 0);
+            HWND hWndTemp = (HWND)::SendMessage(hWndCenter, WM_QUERYCENTERWND, 0, 0);
             if (hWndTemp != NULL)
                 hWndCenter = hWndTemp;
         }
@@ -1278,11 +1278,11 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
         // Never centre over an invisible or minimised window.
         if (hWndCenter != NULL)
         {
-            DWORD dwCenterStyle = (DWORD)::GetWindowLongA(hWndCenter, GWL_STYLE);
+            DWORD dwCenterStyle = (DWORD)::GetWindowLong(hWndCenter, GWL_STYLE);
             if (!(dwCenterStyle & WS_VISIBLE) || (dwCenterStyle & WS_MINIMIZE))
                 hWndCenter = NULL;
         }
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcArea, 0);
         if (hWndCenter == NULL)
             rcCenter = rcArea;
         else
@@ -1317,21 +1317,21 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 
 BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass)
 {
-    WNDCLASSA wndcls;
-    if (::GetClassInfoA(lpWndClass->hInstance, lpWndClass->lpszClassName, &wndcls))
+    WNDCLASS wndcls;
+    if (::GetClassInfo(lpWndClass->hInstance, lpWndClass->lpszClassName, &wndcls))
         return TRUE;
-    return ::RegisterClassA(lpWndClass) != 0;
+    return ::RegisterClass(lpWndClass) != 0;
 }
 
-BOOL AfxRegisterLayerClass(LPCSTR lpszClassName, UINT nStyle, HBRUSH hbrBackground, HICON hIcon)
+BOOL AfxRegisterLayerClass(LPCTSTR lpszClassName, UINT nStyle, HBRUSH hbrBackground, HICON hIcon)
 {
-    WNDCLASSA wndcls;
+    WNDCLASS wndcls;
     ZeroMemory(&wndcls, sizeof(wndcls));
     wndcls.style = nStyle;
-    wndcls.lpfnWndProc = ::DefWindowProcA;
+    wndcls.lpfnWndProc = ::DefWindowProc;
     wndcls.hInstance = AfxGetInstanceHandle();
     wndcls.hIcon = hIcon;
-    wndcls.hCursor = ::LoadCursorA(NULL, IDC_ARROW);
+    wndcls.hCursor = ::LoadCursor(NULL, IDC_ARROW);
     wndcls.hbrBackground = hbrBackground;
     wndcls.lpszClassName = lpszClassName;
     return AfxRegisterClass(&wndcls);
@@ -1339,21 +1339,21 @@ BOOL AfxRegisterLayerClass(LPCSTR lpszClassName, UINT nStyle, HBRUSH hbrBackgrou
 
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
-    LPSTR lpszName = AfxGetThreadState()->m_szTempClassName;
+    LPTSTR lpszName = AfxGetThreadState()->m_szTempClassName;
     HINSTANCE hInst = AfxGetInstanceHandle();
     if (hCursor == NULL && hbrBackground == NULL && hIcon == NULL)
-        snprintf(lpszName, 96, "Afx:%p:%x", (void*)hInst, nClassStyle);
+        _sntprintf(lpszName, 96, _T("Afx:%p:%x"), (void*)hInst, nClassStyle);
     else
-        snprintf(lpszName, 96, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor,
+        _sntprintf(lpszName, 96, _T("Afx:%p:%x:%p:%p:%p"), (void*)hInst, nClassStyle, (void*)hCursor,
             (void*)hbrBackground, (void*)hIcon);
 
-    WNDCLASSA wndcls;
-    if (::GetClassInfoA(hInst, lpszName, &wndcls))
+    WNDCLASS wndcls;
+    if (::GetClassInfo(hInst, lpszName, &wndcls))
         return lpszName;
 
     ZeroMemory(&wndcls, sizeof(wndcls));
     wndcls.style = nClassStyle;
-    wndcls.lpfnWndProc = ::DefWindowProcA;
+    wndcls.lpfnWndProc = ::DefWindowProc;
     wndcls.hInstance = hInst;
     wndcls.hIcon = hIcon;
     wndcls.hCursor = hCursor;

@@ -29,7 +29,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     if (cs.lpszClass == NULL)
     {
         if (!AfxRegisterLayerClass(AFX_WNDFRAMEORVIEW, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                (HBRUSH)(COLOR_WINDOW + 1), ::LoadIconA(NULL, IDI_APPLICATION)))
+                (HBRUSH)(COLOR_WINDOW + 1), ::LoadIcon(NULL, IDI_APPLICATION)))
             return FALSE;
         cs.lpszClass = AFX_WNDFRAMEORVIEW;
     }
@@ -45,7 +45,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     HMENU hMenu = NULL;
     if (lpszMenuName != NULL)
     {
-        hMenu = ::LoadMenuA(AfxFindResourceHandle(lpszMenuName, (LPCSTR)RT_MENU), lpszMenuName);
+        hMenu = ::LoadMenu(AfxFindResourceHandle(lpszMenuName, (LPCTSTR)RT_MENU), lpszMenuName);
         if (hMenu == NULL)
         {
             PostNcDestroy();
@@ -72,24 +72,24 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     m_nIDHelp = nIDResource;
     HINSTANCE hInst = AfxGetResourceHandle();
 
-    char szTitle[256];
-    if (::LoadStringA(hInst, nIDResource, szTitle, (int)sizeof(szTitle)) <= 0)
+    TCHAR szTitle[256];
+    if (::LoadString(hInst, nIDResource, szTitle, _countof(szTitle)) <= 0)
         szTitle[0] = '\0';
-    char* pszNewline = strchr(szTitle, '\n');
+    TCHAR* pszNewline = AfxFindChar(szTitle, '\n');
     if (pszNewline != NULL)
         *pszNewline = '\0';
 
-    LPCSTR lpszClass = NULL;
-    HICON hIcon = ::LoadIconA(hInst, MAKEINTRESOURCEA(nIDResource));
+    LPCTSTR lpszClass = NULL;
+    HICON hIcon = ::LoadIcon(hInst, MAKEINTRESOURCE(nIDResource));
     if (hIcon != NULL)
-        lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursorA(NULL, IDC_ARROW),
+        lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW),
             (HBRUSH)(COLOR_WINDOW + 1), hIcon);
 
-    LPCSTR lpszMenuName = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDResource), (LPCSTR)RT_MENU) != NULL
-        ? MAKEINTRESOURCEA(nIDResource) : NULL;
+    LPCTSTR lpszMenuName = ::FindResource(hInst, MAKEINTRESOURCE(nIDResource), (LPCTSTR)RT_MENU) != NULL
+        ? MAKEINTRESOURCE(nIDResource) : NULL;
     if (!Create(lpszClass, szTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0, pContext))
         return FALSE;
-    LoadAccelTable(MAKEINTRESOURCEA(nIDResource));
+    LoadAccelTable(MAKEINTRESOURCE(nIDResource));
     return TRUE;
 }
 
@@ -97,7 +97,7 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
 {
     if (m_hAccelTable != NULL)
         return FALSE;
-    m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, (LPCSTR)RT_ACCELERATOR),
+    m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(lpszResourceName, (LPCTSTR)RT_ACCELERATOR),
         lpszResourceName);
     return m_hAccelTable != NULL;
 }
@@ -127,7 +127,7 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hAccelTable != NULL &&
-        ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg))
+        ::TranslateAccelerator(m_hWnd, m_hAccelTable, pMsg))
         return TRUE;
     return FALSE;
 }
