@@ -1,11 +1,15 @@
 // Export and import of the control library's classes, functions and data, and its character set.
 #pragma once
 
-// The library is an ANSI/MBCS build. A Unicode program stops here with one message rather than with many
-// conversion errors in the headers after this one: GCC goes on after #error, but not after a missing include.
-#if defined(UNICODE) || defined(_UNICODE)
+// The library comes in two character sets: QELCtrl::QELCtrl is built with _MBCS, QELCtrl::QELCtrlU with UNICODE
+// and _UNICODE. A program with a mixed setting stops here with one message rather than with many conversion
+// errors in the headers after this one: GCC goes on after #error, but not after a missing include.
+#if defined(_MBCS) && (defined(UNICODE) || defined(_UNICODE))
 #error "QELCtrl::QELCtrl is an ANSI/MBCS build: compile without UNICODE and _UNICODE, or link the Unicode build QELCtrl::QELCtrlU"
 #include <QELCtrl_requires_ANSI_MBCS>
+#elif defined(UNICODE) != defined(_UNICODE)
+#error "QELCtrl::QELCtrlU needs both UNICODE and _UNICODE: the Windows headers read the one, the C run-time headers the other"
+#include <QELCtrl_requires_UNICODE_and__UNICODE>
 #endif
 
 #ifdef QELCTRL_BUILD

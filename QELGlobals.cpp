@@ -10,16 +10,16 @@ CQELThemeManager _gThemeManager;
 
 CQELWindowColor _gWindowColor;
 
-UINT WM_QEL_HEADERCHANGED        = ::RegisterWindowMessageA("WM_QEL_HEADERCHANGED");
-UINT WM_QEL_HEADERVISIABLECHANGE = ::RegisterWindowMessageA("WM_QEL_HEADERVISIABLECHANGE");
+UINT WM_QEL_HEADERCHANGED        = ::RegisterWindowMessage(_T("WM_QEL_HEADERCHANGED"));
+UINT WM_QEL_HEADERVISIABLECHANGE = ::RegisterWindowMessage(_T("WM_QEL_HEADERVISIABLECHANGE"));
 
-UINT WM_QEL_LISTITEMEDIT  = ::RegisterWindowMessageA("WM_QEL_LISTITEMEDIT");
-UINT WM_QEL_LISTEDITBEGIN = ::RegisterWindowMessageA("WM_QEL_LISTEDITBEGIN");
-UINT WM_QEL_LISTEDITTING  = ::RegisterWindowMessageA("WM_QEL_LISTEDITTING");
-UINT WM_QEL_LISTEDITEND   = ::RegisterWindowMessageA("WM_QEL_LISTEDITEND");
-UINT WM_QEL_LISTEDITMAX   = ::RegisterWindowMessageA("WM_QEL_LISTEDITMAX");
-UINT WM_QEL_LISTITEMCONST = ::RegisterWindowMessageA("WM_QEL_LISTITEMCONST");
-UINT WM_QEL_LISTMOUSEMOVE = ::RegisterWindowMessageA("WM_QEL_LISTMOUSEMOVE");
+UINT WM_QEL_LISTITEMEDIT  = ::RegisterWindowMessage(_T("WM_QEL_LISTITEMEDIT"));
+UINT WM_QEL_LISTEDITBEGIN = ::RegisterWindowMessage(_T("WM_QEL_LISTEDITBEGIN"));
+UINT WM_QEL_LISTEDITTING  = ::RegisterWindowMessage(_T("WM_QEL_LISTEDITTING"));
+UINT WM_QEL_LISTEDITEND   = ::RegisterWindowMessage(_T("WM_QEL_LISTEDITEND"));
+UINT WM_QEL_LISTEDITMAX   = ::RegisterWindowMessage(_T("WM_QEL_LISTEDITMAX"));
+UINT WM_QEL_LISTITEMCONST = ::RegisterWindowMessage(_T("WM_QEL_LISTITEMCONST"));
+UINT WM_QEL_LISTMOUSEMOVE = ::RegisterWindowMessage(_T("WM_QEL_LISTMOUSEMOVE"));
 
-const CString _gstrFaceTahoma("Tahoma");
-const CString _gstrFaceMSSansSerif("MS Sans Serif");
+const CString _gstrFaceTahoma(_T("Tahoma"));
+const CString _gstrFaceMSSansSerif(_T("MS Sans Serif"));

@@ -5,14 +5,14 @@
 
 IMPLEMENT_DYNAMIC(CQELFolderDialog, CObject)
 
-CQELFolderDialog::CQELFolderDialog(CWnd* pParentWnd, LPCSTR lpszInitialFolder, LPCSTR lpszTitle, UINT nFlags)
+CQELFolderDialog::CQELFolderDialog(CWnd* pParentWnd, LPCTSTR lpszInitialFolder, LPCTSTR lpszTitle, UINT nFlags)
     : m_pidlSelected(NULL)
     , m_pMalloc(NULL)
 {
     memset(m_szDisplayName, 0, sizeof(m_szDisplayName));
     memset(&m_bi, 0, sizeof(m_bi));
 
-    m_strInitialFolder = lpszInitialFolder != NULL ? lpszInitialFolder : "";
+    m_strInitialFolder = lpszInitialFolder != NULL ? lpszInitialFolder : _T("");
 
     if (FAILED(::SHGetMalloc(&m_pMalloc)))
         m_pMalloc = NULL;
@@ -20,13 +20,13 @@ CQELFolderDialog::CQELFolderDialog(CWnd* pParentWnd, LPCSTR lpszInitialFolder, L
     m_bi.hwndOwner = pParentWnd != NULL ? pParentWnd->GetSafeHwnd() : NULL;
     m_bi.pidlRoot = NULL;
     m_bi.pszDisplayName = m_szDisplayName;
-    m_bi.lpszTitle = lpszTitle != NULL ? lpszTitle : "";
+    m_bi.lpszTitle = lpszTitle != NULL ? lpszTitle : _T("");
     m_bi.ulFlags = nFlags;
     m_bi.lpfn = BrowseCallbackProc;
     m_bi.lParam = (LPARAM)this;
     m_bi.iImage = -1;
 
-    m_pidlSelected = ::SHBrowseForFolderA(&m_bi);
+    m_pidlSelected = ::SHBrowseForFolder(&m_bi);
 }
 
 CQELFolderDialog::~CQELFolderDialog()
@@ -44,9 +44,9 @@ int CQELFolderDialog::DoModal()
     if (m_pidlSelected == NULL)
         return IDABORT;
 
-    char szPath[MAX_PATH];
+    TCHAR szPath[MAX_PATH];
     memset(szPath, 0, sizeof(szPath));
-    if (!::SHGetPathFromIDListA(m_pidlSelected, szPath))
+    if (!::SHGetPathFromIDList(m_pidlSelected, szPath))
         return IDABORT;
 
     m_strFolder = szPath;
@@ -68,7 +68,7 @@ int CALLBACK CQELFolderDialog::BrowseCallbackProc(HWND hwnd, UINT uMsg, LPARAM, 
     if (uMsg == BFFM_INITIALIZED)
     {
         const CQELFolderDialog* pThis = (const CQELFolderDialog*)lpData;
-        ::SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, (LPARAM)(LPCSTR)pThis->m_strInitialFolder);
+        ::SendMessage(hwnd, BFFM_SETSELECTION, TRUE, (LPARAM)(LPCTSTR)pThis->m_strInitialFolder);
     }
     return 0;
 }

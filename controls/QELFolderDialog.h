@@ -14,7 +14,7 @@ class QELCTRL_API CQELFolderDialog : public CObject
 
 // Construction
 public:
-    CQELFolderDialog(CWnd* pParentWnd = NULL, LPCSTR lpszInitialFolder = NULL, LPCSTR lpszTitle = NULL,
+    CQELFolderDialog(CWnd* pParentWnd = NULL, LPCTSTR lpszInitialFolder = NULL, LPCTSTR lpszTitle = NULL,
                      UINT nFlags = 1);
     virtual ~CQELFolderDialog();
 
@@ -36,8 +36,8 @@ private:
     CString      m_strFolder;                 // path of the choice; empty until DoModal succeeds
     IMalloc*     m_pMalloc;                   // the shell's allocator; null when none was obtained
     CString      m_strInitialFolder;          // folder preselected when the browser opens
-    BROWSEINFOA  m_bi;                        // the browser's parameter block
-    char         m_szDisplayName[MAX_PATH];   // display name of the choice, written by the browser
+    BROWSEINFO   m_bi;                        // the browser's parameter block
+    TCHAR        m_szDisplayName[MAX_PATH];   // display name of the choice, written by the browser
 
     CQELFolderDialog(const CQELFolderDialog&);
     CQELFolderDialog& operator=(const CQELFolderDialog&);

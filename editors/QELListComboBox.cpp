@@ -27,7 +27,7 @@ CQELListComboBox::~CQELListComboBox()
         DestroyWindow();
 }
 
-int CQELListComboBox::Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
+int CQELListComboBox::Create(UINT nID, CRect& rect, LPCTSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
                              _tag_QELListColumnStyle* const pStyle)
 {
     const DWORD dwStyle = (pStyle != NULL ? pStyle->dwStyle : 0) | WS_CHILD | WS_VISIBLE | WS_VSCROLL;

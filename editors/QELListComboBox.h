@@ -16,7 +16,7 @@ public:
     virtual ~CQELListComboBox();
 
     // Creates the combo box over `rect` of the list `pParentWnd` with the style's combo-box kind.
-    int Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
+    int Create(UINT nID, CRect& rect, LPCTSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
                _tag_QELListColumnStyle* const pStyle);
     using CComboBox::Create;   // a plain combo box window
 

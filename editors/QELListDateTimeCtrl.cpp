@@ -45,7 +45,7 @@ CQELListDateTimeCtrl::~CQELListDateTimeCtrl()
         DestroyWindow();
 }
 
-int CQELListDateTimeCtrl::Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem,
+int CQELListDateTimeCtrl::Create(UINT nID, CRect& rect, LPCTSTR pszText, int nItem, int nSubItem,
                                  CWnd* pParentWnd, _tag_QELListColumnStyle* const pStyle)
 {
     const DWORD dwStyle = (pStyle != NULL ? (pStyle->dwStyle & ~(DWORD)WS_BORDER) : 0) | WS_CHILD | WS_VISIBLE;
@@ -56,10 +56,10 @@ int CQELListDateTimeCtrl::Create(UINT nID, CRect& rect, LPCSTR pszText, int nIte
     m_nItem = nItem;
     m_nSubItem = nSubItem;
 
-    LPCSTR pszFormat = QEL_DATEFORMAT_DEFAULT;
+    LPCTSTR pszFormat = QEL_DATEFORMAT_DEFAULT;
     if (pStyle != NULL && pStyle->pData != NULL && pStyle->pData[0] != '\0')
         pszFormat = pStyle->pData;
-    ::SendMessageA(m_hWnd, DTM_SETFORMATA, 0, (LPARAM)pszFormat);
+    ::SendMessage(m_hWnd, DTM_SETFORMAT, 0, (LPARAM)pszFormat);
 
     SYSTEMTIME st;
     memset(&st, 0, sizeof(st));
@@ -79,7 +79,7 @@ int CQELListDateTimeCtrl::Create(UINT nID, CRect& rect, LPCSTR pszText, int nIte
     }
 
     SetTime(&st);
-    ::SendMessageA(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)&m_stStart);
+    ::SendMessage(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)&m_stStart);
     return 1;
 }
 
@@ -150,7 +150,7 @@ LRESULT CQELListDateTimeCtrl::OnCalendarClosed(WPARAM, LPARAM)
 
 BOOL CQELListDateTimeCtrl::IsCalendarWindow(HWND hWnd) const
 {
-    const HWND hCalendar = (HWND)::SendMessageA(m_hWnd, DTM_GETMONTHCAL, 0, 0);
+    const HWND hCalendar = (HWND)::SendMessage(m_hWnd, DTM_GETMONTHCAL, 0, 0);
     if (hWnd == NULL || hCalendar == NULL)
         return FALSE;
     // The calendar itself, a popup that hosts it, or a window inside it.
@@ -178,10 +178,10 @@ void CQELListDateTimeCtrl::SetListText()
 
     SYSTEMTIME st;
     memset(&st, 0, sizeof(st));
-    ::SendMessageA(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)&st);
+    ::SendMessage(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)&st);
 
     // The date as the picker displays it, in the column's display format.
-    char* pszText = NULL;
+    LPTSTR pszText = NULL;
     if (!m_bCancel && memcmp(&st, &m_stStart, sizeof(SYSTEMTIME)) != 0)
         pszText = QELListEditor::CopyWindowText(this);
     // The list deletes this editor while handling the end; nothing of it is used afterwards.

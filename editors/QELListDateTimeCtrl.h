@@ -17,7 +17,7 @@ public:
 
     // Creates the picker over `rect` of the list `pParentWnd`, set to the date that `pszText` holds in the
     // column's format (or to the fallback date).
-    int Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
+    int Create(UINT nID, CRect& rect, LPCTSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
                _tag_QELListColumnStyle* const pStyle);
     using CDateTimeCtrl::Create;   // a plain date picker window
 

@@ -32,7 +32,7 @@ CQELListEdit::~CQELListEdit()
         DestroyWindow();
 }
 
-BOOL CQELListEdit::Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
+BOOL CQELListEdit::Create(UINT nID, CRect& rect, LPCTSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
                           _tag_QELListColumnStyle* const pStyle)
 {
     const DWORD dwStyle = (pStyle != NULL ? (pStyle->dwStyle & ~(DWORD)WS_BORDER) : 0)
@@ -40,7 +40,7 @@ BOOL CQELListEdit::Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int 
 
     // Created empty: an edit window created with an initial text much longer than 32K characters fails
     // to be created, which would leave a long cell uneditable. The text is set right below.
-    const BOOL bCreated = CreateEx(WS_EX_CLIENTEDGE, "Edit", "", dwStyle,
+    const BOOL bCreated = CreateEx(WS_EX_CLIENTEDGE, _T("Edit"), _T(""), dwStyle,
                                    rect.left, rect.top, rect.Width(), rect.Height(),
                                    pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID);
     if (bCreated != 1)
@@ -90,7 +90,7 @@ void CQELListEdit::ResizeWindow()
         CFontDC fontDC(pDC->GetSafeHdc(), hFont, 0xFF000000);
 
         SIZE size = {0, 0};
-        ::GetTextExtentPoint32A(pDC->GetSafeHdc(), strText, strText.GetLength(), &size);
+        ::GetTextExtentPoint32(pDC->GetSafeHdc(), strText, strText.GetLength(), &size);
 
         const int nNeeded = size.cx + TextPadding(rcWindow.Width());
         const int nWidth = nNeeded > m_nMinWidth ? nNeeded : m_nMinWidth;
@@ -121,7 +121,7 @@ int CQELListEdit::TextPadding(int nWindowWidth)
     CRect rectFormat;
     SendMessage(EM_GETRECT, 0, (LPARAM)&rectFormat);
     DWORD dwCaret = 1;
-    ::SystemParametersInfoA(SPI_GETCARETWIDTH, 0, &dwCaret, 0);
+    ::SystemParametersInfo(SPI_GETCARETWIDTH, 0, &dwCaret, 0);
     const int nPadding = nWindowWidth - rectFormat.Width() + (int)dwCaret;
     return nPadding > 16 ? nPadding : 16;
 }

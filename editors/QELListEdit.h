@@ -16,7 +16,7 @@ public:
     virtual ~CQELListEdit();
 
     // Creates the editor over `rect` of the list `pParentWnd`, showing `pszText` all selected.
-    BOOL Create(UINT nID, CRect& rect, LPCSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
+    BOOL Create(UINT nID, CRect& rect, LPCTSTR pszText, int nItem, int nSubItem, CWnd* pParentWnd,
                 _tag_QELListColumnStyle* const pStyle);
     using CQELEdit::Create;   // CEdit's, a plain edit window
 

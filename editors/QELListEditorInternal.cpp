@@ -1,7 +1,6 @@
 // What the three in-place editor windows of the list share.
 #include "QELListEditorInternal.h"
 
-#include <mbstring.h>
 #include <new>
 #include <string.h>
 
@@ -16,7 +15,7 @@ void TakeParentFont(CWnd* pEditor)
     HFONT hFont = NULL;
     const HWND hParent = ::GetParent(pEditor->GetSafeHwnd());
     if (hParent != NULL)
-        hFont = (HFONT)::SendMessageA(hParent, WM_GETFONT, 0, 0);
+        hFont = (HFONT)::SendMessage(hParent, WM_GETFONT, 0, 0);
     pEditor->SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
 }
 
@@ -47,25 +46,25 @@ BOOL DispatchEditorKey(MSG* pMsg)
     if (pMsg->message != WM_KEYDOWN || !IsEditorKey(pMsg->wParam))
         return FALSE;
     ::TranslateMessage(pMsg);
-    ::DispatchMessageA(pMsg);
+    ::DispatchMessage(pMsg);
     return TRUE;
 }
 
-char* CopyWindowText(CWnd* pWnd)
+LPTSTR CopyWindowText(CWnd* pWnd)
 {
     const int nLength = pWnd->GetWindowTextLength();
-    char* pszText = new (std::nothrow) char[nLength + 1];
+    LPTSTR pszText = new (std::nothrow) TCHAR[nLength + 1];
     if (pszText == NULL)
         return NULL;
-    memset(pszText, 0, nLength + 1);
+    memset(pszText, 0, (nLength + 1) * sizeof(TCHAR));
     pWnd->GetWindowText(pszText, nLength + 1);
     return pszText;
 }
 
-char* CopyChangedText(CWnd* pWnd, LPCSTR pszStart)
+LPTSTR CopyChangedText(CWnd* pWnd, const CString& strStart)
 {
-    char* pszText = CopyWindowText(pWnd);
-    if (pszText != NULL && _mbscmp((const unsigned char*)pszText, (const unsigned char*)pszStart) == 0)
+    LPTSTR pszText = CopyWindowText(pWnd);
+    if (pszText != NULL && strStart.Compare(pszText) == 0)
     {
         delete[] pszText;
         return NULL;
@@ -73,7 +72,7 @@ char* CopyChangedText(CWnd* pWnd, LPCSTR pszStart)
     return pszText;
 }
 
-void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, char* pszChanged)
+void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, LPTSTR pszChanged)
 {
     _tag_QELListEditInfo info;
     memset(&info, 0, sizeof(info));
@@ -85,21 +84,21 @@ void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, char* pszChange
     {
         info.pszText = pszChanged;
         info.pEditWnd = pEditor;
-        ::SendMessageA(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
+        ::SendMessage(hOwner, WM_QEL_LISTEDITTING, 0, (LPARAM)&info);
         delete[] pszChanged;
     }
 
     info.pszText = NULL;
     info.pEditWnd = NULL;
-    ::SendMessageA(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+    ::SendMessage(hOwner, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
 }
 
-void ReportText(CWnd* pEditor, LPCSTR pszStart, int nItem, int nSubItem, BOOL bCancel)
+void ReportText(CWnd* pEditor, const CString& strStart, int nItem, int nSubItem, BOOL bCancel)
 {
     CWnd* pOwner = pEditor->GetOwner();
     if (pOwner == NULL)
         return;
-    char* pszText = bCancel ? NULL : CopyChangedText(pEditor, pszStart);
+    LPTSTR pszText = bCancel ? NULL : CopyChangedText(pEditor, strStart);
     Report(pEditor, pOwner->GetSafeHwnd(), nItem, nSubItem, pszText);
 }
 

@@ -28,13 +28,13 @@ void ApplyWheelRule(CWnd* pEditor, CQELBaseListItem& item, UINT nFlags, short zD
 // FALSE for every other message.
 BOOL DispatchEditorKey(MSG* pMsg);
 
-// The window text of pWnd in a new zero-filled buffer of (length + 1) bytes, to be freed with delete[];
+// The window text of pWnd in a new zero-filled buffer of (length + 1) characters, to be freed with delete[];
 // null when the buffer cannot be allocated.
-char* CopyWindowText(CWnd* pWnd);
+LPTSTR CopyWindowText(CWnd* pWnd);
 
-// The window text of pWnd as CopyWindowText gives it when it differs from pszStart (_mbscmp: byte for byte,
-// multibyte-aware, case-sensitive); null when it is the same or cannot be allocated.
-char* CopyChangedText(CWnd* pWnd, LPCSTR pszStart);
+// The window text of pWnd as CopyWindowText gives it when it differs from strStart (CString::Compare:
+// character for character, case-sensitive); null when it is the same or cannot be allocated.
+LPTSTR CopyChangedText(CWnd* pWnd, const CString& strStart);
 
 // A new editor object, or null when memory is short (CObject's new throws CMemoryException* then).
 template <class TEditor>
@@ -55,10 +55,10 @@ TEditor* NewEditor()
 // pszChanged when that is not null (the buffer is taken over and freed right after that send), then
 // WM_QEL_LISTEDITEND. The list deletes the editor while handling the end, so the caller must not use the
 // editor after this returns.
-void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, char* pszChanged);
+void Report(CWnd* pEditor, HWND hOwner, int nItem, int nSubItem, LPTSTR pszChanged);
 
 // Reports the end of the edit of a text-showing editor to its owner: its window text as changed against
-// pszStart unless bCancel, then the end. Nothing of the editor may be used after this returns.
-void ReportText(CWnd* pEditor, LPCSTR pszStart, int nItem, int nSubItem, BOOL bCancel);
+// strStart unless bCancel, then the end. Nothing of the editor may be used after this returns.
+void ReportText(CWnd* pEditor, const CString& strStart, int nItem, int nSubItem, BOOL bCancel);
 
 } // namespace QELListEditor

@@ -25,10 +25,10 @@ CWnd* CQELListItemEdit::CreateItem(int nItem, int nSubItem, CRect rect, _tag_QEL
     if (pEdit == NULL)
         return NULL;
 
-    LVCOLUMNA column;
+    LVCOLUMN column;
     ::ZeroMemory(&column, sizeof(column));
     column.mask = LVCF_FMT;
-    ::SendMessageA(pList->GetSafeHwnd(), LVM_GETCOLUMNA, (WPARAM)nSubItem, (LPARAM)&column);
+    ::SendMessage(pList->GetSafeHwnd(), LVM_GETCOLUMN, (WPARAM)nSubItem, (LPARAM)&column);
 
     DWORD dwAddStyle = pStyle->dwStyle & ~(DWORD)WS_BORDER;
     switch (column.fmt & LVCFMT_JUSTIFYMASK)

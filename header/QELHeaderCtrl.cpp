@@ -101,15 +101,15 @@ int CQELHeaderCtrl::GetItemCountSafe() const
 {
     if (m_hWnd == NULL)
         return 0;
-    return (int)::SendMessageA(m_hWnd, HDM_GETITEMCOUNT, 0, 0);
+    return (int)::SendMessage(m_hWnd, HDM_GETITEMCOUNT, 0, 0);
 }
 
 BOOL CQELHeaderCtrl::ReadItemWidth(int nColumn, int& nWidth) const
 {
-    HDITEMA item;
+    HDITEM item;
     memset(&item, 0, sizeof(item));
     item.mask = HDI_WIDTH;
-    if (m_hWnd == NULL || !::SendMessageA(m_hWnd, HDM_GETITEMA, (WPARAM)nColumn, (LPARAM)&item))
+    if (m_hWnd == NULL || !::SendMessage(m_hWnd, HDM_GETITEM, (WPARAM)nColumn, (LPARAM)&item))
         return FALSE;
     nWidth = item.cxy;
     return TRUE;
@@ -117,11 +117,11 @@ BOOL CQELHeaderCtrl::ReadItemWidth(int nColumn, int& nWidth) const
 
 void CQELHeaderCtrl::WriteItemWidth(int nColumn, int nWidth)
 {
-    HDITEMA item;
+    HDITEM item;
     memset(&item, 0, sizeof(item));
     item.mask = HDI_WIDTH;
     item.cxy = nWidth;
-    ::SendMessageA(m_hWnd, HDM_SETITEMA, (WPARAM)nColumn, (LPARAM)&item);
+    ::SendMessage(m_hWnd, HDM_SETITEM, (WPARAM)nColumn, (LPARAM)&item);
 }
 
 int CQELHeaderCtrl::HitTestPoint(CPoint point, UINT& nFlags) const
@@ -129,7 +129,7 @@ int CQELHeaderCtrl::HitTestPoint(CPoint point, UINT& nFlags) const
     HDHITTESTINFO hti;
     memset(&hti, 0, sizeof(hti));
     hti.pt = point;
-    const int nHit = (int)::SendMessageA(m_hWnd, HDM_HITTEST, 0, (LPARAM)&hti);
+    const int nHit = (int)::SendMessage(m_hWnd, HDM_HITTEST, 0, (LPARAM)&hti);
     nFlags = hti.flags;
     return nHit;
 }
@@ -169,7 +169,7 @@ void CQELHeaderCtrl::PostHeaderChanged()
     // A null target would make this a thread message that no window receives.
     const HWND hWndNotify = GetNotifyHwnd();
     if (hWndNotify != NULL)
-        ::PostMessageA(hWndNotify, WM_QEL_HEADERCHANGED, 0, 0);
+        ::PostMessage(hWndNotify, WM_QEL_HEADERCHANGED, 0, 0);
 }
 
 int CQELHeaderCtrl::EnableSortColumn(int nColumn, int bEnable)

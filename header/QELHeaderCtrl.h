@@ -78,7 +78,7 @@ protected:
 
 // Implementation
 protected:
-    HFONT CreateFontA();
+    HFONT CreateFontA();   // the header's own font, in either character set (the name is not the GDI call's)
     void  CreateObjectDC();
     void  DeleteObjectDC();
     void  CommonInit();
@@ -106,8 +106,8 @@ protected:
 private:
     BOOL GetState(int nColumn, _tag_QELHeaderColumnState& state) const;  // FALSE and the defaults without a record
     int  GetItemCountSafe() const;                                        // HDM_GETITEMCOUNT; 0 without a window
-    BOOL ReadItemWidth(int nColumn, int& nWidth) const;                   // live width (HDM_GETITEMA)
-    void WriteItemWidth(int nColumn, int nWidth);                         // HDM_SETITEMA, width only
+    BOOL ReadItemWidth(int nColumn, int& nWidth) const;                   // live width (HDM_GETITEM)
+    void WriteItemWidth(int nColumn, int nWidth);                         // HDM_SETITEM, width only
     int  HitTestPoint(CPoint point, UINT& nFlags) const;                  // HDM_HITTEST of a client point
     int  HitTestCursor(UINT& nFlags) const;                               // HDM_HITTEST of the cursor position
     void Redraw();                                                        // RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW
@@ -120,9 +120,9 @@ private:
     HFONT GetPaintFont() const;                                           // user font, dialog font or own font
     CRect PaintColumn(CDC* pDC, int nItem, int nHit, UINT nFlags);        // clipped OnDrawItem; nHit, nFlags: cursor hit test
     void DrawSortMark(CDC* pDC, int nItem, CRect& rect, int bPressed);    // arrow at the right end; rect.right moves left
-    void DrawItemIcon(CDC* pDC, const HDITEMA& item, CRect& rect);        // image at the left end; rect.left moves right
-    void DrawItemBitmap(CDC* pDC, const HDITEMA& item, CRect& rect);      // bitmap at the left or right end
-    void DrawItemCaption(CDC* pDC, int nFormat, LPCSTR pszText, CRect rect);  // caption in what is left
+    void DrawItemIcon(CDC* pDC, const HDITEM& item, CRect& rect);         // image at the left end; rect.left moves right
+    void DrawItemBitmap(CDC* pDC, const HDITEM& item, CRect& rect);       // bitmap at the left or right end
+    void DrawItemCaption(CDC* pDC, int nFormat, LPCTSTR pszText, CRect rect); // caption in what is left
     void FillColumnMenu(CMenu& menu);                                     // one entry per column, index order
     void ResetMouseState();                                               // no hot, pressed or tracked column
     void HideHiddenItems();                                               // width 0 for columns the records hide

@@ -67,14 +67,14 @@ void CQELHeaderCtrl::OnCancelMode()
 void CQELHeaderCtrl::OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult)
 {
     // iItem sits at the same place in the A and W forms of the record.
-    const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    const NMHEADER* pHeader = reinterpret_cast<const NMHEADER*>(pNMHDR);
     *pResult = IsVisibleColumn(pHeader->iItem) == 0 ? 1 : 0;   // a hidden column cannot be dragged open
 }
 
 BOOL CQELHeaderCtrl::OnDividerDblClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     // Taken here for a hidden column, the notification never reaches the parent, which would open the column.
-    const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    const NMHEADER* pHeader = reinterpret_cast<const NMHEADER*>(pNMHDR);
     *pResult = 0;
     return IsVisibleColumn(pHeader->iItem) == 0;
 }
@@ -83,8 +83,8 @@ BOOL CQELHeaderCtrl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
 {
     // Taken here, a refusal does not reach the parent either. ShowColumn marks a column visible before it
     // writes the width, so only its own widths get through; hiding (width 0) is always let through.
-    const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
-    const HDITEMA* pItem = pHeader->pitem;
+    const NMHEADER* pHeader = reinterpret_cast<const NMHEADER*>(pNMHDR);
+    const HDITEM* pItem = pHeader->pitem;
     const BOOL bRefuse = pItem != NULL && (pItem->mask & HDI_WIDTH) && pItem->cxy != 0
                          && !IsVisibleColumn(pHeader->iItem);
     *pResult = bRefuse;
@@ -99,7 +99,7 @@ BOOL CQELHeaderCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     if (nHit >= 0 && m_mapColumnState.Lookup(nHit, state) && !state.bVisible)
     {
         // Over a hidden column's divider show the arrow, not the resize cursor.
-        ::SetCursor(::LoadCursorA(NULL, MAKEINTRESOURCEA(32512)));
+        ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
         return TRUE;
     }
     return CHeaderCtrl::OnSetCursor(pWnd, nHitTest, message);
@@ -166,14 +166,14 @@ void CQELHeaderCtrl::FillColumnMenu(CMenu& menu)
     // Entries in column index order; the count is read again for each entry.
     for (int i = 0; i < GetItemCountSafe(); ++i)
     {
-        char szText[kCaptionBuffer];
-        szText[0] = '\0';
-        HDITEMA item;
+        TCHAR szText[kCaptionBuffer];
+        szText[0] = _T('\0');
+        HDITEM item;
         memset(&item, 0, sizeof(item));
         item.mask = HDI_WIDTH | HDI_TEXT;
         item.pszText = szText;
         item.cchTextMax = kCaptionBuffer;   // 255 characters and the terminator
-        ::SendMessageA(m_hWnd, HDM_GETITEMA, (WPARAM)i, (LPARAM)&item);
+        ::SendMessage(m_hWnd, HDM_GETITEM, (WPARAM)i, (LPARAM)&item);
 
         _tag_QELHeaderColumnState state;
         GetState(i, state);
@@ -184,7 +184,7 @@ void CQELHeaderCtrl::FillColumnMenu(CMenu& menu)
             nMenuFlags |= MF_CHECKED;
         if (state.bForceHide)
             nMenuFlags |= MF_GRAYED | MF_DISABLED;
-        ::InsertMenuA(menu.GetSafeHmenu(), (UINT)i, nMenuFlags, ID_QEL_COLUMN_MENU_FIRST + i, szText);
+        ::InsertMenu(menu.GetSafeHmenu(), (UINT)i, nMenuFlags, ID_QEL_COLUMN_MENU_FIRST + i, szText);
     }
 }
 
@@ -205,7 +205,7 @@ LRESULT CQELHeaderCtrl::OnMenu(WPARAM wParam, LPARAM)
     const int bVisible = IsVisibleColumn(nColumn) ? 1 : 0;
 
     const HWND hWndSelf = m_hWnd;
-    if (::SendMessageA(GetNotifyHwnd(), WM_QEL_HEADERVISIABLECHANGE, (WPARAM)nColumn, (LPARAM)bVisible) != 0)
+    if (::SendMessage(GetNotifyHwnd(), WM_QEL_HEADERVISIABLECHANGE, (WPARAM)nColumn, (LPARAM)bVisible) != 0)
         return 0;   // the owner refused: nothing changes
     // The owner may have destroyed the header while answering.
     if (!::IsWindow(hWndSelf))

@@ -2,7 +2,7 @@
 #include "QELHeaderCtrl.h"
 #include "QELHeaderCtrlInternal.h"
 
-#include <mbstring.h>
+#include <stddef.h>
 #include <string.h>
 
 #include "QELDC.h"
@@ -14,15 +14,15 @@ using QELHeader::kCaptionBuffer;
 
 namespace {
 
-// Size of NONCLIENTMETRICSA without the padded-border field, accepted by every system since the oldest.
-const UINT kNonClientMetricsSize = 340;
+// Size of NONCLIENTMETRICS without the padded-border field (340 bytes narrow, 500 wide), accepted by every
+// system since the oldest.
+const UINT kNonClientMetricsSize = offsetof(NONCLIENTMETRICS, lfMessageFont) + sizeof(LOGFONT);
 
-// Stops the font-family enumeration at the first family named Tahoma (compared by the locale's collation).
-int CALLBACK FindTahomaProc(const LOGFONTA* pLogFont, const TEXTMETRICA*, DWORD, LPARAM)
+// Stops the font-family enumeration at the first family named Tahoma (compared by the locale's collation,
+// without regard to case).
+int CALLBACK FindTahomaProc(const LOGFONT* pLogFont, const TEXTMETRIC*, DWORD, LPARAM)
 {
-    const unsigned char* pszFace = reinterpret_cast<const unsigned char*>(pLogFont->lfFaceName);
-    const unsigned char* pszTahoma = reinterpret_cast<const unsigned char*>(static_cast<LPCSTR>(_gstrFaceTahoma));
-    return _mbsicoll(pszFace, pszTahoma) == 0 ? 0 : 1;
+    return _gstrFaceTahoma.CollateNoCase(pLogFont->lfFaceName) == 0 ? 0 : 1;
 }
 
 } // namespace
@@ -54,14 +54,14 @@ void CQELHeaderCtrl::OnDrawItem(CDC* pDC, int nItem, CRect rect, int bPressed, i
 
     DrawSortMark(pDC, nItem, rect, bPressed);
 
-    char szText[kCaptionBuffer];
+    TCHAR szText[kCaptionBuffer];
     szText[0] = '\0';
-    HDITEMA item;
+    HDITEM item;
     memset(&item, 0, sizeof(item));
     item.mask = HDI_TEXT | HDI_FORMAT | HDI_BITMAP | HDI_IMAGE;
     item.pszText = szText;
     item.cchTextMax = kCaptionBuffer;   // room for 255 characters and the terminator
-    if (!::SendMessageA(m_hWnd, HDM_GETITEMA, (WPARAM)nItem, (LPARAM)&item))
+    if (!::SendMessage(m_hWnd, HDM_GETITEM, (WPARAM)nItem, (LPARAM)&item))
         return;
 
     // The arrow has taken the right end; an icon takes the left end, a bitmap an end of what is left.
@@ -88,11 +88,11 @@ void CQELHeaderCtrl::DrawSortMark(CDC* pDC, int nItem, CRect& rect, int bPressed
     OnDrawSortArrow(pDC, rectArrow);
 }
 
-void CQELHeaderCtrl::DrawItemIcon(CDC* pDC, const HDITEMA& item, CRect& rect)
+void CQELHeaderCtrl::DrawItemIcon(CDC* pDC, const HDITEM& item, CRect& rect)
 {
     if (!(item.fmt & HDF_IMAGE) || item.iImage < 0)
         return;
-    HIMAGELIST hImageList = (HIMAGELIST)::SendMessageA(m_hWnd, HDM_GETIMAGELIST, 0, 0);
+    HIMAGELIST hImageList = (HIMAGELIST)::SendMessage(m_hWnd, HDM_GETIMAGELIST, 0, 0);
     if (hImageList == NULL)
         return;
     int cx = 0;
@@ -103,13 +103,13 @@ void CQELHeaderCtrl::DrawItemIcon(CDC* pDC, const HDITEMA& item, CRect& rect)
     rect.left += cx;
 }
 
-void CQELHeaderCtrl::DrawItemBitmap(CDC* pDC, const HDITEMA& item, CRect& rect)
+void CQELHeaderCtrl::DrawItemBitmap(CDC* pDC, const HDITEM& item, CRect& rect)
 {
     if (!(item.fmt & (HDF_BITMAP | HDF_BITMAP_ON_RIGHT)) || item.hbm == NULL)
         return;
     BITMAP bm;
     memset(&bm, 0, sizeof(bm));
-    if (!::GetObjectA(item.hbm, sizeof(bm), &bm))
+    if (!::GetObject(item.hbm, sizeof(bm), &bm))
         return;
     const int w = bm.bmWidth;
     const int h = bm.bmHeight;
@@ -126,10 +126,10 @@ void CQELHeaderCtrl::DrawItemBitmap(CDC* pDC, const HDITEMA& item, CRect& rect)
     }
     const int nHalf = (rect.bottom - rect.top - h) / 2;
     const int y = nHalf < 0 ? rect.top : rect.top + nHalf;   // a bitmap taller than the column starts at its top
-    ::DrawStateA(pDC->GetSafeHdc(), NULL, NULL, (LPARAM)item.hbm, 0, x, y, w, h, DST_BITMAP);
+    ::DrawState(pDC->GetSafeHdc(), NULL, NULL, (LPARAM)item.hbm, 0, x, y, w, h, DST_BITMAP);
 }
 
-void CQELHeaderCtrl::DrawItemCaption(CDC* pDC, int nFormat, LPCSTR pszText, CRect rect)
+void CQELHeaderCtrl::DrawItemCaption(CDC* pDC, int nFormat, LPCTSTR pszText, CRect rect)
 {
     if (!(nFormat & HDF_STRING))
         return;
@@ -196,7 +196,7 @@ CRect CQELHeaderCtrl::PaintColumn(CDC* pDC, int nItem, int nHit, UINT nFlags)
     const int bHot = (nItem == m_nHotItem) ? 1 : 0;
 
     CRect rectItem(0, 0, 0, 0);
-    ::SendMessageA(m_hWnd, HDM_GETITEMRECT, (WPARAM)nItem, (LPARAM)&rectItem);
+    ::SendMessage(m_hWnd, HDM_GETITEMRECT, (WPARAM)nItem, (LPARAM)&rectItem);
 
     // Clip the column to its own rectangle so that a long caption or an arrow cannot spill over.
     CRgn rgnClip;
@@ -226,12 +226,12 @@ LRESULT CQELHeaderCtrl::OnSetFont(WPARAM wParam, LPARAM lParam)
 
 HFONT CQELHeaderCtrl::CreateFontA()
 {
-    NONCLIENTMETRICSA ncm;
+    NONCLIENTMETRICS ncm;
     memset(&ncm, 0, sizeof(ncm));
     ncm.cbSize = kNonClientMetricsSize;
-    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &ncm, 0);
+    ::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &ncm, 0);
 
-    LOGFONTA lf;
+    LOGFONT lf;
     memset(&lf, 0, sizeof(lf));
     CWindowDC dcScreen(NULL);
     lf.lfCharSet = (BYTE)::GetTextCharsetInfo(dcScreen.GetSafeHdc(), NULL, 0);
@@ -244,9 +244,9 @@ HFONT CQELHeaderCtrl::CreateFontA()
     // Menu fonts of the western character sets get Tahoma when it is installed, else the old dialog face.
     if (ncm.lfMenuFont.lfCharSet <= SYMBOL_CHARSET)
     {
-        const int nResult = ::EnumFontFamiliesA(dcScreen.GetSafeHdc(), NULL, FindTahomaProc, 0);
+        const int nResult = ::EnumFontFamilies(dcScreen.GetSafeHdc(), NULL, FindTahomaProc, 0);
         const CString& strFace = nResult == 0 ? _gstrFaceTahoma : _gstrFaceMSSansSerif;
-        lstrcpynA(lf.lfFaceName, strFace, LF_FACESIZE);
+        lstrcpyn(lf.lfFaceName, strFace, LF_FACESIZE);
     }
-    return ::CreateFontIndirectA(&lf);
+    return ::CreateFontIndirect(&lf);
 }

@@ -37,7 +37,7 @@ CQELBaseListItem::~CQELBaseListItem()
 
 void CQELBaseListItem::PostMoveRequest(CWnd* pWnd, int nItem, int nSubItem, UINT nChar, BOOL bCtrl, BOOL bShift)
 {
-    ::PostMessageA(pWnd->GetSafeHwnd(), WM_QEL_LISTITEMEDIT, (WPARAM)(INT_PTR)nItem,
+    ::PostMessage(pWnd->GetSafeHwnd(), WM_QEL_LISTITEMEDIT, (WPARAM)(INT_PTR)nItem,
                    QELEncodeMoveRequest(nChar, bCtrl, bShift, nSubItem));
 }
 

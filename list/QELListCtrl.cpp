@@ -20,10 +20,10 @@ BOOL CopyStyle(const _tag_QELListColumnStyle& style, _tag_QELListColumnStyle& co
     copy.pData = NULL;
     if (style.pData == NULL || style.nDataLen <= 0)
         return TRUE;
-    copy.pData = (LPSTR)calloc((size_t)style.nDataLen + 1, 1);
+    copy.pData = (LPTSTR)calloc((size_t)style.nDataLen + 1, sizeof(TCHAR));
     if (copy.pData == NULL)
         return FALSE;
-    memcpy(copy.pData, style.pData, (size_t)style.nDataLen);
+    memcpy(copy.pData, style.pData, (size_t)style.nDataLen * sizeof(TCHAR));
     return TRUE;
 }
 
@@ -170,15 +170,15 @@ LRESULT CQELListCtrl::SendToParent(UINT message, WPARAM wParam, LPARAM lParam)
     const HWND hParent = ::GetParent(m_hWnd);
     if (hParent == NULL)
         return 0;
-    return ::SendMessageA(hParent, message, wParam, lParam);
+    return ::SendMessage(hParent, message, wParam, lParam);
 }
 
 LPARAM CQELListCtrl::GetColumnData(int nSubItem)
 {
-    HDITEMA item;
+    HDITEM item;
     memset(&item, 0, sizeof(item));
     item.mask = HDI_LPARAM;
-    ::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMA, (WPARAM)nSubItem, (LPARAM)&item);
+    ::SendMessage(HeaderWindow(GetHeaderCtrl()), HDM_GETITEM, (WPARAM)nSubItem, (LPARAM)&item);
     return item.lParam;
 }
 
@@ -217,8 +217,8 @@ DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
     // A data block without a length would be dropped silently (a date column then shows the default format).
     if (pStyle->pData != NULL && pStyle->pData[0] != '\0' && pStyle->nDataLen <= 0)
     {
-        ::OutputDebugStringA("QELCtrl: SetColumnStyle refused: pData holds a text but nDataLen is not its length "
-                             "in bytes (without the terminating zero)\n");
+        ::OutputDebugString(_T("QELCtrl: SetColumnStyle refused: pData holds a text but nDataLen is not its ")
+                            _T("length in TCHARs (without the terminating zero)\n"));
         return 0xFFFFFFFF;
     }
 #endif
@@ -254,7 +254,7 @@ DWORD CQELListCtrl::SetColumnStyle(_tag_QELListColumnStyle* pStyle)
 
 BOOL CQELListCtrl::GetEditColumnStyle(int nColumn, _tag_QELListColumnStyle& style)
 {
-    if ((::GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_TYPEMASK) == LVS_LIST && nColumn != 0)
+    if ((::GetWindowLong(m_hWnd, GWL_STYLE) & LVS_TYPEMASK) == LVS_LIST && nColumn != 0)
         return FALSE;
     _tag_QELListColumnStyle stored = {};
     if (!m_mapColumnStyle.Lookup(nColumn, stored))
@@ -384,7 +384,7 @@ void CQELListCtrl::OnEndDrag(NMHDR* /*pNMHDR*/, LRESULT* pResult)
     SetFocus();
     const HWND hParent = ::GetParent(m_hWnd);
     if (hParent != NULL)
-        ::PostMessageA(hParent, WM_QEL_HEADERCHANGED, IdWParam(m_hWnd, 0), 0);
+        ::PostMessage(hParent, WM_QEL_HEADERCHANGED, IdWParam(m_hWnd, 0), 0);
     InvalidateRect(NULL, TRUE);
     // The list view marks its cached column positions stale here and measures them again when next asked,
     // after the header has applied the drop. Taken last: the focus change above already asks for them,

@@ -71,7 +71,8 @@ public:
     // the caller's value when no column matches.
     int HitTestEx(CPoint point, int& nCol);
 
-    // Copies the captions and the rows whose state has any bit of dwMask as tab-separated CF_TEXT; 1 or 0.
+    // Copies the captions and the rows whose state has any bit of dwMask as tab-separated text (CF_TEXT, or
+    // CF_UNICODETEXT in the Unicode build); 1 or 0.
     int CopyToClipboard(DWORD dwMask);
 
 // Overridables

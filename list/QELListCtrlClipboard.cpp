@@ -1,16 +1,25 @@
-// CQELListCtrl: copying the captions and the chosen rows to the clipboard as tab-separated CF_TEXT.
+// CQELListCtrl: copying the captions and the chosen rows to the clipboard as tab-separated text.
 #include "QELListCtrlInternal.h"
 
 #include <stdlib.h>
 #include <string.h>
+#include <tchar.h>
 
 using namespace QELList;
 
 namespace {
 
-// Text of the clipboard copy, grown in QEL_LIST_CLIPBOARD_BLOCK steps; one byte always stays free for the
-// terminating zero. The storage behind the capacity is enlarged geometrically: one reallocation per step
-// would move the whole text every 100 KB, which makes a copy of a large list quadratic.
+// The text's clipboard format in this build's character set; for a wide text the system offers the narrow
+// formats to programs that ask for them.
+#ifdef _UNICODE
+const UINT kClipboardFormat = CF_UNICODETEXT;
+#else
+const UINT kClipboardFormat = CF_TEXT;
+#endif
+
+// Text of the clipboard copy, grown in steps of QEL_LIST_CLIPBOARD_BLOCK characters; one character always stays
+// free for the terminating zero. The storage behind the capacity is enlarged geometrically: one reallocation
+// per step would move the whole text every 100 K characters, which makes a copy of a large list quadratic.
 class CClipboardText
 {
 public:
@@ -21,7 +30,7 @@ public:
 
     BOOL Init()
     {
-        m_pText = (char*)calloc(QEL_LIST_CLIPBOARD_BLOCK, 1);
+        m_pText = (TCHAR*)calloc(QEL_LIST_CLIPBOARD_BLOCK, sizeof(TCHAR));
         if (m_pText == NULL)
             return FALSE;
         m_nCapacity = QEL_LIST_CLIPBOARD_BLOCK;
@@ -30,27 +39,27 @@ public:
     }
 
     // Appends up to three pieces as one addition; FALSE when the buffer could not grow.
-    BOOL Append(const char* pszLead, const char* pszSep, const char* pszText, size_t nTextLen)
+    BOOL Append(LPCTSTR pszLead, LPCTSTR pszSep, LPCTSTR pszText, size_t nTextLen)
     {
-        const size_t nLead = strlen(pszLead);
-        const size_t nSep = strlen(pszSep);
+        const size_t nLead = _tcslen(pszLead);
+        const size_t nSep = _tcslen(pszSep);
         const size_t nNeeded = m_nLength + nLead + nSep + nTextLen;
         while (nNeeded > m_nCapacity - 1)
         {
             if (!Grow())
                 return FALSE;
         }
-        memcpy(m_pText + m_nLength, pszLead, nLead);
+        memcpy(m_pText + m_nLength, pszLead, nLead * sizeof(TCHAR));
         m_nLength += nLead;
-        memcpy(m_pText + m_nLength, pszSep, nSep);
+        memcpy(m_pText + m_nLength, pszSep, nSep * sizeof(TCHAR));
         m_nLength += nSep;
-        memcpy(m_pText + m_nLength, pszText, nTextLen);
+        memcpy(m_pText + m_nLength, pszText, nTextLen * sizeof(TCHAR));
         m_nLength += nTextLen;
         return TRUE;
     }
 
-    const char* GetText() const { return m_pText; }
-    size_t      GetLength() const { return m_nLength; }
+    LPCTSTR GetText() const { return m_pText; }
+    size_t  GetLength() const { return m_nLength; }
 
 private:
     // One more block of zero-filled capacity; FALSE when the storage could not be enlarged.
@@ -60,21 +69,21 @@ private:
         if (nCapacity > m_nStorage)
         {
             const size_t nStorage = nCapacity > 2 * m_nStorage ? nCapacity : 2 * m_nStorage;
-            char* pGrown = (char*)realloc(m_pText, nStorage);
+            TCHAR* pGrown = (TCHAR*)realloc(m_pText, nStorage * sizeof(TCHAR));
             if (pGrown == NULL)
                 return FALSE;
             m_pText = pGrown;
             m_nStorage = nStorage;
         }
-        memset(m_pText + m_nCapacity, 0, QEL_LIST_CLIPBOARD_BLOCK);
+        memset(m_pText + m_nCapacity, 0, QEL_LIST_CLIPBOARD_BLOCK * sizeof(TCHAR));
         m_nCapacity = nCapacity;
         return TRUE;
     }
 
-    char*  m_pText;
+    TCHAR* m_pText;
     size_t m_nLength;
     size_t m_nCapacity;   // grows in QEL_LIST_CLIPBOARD_BLOCK steps; never above m_nStorage
-    size_t m_nStorage;    // bytes allocated at m_pText
+    size_t m_nStorage;    // characters allocated at m_pText
 };
 
 // One cell's text, read whole into a buffer that serves every cell of a copy: a string per cell would cost
@@ -95,7 +104,7 @@ public:
         for (;;)
         {
             const int nLength = pList->GetItemText(nRow, nColumn, m_pText, m_nSize);
-            // The same limit as the string-returning GetItemText: a text of 16 MB or more is cut there.
+            // The same limit as the string-returning GetItemText: a text of 16 M characters or more is cut.
             if (nLength < m_nSize - 1 || m_nSize >= kMaxSize)
             {
                 m_nLength = nLength > 0 ? (size_t)nLength : 0;
@@ -106,8 +115,8 @@ public:
         }
     }
 
-    const char* GetText() const { return m_pText; }
-    size_t      GetLength() const { return m_nLength; }
+    LPCTSTR GetText() const { return m_pText; }
+    size_t  GetLength() const { return m_nLength; }
 
 private:
     static const int kFirstSize = 256;
@@ -116,7 +125,7 @@ private:
     BOOL Grow()
     {
         const int nSize = m_nSize == 0 ? kFirstSize : 2 * m_nSize;
-        char* pGrown = (char*)realloc(m_pText, (size_t)nSize);
+        TCHAR* pGrown = (TCHAR*)realloc(m_pText, (size_t)nSize * sizeof(TCHAR));
         if (pGrown == NULL)
             return FALSE;
         m_pText = pGrown;
@@ -124,8 +133,8 @@ private:
         return TRUE;
     }
 
-    char*  m_pText;
-    int    m_nSize;     // bytes at m_pText
+    TCHAR* m_pText;
+    int    m_nSize;     // characters at m_pText
     size_t m_nLength;   // length of the last text read
 };
 
@@ -136,17 +145,17 @@ BOOL AppendCaptions(HWND hHeader, const COrderArray& columns, CClipboardText& te
     {
         if (columns[nPos] == -1)
             continue;
-        char szCaption[1024];
+        TCHAR szCaption[1024];
         memset(szCaption, 0, sizeof(szCaption));
-        HDITEMA item;
+        HDITEM item;
         memset(&item, 0, sizeof(item));
         item.mask = HDI_TEXT;
         item.pszText = szCaption;
-        item.cchTextMax = sizeof(szCaption);
-        if (!::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)columns[nPos], (LPARAM)&item))
+        item.cchTextMax = _countof(szCaption);
+        if (!::SendMessage(hHeader, HDM_GETITEM, (WPARAM)columns[nPos], (LPARAM)&item))
             continue;
-        szCaption[sizeof(szCaption) - 1] = '\0';
-        if (!text.Append("", nPos > 0 ? "\t" : "", szCaption, strlen(szCaption)))
+        szCaption[_countof(szCaption) - 1] = '\0';
+        if (!text.Append(_T(""), nPos > 0 ? _T("\t") : _T(""), szCaption, _tcslen(szCaption)))
             return FALSE;
     }
     return TRUE;
@@ -166,7 +175,8 @@ BOOL AppendRows(CListCtrl* pList, DWORD dwMask, const COrderArray& columns, CCli
             if (columns[nPos] == -1)
                 continue;
             if (!cell.Read(pList, nRow, columns[nPos])
-                || !text.Append(bFirst ? "\r\n" : "", nPos > 0 ? "\t" : "", cell.GetText(), cell.GetLength()))
+                || !text.Append(bFirst ? _T("\r\n") : _T(""), nPos > 0 ? _T("\t") : _T(""), cell.GetText(),
+                               cell.GetLength()))
                 return FALSE;
             bFirst = FALSE;
         }
@@ -174,25 +184,25 @@ BOOL AppendRows(CListCtrl* pList, DWORD dwMask, const COrderArray& columns, CCli
     return TRUE;
 }
 
-// Hands the text to the open clipboard as CF_TEXT. From here the previous contents are gone; on failure the
+// Hands the text to the open clipboard in the build's format. From here the previous contents are gone; on failure the
 // block is freed, as the clipboard did not take it.
-BOOL PutClipboardText(const char* pText, size_t nLength)
+BOOL PutClipboardText(LPCTSTR pText, size_t nLength)
 {
     ::EmptyClipboard();
-    const size_t nSize = nLength + 1;
+    const size_t nSize = (nLength + 1) * sizeof(TCHAR);
     HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
     if (hBlock == NULL)
         return FALSE;
-    char* pBlock = (char*)::GlobalLock(hBlock);
+    TCHAR* pBlock = (TCHAR*)::GlobalLock(hBlock);
     if (pBlock == NULL)
     {
         ::GlobalFree(hBlock);
         return FALSE;
     }
     memset(pBlock, 0, nSize);
-    memcpy(pBlock, pText, nLength);
+    memcpy(pBlock, pText, nLength * sizeof(TCHAR));
     ::GlobalUnlock(hBlock);
-    if (::SetClipboardData(CF_TEXT, hBlock) == NULL)
+    if (::SetClipboardData(kClipboardFormat, hBlock) == NULL)
     {
         ::GlobalFree(hBlock);
         return FALSE;

@@ -160,7 +160,7 @@ BOOL CQELListCtrl::OnEraseBkgnd(CDC* pDC)
         const HWND hHeader = HeaderWindow(GetHeaderCtrl());
         CRect rectColumn;
         if (hHeader != NULL
-            && ::SendMessageA(hHeader, HDM_GETITEMRECT, (WPARAM)m_nSortColumn, (LPARAM)&rectColumn))
+            && ::SendMessage(hHeader, HDM_GETITEMRECT, (WPARAM)m_nSortColumn, (LPARAM)&rectColumn))
         {
             // Header coordinates to list coordinates, so the band follows horizontal scrolling.
             ::MapWindowPoints(hHeader, m_hWnd, (LPPOINT)&rectColumn, 2);

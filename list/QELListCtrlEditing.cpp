@@ -29,11 +29,12 @@ public:
         m_style = stored;
         if (stored.pData == NULL || stored.nDataLen <= 0)
             return TRUE;
-        // The stored block holds nDataLen bytes and a terminating zero.
-        m_pData = (char*)malloc((size_t)stored.nDataLen + 1);
+        // The stored block holds nDataLen characters and a terminating zero.
+        const size_t nSize = ((size_t)stored.nDataLen + 1) * sizeof(TCHAR);
+        m_pData = (LPTSTR)malloc(nSize);
         if (m_pData == NULL)
             return FALSE;
-        memcpy(m_pData, stored.pData, (size_t)stored.nDataLen + 1);
+        memcpy(m_pData, stored.pData, nSize);
         m_style.pData = m_pData;
         return TRUE;
     }
@@ -41,7 +42,7 @@ public:
 
 private:
     _tag_QELListColumnStyle m_style;
-    char*                   m_pData;
+    LPTSTR                  m_pData;
 };
 
 } // namespace
@@ -58,8 +59,8 @@ void CQELListCtrl::DestroyEditControl()
 
 BOOL CQELListCtrl::IsCellInList(int nItem, int nSubItem)
 {
-    const BOOL bReport = IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE));
-    const int nColumns = bReport ? (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0) : 1;
+    const BOOL bReport = IsReportStyle(::GetWindowLong(m_hWnd, GWL_STYLE));
+    const int nColumns = bReport ? (int)::SendMessage(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0) : 1;
     const int nCount = (int)SendMessage(LVM_GETITEMCOUNT);
     return nItem >= 0 && nItem < nCount && nSubItem >= 0 && nSubItem < nColumns;
 }
@@ -74,12 +75,12 @@ int CQELListCtrl::CheckEditCell(int nItem, int nSubItem)
         return 4;
     // A column dragged to no width shows nothing to type into: it is passed over as a hidden one is.
     const HWND hHeader = HeaderWindow(GetHeaderCtrl());
-    if (hHeader != NULL && IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE)))
+    if (hHeader != NULL && IsReportStyle(::GetWindowLong(m_hWnd, GWL_STYLE)))
     {
-        HDITEMA item;
+        HDITEM item;
         memset(&item, 0, sizeof(item));
         item.mask = HDI_WIDTH;
-        if (::SendMessageA(hHeader, HDM_GETITEMA, (WPARAM)nSubItem, (LPARAM)&item) && item.cxy <= 0)
+        if (::SendMessage(hHeader, HDM_GETITEM, (WPARAM)nSubItem, (LPARAM)&item) && item.cxy <= 0)
             return 4;
     }
     return 0;
@@ -194,12 +195,12 @@ void CQELListCtrl::SelectOnlyRow(int nItem)
 int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
 {
     const int nItem = CListCtrl::HitTest(point);
-    if (nItem < 0 || !IsReportStyle(::GetWindowLongA(m_hWnd, GWL_STYLE)))
+    if (nItem < 0 || !IsReportStyle(::GetWindowLong(m_hWnd, GWL_STYLE)))
     {
         nCol = 0;
         return nItem;
     }
-    for (int i = 0; i < (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0); ++i)
+    for (int i = 0; i < (int)::SendMessage(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0); ++i)
     {
         CRect rect;
         GetSubItemRect(nItem, i, LVIR_LABEL, rect);
@@ -411,6 +412,6 @@ void CQELListCtrl::OnMouseMove(UINT nFlags, CPoint point)
     const HWND hParent = ::GetParent(m_hWnd);
     // Posting to a null window would put the message on the thread's queue instead.
     if (hParent != NULL)
-        ::PostMessageA(hParent, WM_QEL_LISTMOUSEMOVE, IdWParam(m_hWnd, (DWORD)nCol), (LPARAM)nItem);
+        ::PostMessage(hParent, WM_QEL_LISTMOUSEMOVE, IdWParam(m_hWnd, (DWORD)nCol), (LPARAM)nItem);
     CListCtrl::OnMouseMove(nFlags, point);
 }

@@ -44,7 +44,7 @@ public:
     // only when the buffer could not be allocated.
     BOOL Load(CListCtrl* pList, HWND hHeader, BOOL bFromHeader)
     {
-        const int nCount = (int)::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0);
+        const int nCount = (int)::SendMessage(hHeader, HDM_GETITEMCOUNT, 0, 0);
         if (nCount <= 0)
             return TRUE;
         m_pOrder = (int*)calloc((size_t)nCount, sizeof(int));
@@ -52,7 +52,7 @@ public:
             return FALSE;
         m_nCount = nCount;
         if (bFromHeader)
-            ::SendMessageA(hHeader, HDM_GETORDERARRAY, (WPARAM)nCount, (LPARAM)m_pOrder);
+            ::SendMessage(hHeader, HDM_GETORDERARRAY, (WPARAM)nCount, (LPARAM)m_pOrder);
         else
             pList->GetColumnOrderArray(m_pOrder, nCount);
         return TRUE;

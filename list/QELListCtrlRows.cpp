@@ -164,7 +164,7 @@ void CQELListCtrl::EndEditOfGoneRecord()
 void CQELListCtrl::PurgeMoveRequests()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, m_hWnd, WM_QEL_LISTITEMEDIT, WM_QEL_LISTITEMEDIT, PM_REMOVE))
+    while (::PeekMessage(&msg, m_hWnd, WM_QEL_LISTITEMEDIT, WM_QEL_LISTITEMEDIT, PM_REMOVE))
     {
     }
 }

@@ -7,6 +7,7 @@
 #include <limits.h>
 #include <stdlib.h>
 #include <string.h>
+#include <tchar.h>
 
 using namespace QELList;
 
@@ -33,23 +34,33 @@ private:
     CWinApp* m_pApp;
 };
 
-// A cell text that is a decimal number as a whole: sign, digits, decimal point and exponent as strtod reads
-// them, with spaces around. Hexadecimal, "inf", "nan" and digit grouping are not numbers here.
-BOOL ReadNumber(LPCSTR pszText, double& dValue)
+// A character that may stand in a decimal number as _tcstod reads it, or a space around it.
+BOOL IsNumberChar(TCHAR ch)
 {
-    if (pszText[strspn(pszText, "0123456789+-.eE ")] != '\0')
-        return FALSE;
-    char* pszEnd = NULL;
-    dValue = strtod(pszText, &pszEnd);
+    return (ch >= '0' && ch <= '9') || ch == '+' || ch == '-' || ch == '.' || ch == 'e' || ch == 'E' || ch == ' ';
+}
+
+// A cell text that is a decimal number as a whole: sign, digits, decimal point and exponent as _tcstod reads
+// them, with spaces around. Hexadecimal, "inf", "nan" and digit grouping are not numbers here.
+BOOL ReadNumber(LPCTSTR pszText, double& dValue)
+{
+    for (LPCTSTR p = pszText; *p != '\0'; ++p)
+    {
+        if (!IsNumberChar(*p))
+            return FALSE;
+    }
+    LPTSTR pszEnd = NULL;
+    dValue = _tcstod(pszText, &pszEnd);
     if (pszEnd == pszText)
         return FALSE;
-    pszEnd += strspn(pszEnd, " ");
+    while (*pszEnd == ' ')
+        ++pszEnd;
     return *pszEnd == '\0';
 }
 
 // A cell text that is a date in the format as a whole, as milliseconds since 1601 (exact in a double). Fields
 // that the format does not name read as 1 January 2000, 0:00; a leap year, so that 29 February reads.
-BOOL ReadDate(LPCSTR pszText, LPCSTR pszFormat, double& dValue)
+BOOL ReadDate(LPCTSTR pszText, LPCTSTR pszFormat, double& dValue)
 {
     SYSTEMTIME st;
     memset(&st, 0, sizeof(st));
@@ -155,7 +166,7 @@ void CQELListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 
 int CQELListCtrl::SetColumnCompare(int nColumn, int nCompare)
 {
-    const int nColumns = (int)::SendMessageA(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0);
+    const int nColumns = (int)::SendMessage(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0);
     if (nColumn < 0 || nColumn >= nColumns || nCompare < QEL_COMPARE_NONE || nCompare > QEL_COMPARE_DATE)
         return 0;
     try
@@ -200,7 +211,7 @@ LRESULT CQELListCtrl::SortRows(WPARAM wParam, LPARAM lParam)
 // runs out.
 BOOL CQELListCtrl::CSortKeys::Load(CQELListCtrl* pList)
 {
-    LPCSTR pszFormat = QEL_DATEFORMAT_DEFAULT;
+    LPCTSTR pszFormat = QEL_DATEFORMAT_DEFAULT;
     _tag_QELListColumnStyle style = {};
     if (pList->m_mapColumnStyle.Lookup(m_nColumn, style) && style.pData != NULL && style.pData[0] != '\0')
         pszFormat = style.pData;
@@ -314,6 +325,6 @@ int CQELListCtrl::CSortKeys::Compare(const Key& key1, const Key& key2) const
     if (key1.bRead != key2.bRead)
         return key1.bRead ? -1 : 1;
     if (m_nCompare == QEL_COMPARE_TEXTNOCASE)
-        return ::lstrcmpiA(key1.strText, key2.strText);
-    return ::lstrcmpA(key1.strText, key2.strText);
+        return ::lstrcmpi(key1.strText, key2.strText);
+    return ::lstrcmp(key1.strText, key2.strText);
 }

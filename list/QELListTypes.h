@@ -16,8 +16,8 @@ struct _tag_QELListColumnStyle
     DWORD          dwExtra1;       // the application's own, handed back unchanged
     DWORD          dwExtra2;       // the application's own, handed back unchanged
     DWORD          dwFlags;        // editor options (QEL_STYLEFLAG_...)
-    LPSTR          pData;          // editor data block (the date editor's display format)
-    int            nDataLen;       // length of pData in bytes, without terminator
+    LPTSTR         pData;          // editor data block (the date editor's display format)
+    int            nDataLen;       // length of pData in TCHARs, without terminator
     CRuntimeClass* pRuntimeClass;  // editor factory class, CQELBaseListItem or derived; null removes
 };
 
@@ -27,7 +27,7 @@ struct _tag_QELListEditInfo
     UINT                     nCtrlID;      // editor control id, 0 while no editor exists
     int                      nItem;        // row of the cell
     int                      nSubItem;     // column of the cell
-    LPSTR                    pszText;      // new cell text (WM_QEL_LISTEDITTING only), sender-owned
+    LPTSTR                   pszText;      // new cell text (WM_QEL_LISTEDITTING only), sender-owned
     DWORD_PTR                dwItemData;   // item data of nItem, filled in by the list
     LPARAM                   lColumnData;  // lParam of header item nSubItem, filled in by the list
     CWnd*                    pEditWnd;     // the editor window (WM_QEL_LISTITEMCONST, WM_QEL_LISTEDITTING)
@@ -57,13 +57,13 @@ const DWORD QEL_STYLE_REFUSED = 0xFFFFFFFF;
 
 // Built-in comparisons of a column (CQELListCtrl::SetColumnCompare), made by the default OnCompareItems.
 const int QEL_COMPARE_NONE       = 0;   // none: the default OnCompareItems answers 0
-const int QEL_COMPARE_TEXT       = 1;   // cell texts in the user's locale order (lstrcmpA)
-const int QEL_COMPARE_TEXTNOCASE = 2;   // cell texts in that order without regard to case (lstrcmpiA)
+const int QEL_COMPARE_TEXT       = 1;   // cell texts in the user's locale order (lstrcmp)
+const int QEL_COMPARE_TEXTNOCASE = 2;   // cell texts in that order without regard to case (lstrcmpi)
 const int QEL_COMPARE_NUMBER     = 3;   // cell texts read as decimal numbers
 const int QEL_COMPARE_DATE       = 4;   // cell texts read as dates in the column's date format
 
 // Date format of a column whose style has no data block, for the date editor and the date comparison.
-const char QEL_DATEFORMAT_DEFAULT[] = "yyyy-MM-dd";
+const TCHAR QEL_DATEFORMAT_DEFAULT[] = _T("yyyy-MM-dd");
 
 // Editor control identifiers.
 const UINT QEL_EDITID_TEXT  = 100;

@@ -9,7 +9,8 @@ IMPLEMENT_DYNAMIC(CQELThemeSystem, CQELThemeBase)
 
 namespace
 {
-// Classes opened by LoadControl(), in opening (and closing) order.
+// Classes opened by LoadControl(), in opening (and closing) order; wide in either character set, as UxTheme
+// takes them.
 const WCHAR* const kClassNames[] = {
     L"HEADER", L"TOOLBAR", L"BUTTON", L"STATUS", L"WINDOW", L"REBAR", L"COMBOBOX", L"PROGRESS",
     L"SCROLLBAR", L"EXPLORERBAR", L"TREEVIEW", L"STARTPANEL", L"TASKBAND", L"TASKBAR", L"SPIN", L"TAB",
@@ -41,6 +42,7 @@ const int      kInvisiblePenWidth = 1;
 const int      kInvisiblePenStyle = PS_NULL;
 
 // An entry point of a module, typed (null when the module lacks it).
+// The name is narrow in either character set: GetProcAddress has no wide form.
 template <typename PFN>
 PFN EntryPoint(HINSTANCE hModule, LPCSTR pszName)
 {
@@ -52,13 +54,13 @@ PFN EntryPoint(HINSTANCE hModule, LPCSTR pszName)
 // first, where a planted UxTheme.dll would be loaded and run. A path that does not fit means no UxTheme.
 HINSTANCE LoadSystemUxTheme()
 {
-    static const char kFileName[] = "\\UxTheme.dll";
-    char szPath[MAX_PATH];
-    const UINT nDirLength = ::GetSystemDirectoryA(szPath, MAX_PATH);
-    if (nDirLength == 0 || nDirLength + sizeof(kFileName) > MAX_PATH)
+    static const TCHAR kFileName[] = _T("\\UxTheme.dll");
+    TCHAR szPath[MAX_PATH];
+    const UINT nDirLength = ::GetSystemDirectory(szPath, _countof(szPath));
+    if (nDirLength == 0 || nDirLength + _countof(kFileName) > _countof(szPath))
         return NULL;
     memcpy(szPath + nDirLength, kFileName, sizeof(kFileName));
-    return ::LoadLibraryA(szPath);
+    return ::LoadLibrary(szPath);
 }
 }
 

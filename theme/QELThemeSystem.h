@@ -40,6 +40,7 @@ protected:
     // Opens the sixteen classes for the main window of the current thread; non-zero if any opened.
     BOOL LoadControl();
 
+    // UxTheme has only wide-string entry points, whatever the character set of the build.
     typedef HTHEME  (WINAPI* PFN_OPENTHEMEDATA)(HWND hwnd, LPCWSTR pszClassList);
     typedef HRESULT (WINAPI* PFN_CLOSETHEMEDATA)(HTHEME hTheme);
     typedef HRESULT (WINAPI* PFN_DRAWTHEMEBACKGROUND)(HTHEME hTheme, HDC hdc, int iPartId, int iStateId,

@@ -16,7 +16,7 @@ const COLORREF kFixedMenuBar                  = RGB(236, 233, 216);
 // in the parts dwTypeMask names (VER_MAJORVERSION, VER_MINORVERSION); FALSE also when the query fails.
 BOOL ReportedVersionIs(DWORD dwTypeMask, BYTE condition, DWORD dwMajor, DWORD dwMinor)
 {
-    OSVERSIONINFOEXA info = {};
+    OSVERSIONINFOEX info = {};
     info.dwOSVersionInfoSize = sizeof(info);
     info.dwMajorVersion = dwMajor;
     info.dwMinorVersion = dwMinor;
@@ -25,7 +25,7 @@ BOOL ReportedVersionIs(DWORD dwTypeMask, BYTE condition, DWORD dwMajor, DWORD dw
         conditions = ::VerSetConditionMask(conditions, VER_MAJORVERSION, condition);
     if (dwTypeMask & VER_MINORVERSION)
         conditions = ::VerSetConditionMask(conditions, VER_MINORVERSION, condition);
-    return ::VerifyVersionInfoA(&info, dwTypeMask, conditions);
+    return ::VerifyVersionInfo(&info, dwTypeMask, conditions);
 }
 
 // The 44 colours in field order.

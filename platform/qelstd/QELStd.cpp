@@ -6,13 +6,15 @@
 namespace
 {
 
-const char* const kMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                     "July",    "August",   "September", "October", "November", "December"};
-const char* const kMonthAbbrevs[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const TCHAR* const kMonthNames[12] = {_T("January"), _T("February"), _T("March"),     _T("April"),
+                                      _T("May"),     _T("June"),     _T("July"),      _T("August"),
+                                      _T("September"), _T("October"), _T("November"), _T("December")};
+const TCHAR* const kMonthAbbrevs[12] = {_T("Jan"), _T("Feb"), _T("Mar"), _T("Apr"), _T("May"), _T("Jun"),
+                                        _T("Jul"), _T("Aug"), _T("Sep"), _T("Oct"), _T("Nov"), _T("Dec")};
 // Indexed by wDayOfWeek: 0 is Sunday.
-const char* const kDayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-const char* const kDayAbbrevs[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const TCHAR* const kDayNames[7] = {_T("Sunday"),   _T("Monday"), _T("Tuesday"), _T("Wednesday"),
+                                   _T("Thursday"), _T("Friday"), _T("Saturday")};
+const TCHAR* const kDayAbbrevs[7] = {_T("Sun"), _T("Mon"), _T("Tue"), _T("Wed"), _T("Thu"), _T("Fri"), _T("Sat")};
 
 const int kMinYear = 1601;
 const int kMaxYear = 30827;
@@ -45,13 +47,13 @@ int WeekdayOf(int year, int month, int day)
     return (year + year / 4 - year / 100 + year / 400 + kShift[month - 1] + day) % 7;
 }
 
-char FoldAscii(char c)
+TCHAR FoldAscii(TCHAR c)
 {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return (c >= 'A' && c <= 'Z') ? static_cast<TCHAR>(c - 'A' + 'a') : c;
 }
 
-// Number of bytes of `text` that spell `name` (ignoring ASCII case), or 0. Stops at the text's terminator.
-size_t PrefixLength(const char* text, const char* name)
+// Number of TCHARs of `text` that spell `name` (ignoring ASCII case), or 0. Stops at the text's terminator.
+size_t PrefixLength(const TCHAR* text, const TCHAR* name)
 {
     size_t i = 0;
     for (; name[i] != '\0'; ++i)
@@ -68,7 +70,7 @@ struct NameMatch
     int index = -1;
     size_t length = 0;
 
-    void Offer(const char* text, const char* name, int nameIndex)
+    void Offer(const TCHAR* text, const TCHAR* name, int nameIndex)
     {
         if (name[0] == '\0')
             return;
@@ -92,16 +94,29 @@ enum NameKind
 };
 
 #ifdef _WIN32
-// Offers the user locale's names of one kind. The picker displays these, so its own text reads back.
-void OfferLocaleNames(const char* text, NameKind kind, NameMatch& match)
+// Length in TCHARs of the first character of a non-empty text: a double-byte character takes two.
+#ifdef _UNICODE
+size_t FirstCharLength(const TCHAR*)
 {
-    char buf[128];
+    return 1;
+}
+#else
+size_t FirstCharLength(const TCHAR* text)
+{
+    return IsDBCSLeadByte(static_cast<BYTE>(text[0])) && text[1] != '\0' ? 2 : 1;
+}
+#endif
+
+// Offers the user locale's names of one kind. The picker displays these, so its own text reads back.
+void OfferLocaleNames(const TCHAR* text, NameKind kind, NameMatch& match)
+{
+    TCHAR buf[128];
     auto offer = [&](LCTYPE type, int index, bool firstCharOnly) {
-        if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buf, sizeof(buf)) <= 0)
+        if (GetLocaleInfo(LOCALE_USER_DEFAULT, type, buf, _countof(buf)) <= 0)
             return;
-        buf[sizeof(buf) - 1] = '\0';
+        buf[_countof(buf) - 1] = '\0';
         if (firstCharOnly && buf[0] != '\0')
-            buf[IsDBCSLeadByte(static_cast<BYTE>(buf[0])) && buf[1] != '\0' ? 2 : 1] = '\0';
+            buf[FirstCharLength(buf)] = '\0';
         match.Offer(text, buf, index);
     };
     switch (kind)
@@ -131,13 +146,13 @@ void OfferLocaleNames(const char* text, NameKind kind, NameMatch& match)
 }
 #endif
 
-// Index of the name at the start of `text` and its length in bytes; index -1 when none matches.
-NameMatch MatchName(const char* text, NameKind kind)
+// Index of the name at the start of `text` and its length in TCHARs; index -1 when none matches.
+NameMatch MatchName(const TCHAR* text, NameKind kind)
 {
-    static const char* const kDesignators[2] = {"AM", "PM"};
-    static const char* const kDesignatorLetters[2] = {"A", "P"};
+    static const TCHAR* const kDesignators[2] = {_T("AM"), _T("PM")};
+    static const TCHAR* const kDesignatorLetters[2] = {_T("A"), _T("P")};
     NameMatch match;
-    const char* const* names = nullptr;
+    const TCHAR* const* names = nullptr;
     int count = 0;
     switch (kind)
     {
@@ -174,11 +189,11 @@ struct Reading
 class TextCursor
 {
 public:
-    explicit TextCursor(const char* text) : m_p(text) {}
+    explicit TextCursor(const TCHAR* text) : m_p(text) {}
 
     bool AtEnd() const { return *m_p == '\0'; }
 
-    bool Literal(char c)
+    bool Literal(TCHAR c)
     {
         if (*m_p != c)  // also false at the terminator, since c is never '\0'
             return false;
@@ -214,12 +229,12 @@ public:
     }
 
 private:
-    const char* m_p;
+    const TCHAR* m_p;
 };
 
 // Length of the field starting at f: the run of one letter, cut at the letter's longest form. The picker
 // reads a longer run as the longest form followed by another field ("ddddd" is "dddd" then "d").
-size_t FieldLength(const char* f)
+size_t FieldLength(const TCHAR* f)
 {
     const size_t longest = (*f == 'd' || *f == 'M' || *f == 'y') ? 4 : 2;
     size_t n = 1;
@@ -240,7 +255,7 @@ bool ReadSmallNumber(TextCursor& text, size_t run, int lo, int hi, int& field)
 
 // Reads the field that `run` copies of the format letter `letter` stand for (run within the letter's forms).
 // Returns false when the text does not hold it.
-bool ReadField(TextCursor& text, char letter, size_t run, Reading& r)
+bool ReadField(TextCursor& text, TCHAR letter, size_t run, Reading& r)
 {
     switch (letter)
     {
@@ -298,16 +313,16 @@ bool ReadField(TextCursor& text, char letter, size_t run, Reading& r)
     return false;
 }
 
-bool IsFieldLetter(char c)
+bool IsFieldLetter(TCHAR c)
 {
     return c == 'd' || c == 'M' || c == 'y' || c == 'h' || c == 'H' || c == 'm' || c == 's' || c == 't';
 }
 
 // Interprets the whole format against the whole text.
-bool ReadText(const char* text, const char* format, Reading& r)
+bool ReadText(const TCHAR* text, const TCHAR* format, Reading& r)
 {
     TextCursor cursor(text);
-    const char* f = format;
+    const TCHAR* f = format;
     while (*f != '\0')
     {
         if (*f == '\'')
@@ -392,7 +407,7 @@ void Store(const Reading& r, SYSTEMTIME& st)
 namespace QELDateTime
 {
 
-int ConvertStringToSystemtime(const char* text, const char* format, SYSTEMTIME* result)
+int ConvertStringToSystemtime(const TCHAR* text, const TCHAR* format, SYSTEMTIME* result)
 {
     if (text == nullptr || format == nullptr || result == nullptr)
         return 0;

@@ -1,7 +1,8 @@
 // QELStd: reading date-time text by the date-time picker's format letters, and validating a SYSTEMTIME.
 //
-// The two functions are plain C++ over a SYSTEMTIME. On Windows they come from QELStd.dll; elsewhere (the
-// native fuzzing build) this header declares a layout-compatible SYSTEMTIME and no export decoration.
+// The two functions are plain C++ over a SYSTEMTIME and TCHAR text. On Windows they come from QELStd.dll, or
+// QELStdU.dll with wide text in the Unicode build; elsewhere (the native fuzzing build) this header declares a
+// layout-compatible SYSTEMTIME, narrow TCHAR and no export decoration.
 #pragma once
 
 #ifdef _WIN32
@@ -16,7 +17,11 @@
 #else
 #define QELSTD_API __declspec(dllimport)
 #endif
+#include <tchar.h>
 #else
+// Text is narrow outside Windows.
+typedef char TCHAR;
+#define _T(text) text
 #include <stdint.h>
 // Same eight unsigned 16-bit fields, in the same order, as the Windows structure.
 typedef struct _SYSTEMTIME
@@ -72,7 +77,7 @@ namespace QELDateTime
 //   - A weekday name sets wDayOfWeek (0 = Sunday). When year, month and day are all read and form a real
 //     date, wDayOfWeek is set to that date's weekday.
 //   - When a field is read twice, the last reading counts. An empty format matches only an empty text.
-QELSTD_API int ConvertStringToSystemtime(const char* text, const char* format, SYSTEMTIME* result);
+QELSTD_API int ConvertStringToSystemtime(const TCHAR* text, const TCHAR* format, SYSTEMTIME* result);
 
 // Returns 1 when `st` is a usable date and time, 0 otherwise: year 1601-30827 (the years SystemTimeToFileTime
 // converts), month 1-12, day within the month (leap years by the Gregorian rule), hour 0-23, minute and second

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <math.h>
+#include <tchar.h>
 
 namespace
 {
@@ -58,31 +59,31 @@ LRESULT CALLBACK PaintingWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
             ++s_paint.paints;
         return 0;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-const char* TestWindowClass()
+LPCTSTR TestWindowClass()
 {
     static ATOM atom = 0;
     if (atom == 0)
     {
-        WNDCLASSA wc = {};
+        WNDCLASS wc = {};
         wc.lpfnWndProc = PaintingWndProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hInstance = GetModuleHandle(nullptr);
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = "QELDCTestWindow";
-        atom = RegisterClassA(&wc);
+        wc.lpszClassName = _T("QELDCTestWindow");
+        atom = RegisterClass(&wc);
     }
-    return "QELDCTestWindow";
+    return _T("QELDCTestWindow");
 }
 
 void PumpPending()
 {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
     {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessage(&msg);
     }
 }
 
@@ -94,8 +95,8 @@ class MemDCTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        s_hHost = CreateWindowExA(0, TestWindowClass(), "QELDC", WS_POPUP | WS_VISIBLE, 40, 40, 420, 320, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+        s_hHost = CreateWindowEx(0, TestWindowClass(), _T("QELDC"), WS_POPUP | WS_VISIBLE, 40, 40, 420, 320,
+                                 nullptr, nullptr, GetModuleHandle(nullptr), nullptr);
     }
     static void TearDownTestSuite()
     {
@@ -119,8 +120,8 @@ protected:
         if (m_hwnd)
             DestroyWindow(m_hwnd);
         s_paint.colour = kWhite;
-        m_hwnd = CreateWindowExA(exStyle, TestWindowClass(), "QELDC", style, 20, 20, 180, 120, s_hHost, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        m_hwnd = CreateWindowEx(exStyle, TestWindowClass(), _T("QELDC"), style, 20, 20, 180, 120, s_hHost, nullptr,
+                                GetModuleHandle(nullptr), nullptr);
         ASSERT_NE(nullptr, m_hwnd);
         UpdateWindow(m_hwnd);
         PumpPending();
@@ -173,7 +174,7 @@ TEST_F(MemDCTest, CoversTheClientAreaOfAFramedWindow)
     {
         CQELMemDC mem(hdc, m_hwnd);
         BITMAP bm = {};
-        ASSERT_TRUE(GetObjectA(GetCurrentObject(mem.GetDC(), OBJ_BITMAP), sizeof(bm), &bm));
+        ASSERT_TRUE(GetObject(GetCurrentObject(mem.GetDC(), OBJ_BITMAP), sizeof(bm), &bm));
         EXPECT_EQ(m_client.right, bm.bmWidth);
         EXPECT_EQ(m_client.bottom, bm.bmHeight);
         // The four corner pixels of the client area, in client coordinates.
@@ -325,7 +326,7 @@ protected:
 TEST_F(SelectionTest, FontIsSelectedAndTheFormerOneRestored)
 {
     HGDIOBJ former = SelectObject(m_hdc, GetStockObject(SYSTEM_FONT));
-    HFONT font = CreateFontA(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    HFONT font = CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, _T("Arial"));
     SetTextColor(m_hdc, RGB(9, 8, 7));
     {
         CFontDC select(m_hdc, font, 0xFF000000);
@@ -379,7 +380,7 @@ TEST_F(SelectionTest, BrushIsCreatedSelectedAndDeleted)
         created = GetCurrentObject(m_hdc, OBJ_BRUSH);
         ASSERT_NE(GetStockObject(GRAY_BRUSH), created);
         LOGBRUSH lb = {};
-        ASSERT_TRUE(GetObjectA(created, sizeof(lb), &lb));
+        ASSERT_TRUE(GetObject(created, sizeof(lb), &lb));
         EXPECT_EQ(static_cast<UINT>(BS_SOLID), lb.lbStyle);
         EXPECT_EQ(RGB(10, 20, 30), lb.lbColor);
         PatBlt(m_hdc, 0, 0, 4, 4, PATCOPY);
@@ -410,7 +411,7 @@ TEST_F(SelectionTest, PenIsCreatedSelectedAndDeleted)
         CPenDC pen(m_hdc, RGB(1, 2, 3), 3, PS_DASH);
         created = GetCurrentObject(m_hdc, OBJ_PEN);
         LOGPEN lp = {};
-        ASSERT_TRUE(GetObjectA(created, sizeof(lp), &lp));
+        ASSERT_TRUE(GetObject(created, sizeof(lp), &lp));
         EXPECT_EQ(static_cast<UINT>(PS_DASH), lp.lopnStyle);
         EXPECT_EQ(3, lp.lopnWidth.x);
         EXPECT_EQ(RGB(1, 2, 3), lp.lopnColor);
@@ -420,7 +421,7 @@ TEST_F(SelectionTest, PenIsCreatedSelectedAndDeleted)
     {
         CPenDC pen(m_hdc, kBlue, 1, 99);  // unknown style: solid
         LOGPEN lp = {};
-        ASSERT_TRUE(GetObjectA(GetCurrentObject(m_hdc, OBJ_PEN), sizeof(lp), &lp));
+        ASSERT_TRUE(GetObject(GetCurrentObject(m_hdc, OBJ_PEN), sizeof(lp), &lp));
         EXPECT_EQ(static_cast<UINT>(PS_SOLID), lp.lopnStyle);
         EXPECT_EQ(kBlue, lp.lopnColor);
     }

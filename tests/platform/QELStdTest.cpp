@@ -49,7 +49,7 @@ std::string Describe(const SYSTEMTIME& st)
     return buf;
 }
 
-::testing::AssertionResult Reads(const char* text, const char* format, const Fields& want)
+::testing::AssertionResult Reads(const TCHAR* text, const TCHAR* format, const Fields& want)
 {
     SYSTEMTIME st = Sentinel();
     const int ok = QELDateTime::ConvertStringToSystemtime(text, format, &st);
@@ -63,15 +63,15 @@ std::string Describe(const SYSTEMTIME& st)
 }
 
 // Refused: returns 0 and leaves the result exactly as it was.
-::testing::AssertionResult Refuses(const char* text, const char* format)
+::testing::AssertionResult Refuses(const TCHAR* text, const TCHAR* format)
 {
     SYSTEMTIME st = Sentinel();
     const SYSTEMTIME before = st;
     const int ok = QELDateTime::ConvertStringToSystemtime(text, format, &st);
     if (ok == 0 && memcmp(&st, &before, sizeof(st)) == 0)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "\"" << (text ? text : "(null)") << "\" by \""
-                                         << (format ? format : "(null)") << "\" returned " << ok << ", "
+    return ::testing::AssertionFailure() << "\"" << (text ? text : _T("(null)")) << "\" by \""
+                                         << (format ? format : _T("(null)")) << "\" returned " << ok << ", "
                                          << Describe(st);
 }
 
@@ -80,161 +80,166 @@ const int X = -1;  // field not read
 TEST(DateTextReading, ReadsTheEditorsDefaultFormat)
 {
     // 15 March 2009 was a Sunday.
-    EXPECT_TRUE(Reads("2009-03-15", "yyyy-MM-dd", {2009, 3, 15, X, X, X, 0}));
-    EXPECT_TRUE(Reads("1999-12-31", "yyyy-MM-dd", {1999, 12, 31, X, X, X, 5}));
-    EXPECT_TRUE(Reads("15.03.2009", "dd.MM.yyyy", {2009, 3, 15, X, X, X, 0}));
+    EXPECT_TRUE(Reads(_T("2009-03-15"), _T("yyyy-MM-dd"), {2009, 3, 15, X, X, X, 0}));
+    EXPECT_TRUE(Reads(_T("1999-12-31"), _T("yyyy-MM-dd"), {1999, 12, 31, X, X, X, 5}));
+    EXPECT_TRUE(Reads(_T("15.03.2009"), _T("dd.MM.yyyy"), {2009, 3, 15, X, X, X, 0}));
 }
 
 TEST(DateTextReading, NumericFieldsByWidth)
 {
     // One letter: one or two digits; two letters: exactly two.
-    EXPECT_TRUE(Reads("5.3.2009", "d.M.yyyy", {2009, 3, 5, X, X, X, 4}));
-    EXPECT_TRUE(Reads("25.12.2009", "d.M.yyyy", {2009, 12, 25, X, X, X, 5}));
-    EXPECT_TRUE(Reads("7:4:3", "H:m:s", {X, X, X, 7, 4, 3, X}));
-    EXPECT_TRUE(Reads("07:04:03", "HH:mm:ss", {X, X, X, 7, 4, 3, X}));
-    EXPECT_TRUE(Reads("23:59:59", "H:m:s", {X, X, X, 23, 59, 59, X}));
-    EXPECT_TRUE(Refuses("2009-3-15", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-03-5", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("7:04:03", "HH:mm:ss"));
-    EXPECT_TRUE(Refuses("07:4:03", "HH:mm:ss"));
-    EXPECT_TRUE(Refuses("07:04:3", "HH:mm:ss"));
+    EXPECT_TRUE(Reads(_T("5.3.2009"), _T("d.M.yyyy"), {2009, 3, 5, X, X, X, 4}));
+    EXPECT_TRUE(Reads(_T("25.12.2009"), _T("d.M.yyyy"), {2009, 12, 25, X, X, X, 5}));
+    EXPECT_TRUE(Reads(_T("7:4:3"), _T("H:m:s"), {X, X, X, 7, 4, 3, X}));
+    EXPECT_TRUE(Reads(_T("07:04:03"), _T("HH:mm:ss"), {X, X, X, 7, 4, 3, X}));
+    EXPECT_TRUE(Reads(_T("23:59:59"), _T("H:m:s"), {X, X, X, 23, 59, 59, X}));
+    EXPECT_TRUE(Refuses(_T("2009-3-15"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-03-5"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("7:04:03"), _T("HH:mm:ss")));
+    EXPECT_TRUE(Refuses(_T("07:4:03"), _T("HH:mm:ss")));
+    EXPECT_TRUE(Refuses(_T("07:04:3"), _T("HH:mm:ss")));
     // One-or-two-digit fields take two digits when there are two.
-    EXPECT_TRUE(Reads("123", "dM", {X, 3, 12, X, X, X, X}));
-    EXPECT_TRUE(Refuses("1213", "dM"));
+    EXPECT_TRUE(Reads(_T("123"), _T("dM"), {X, 3, 12, X, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("1213"), _T("dM")));
 }
 
 TEST(DateTextReading, FieldsOutOfTheirRangeAreRefused)
 {
-    EXPECT_TRUE(Refuses("2009-13-01", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-00-01", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-01-32", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-01-00", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("24", "H"));
-    EXPECT_TRUE(Refuses("0", "h"));
-    EXPECT_TRUE(Refuses("13", "hh"));
-    EXPECT_TRUE(Refuses("60", "mm"));
-    EXPECT_TRUE(Refuses("60", "s"));
+    EXPECT_TRUE(Refuses(_T("2009-13-01"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-00-01"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-01-32"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-01-00"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("24"), _T("H")));
+    EXPECT_TRUE(Refuses(_T("0"), _T("h")));
+    EXPECT_TRUE(Refuses(_T("13"), _T("hh")));
+    EXPECT_TRUE(Refuses(_T("60"), _T("mm")));
+    EXPECT_TRUE(Refuses(_T("60"), _T("s")));
     // The day is checked against 1-31 only; the calendar check belongs to AvailabilityTime.
-    EXPECT_TRUE(Reads("2009-02-30", "yyyy-MM-dd", {2009, 2, 30, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("2009-02-30"), _T("yyyy-MM-dd"), {2009, 2, 30, X, X, X, X}));
 }
 
 TEST(DateTextReading, YearForms)
 {
-    EXPECT_TRUE(Reads("2009", "yyyy", {2009, X, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("2009", "yyy", {2009, X, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("0987", "yyyy", {987, X, X, X, X, X, X}));
-    EXPECT_TRUE(Refuses("209", "yyyy"));
-    EXPECT_TRUE(Refuses("20091", "yyyy"));
+    EXPECT_TRUE(Reads(_T("2009"), _T("yyyy"), {2009, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("2009"), _T("yyy"), {2009, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("0987"), _T("yyyy"), {987, X, X, X, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("209"), _T("yyyy")));
+    EXPECT_TRUE(Refuses(_T("20091"), _T("yyyy")));
     // Two digits: 1930-2029.
-    EXPECT_TRUE(Reads("09", "yy", {2009, X, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("29", "yy", {2029, X, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("30", "yy", {1930, X, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("99", "yy", {1999, X, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("00", "yy", {2000, X, X, X, X, X, X}));
-    EXPECT_TRUE(Refuses("9", "yy"));
+    EXPECT_TRUE(Reads(_T("09"), _T("yy"), {2009, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("29"), _T("yy"), {2029, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("30"), _T("yy"), {1930, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("99"), _T("yy"), {1999, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("00"), _T("yy"), {2000, X, X, X, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("9"), _T("yy")));
     // One digit: the latest year of that window ending in it.
-    EXPECT_TRUE(Reads("9", "y", {2029, X, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("0", "y", {2020, X, X, X, X, X, X}));
-    EXPECT_TRUE(Refuses("09", "y"));
+    EXPECT_TRUE(Reads(_T("9"), _T("y"), {2029, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("0"), _T("y"), {2020, X, X, X, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("09"), _T("y")));
 }
 
 TEST(DateTextReading, TwelveHourClock)
 {
-    EXPECT_TRUE(Reads("12:00 AM", "hh:mm tt", {X, X, X, 0, 0, X, X}));
-    EXPECT_TRUE(Reads("12:30 PM", "hh:mm tt", {X, X, X, 12, 30, X, X}));
-    EXPECT_TRUE(Reads("01:05 PM", "hh:mm tt", {X, X, X, 13, 5, X, X}));
-    EXPECT_TRUE(Reads("11:59 pm", "hh:mm tt", {X, X, X, 23, 59, X, X}));
-    EXPECT_TRUE(Reads("1:05 A", "h:mm t", {X, X, X, 1, 5, X, X}));
-    EXPECT_TRUE(Reads("3 P", "h t", {X, X, X, 15, X, X, X}));
-    EXPECT_TRUE(Reads("PM 3", "tt h", {X, X, X, 15, X, X, X}));  // the designator may come first
+    EXPECT_TRUE(Reads(_T("12:00 AM"), _T("hh:mm tt"), {X, X, X, 0, 0, X, X}));
+    EXPECT_TRUE(Reads(_T("12:30 PM"), _T("hh:mm tt"), {X, X, X, 12, 30, X, X}));
+    EXPECT_TRUE(Reads(_T("01:05 PM"), _T("hh:mm tt"), {X, X, X, 13, 5, X, X}));
+    EXPECT_TRUE(Reads(_T("11:59 pm"), _T("hh:mm tt"), {X, X, X, 23, 59, X, X}));
+    EXPECT_TRUE(Reads(_T("1:05 A"), _T("h:mm t"), {X, X, X, 1, 5, X, X}));
+    EXPECT_TRUE(Reads(_T("3 P"), _T("h t"), {X, X, X, 15, X, X, X}));
+    EXPECT_TRUE(Reads(_T("PM 3"), _T("tt h"), {X, X, X, 15, X, X, X}));  // the designator may come first
     // Without a designator the 12-hour value is kept as read.
-    EXPECT_TRUE(Reads("12", "hh", {X, X, X, 12, X, X, X}));
-    EXPECT_TRUE(Refuses("03 XM", "hh tt"));
-    EXPECT_TRUE(Refuses("03 A", "hh tt"));
-    EXPECT_TRUE(Refuses("03 AM", "hh t"));
+    EXPECT_TRUE(Reads(_T("12"), _T("hh"), {X, X, X, 12, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("03 XM"), _T("hh tt")));
+    EXPECT_TRUE(Refuses(_T("03 A"), _T("hh tt")));
+    EXPECT_TRUE(Refuses(_T("03 AM"), _T("hh t")));
     // A designator that contradicts a 24-hour value.
-    EXPECT_TRUE(Reads("15 PM", "HH tt", {X, X, X, 15, X, X, X}));
-    EXPECT_TRUE(Reads("09 AM", "HH tt", {X, X, X, 9, X, X, X}));
-    EXPECT_TRUE(Refuses("15 AM", "HH tt"));
-    EXPECT_TRUE(Refuses("09 PM", "HH tt"));
+    EXPECT_TRUE(Reads(_T("15 PM"), _T("HH tt"), {X, X, X, 15, X, X, X}));
+    EXPECT_TRUE(Reads(_T("09 AM"), _T("HH tt"), {X, X, X, 9, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("15 AM"), _T("HH tt")));
+    EXPECT_TRUE(Refuses(_T("09 PM"), _T("HH tt")));
 }
 
 TEST(DateTextReading, MonthAndWeekdayNames)
 {
-    EXPECT_TRUE(Reads("Mar", "MMM", {X, 3, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("DEC", "MMM", {X, 12, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("september", "MMMM", {X, 9, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("May 5", "MMMM d", {X, 5, 5, X, X, X, X}));
-    EXPECT_TRUE(Refuses("Sep", "MMMM"));
-    EXPECT_TRUE(Refuses("Sept", "MMM"));
-    EXPECT_TRUE(Refuses("Mars", "MMMM"));
-    EXPECT_TRUE(Reads("Wed", "ddd", {X, X, X, X, X, X, 3}));
-    EXPECT_TRUE(Reads("saturday", "dddd", {X, X, X, X, X, X, 6}));
-    EXPECT_TRUE(Reads("Sunday", "dddd", {X, X, X, X, X, X, 0}));
-    EXPECT_TRUE(Refuses("Sun", "dddd"));
-    EXPECT_TRUE(Reads("Sunday, March 15, 2009", "dddd, MMMM d, yyyy", {2009, 3, 15, X, X, X, 0}));
-    EXPECT_TRUE(Reads("Thu 5 Mar 09", "ddd d MMM yy", {2009, 3, 5, X, X, X, 4}));
+    EXPECT_TRUE(Reads(_T("Mar"), _T("MMM"), {X, 3, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("DEC"), _T("MMM"), {X, 12, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("september"), _T("MMMM"), {X, 9, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("May 5"), _T("MMMM d"), {X, 5, 5, X, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("Sep"), _T("MMMM")));
+    EXPECT_TRUE(Refuses(_T("Sept"), _T("MMM")));
+    EXPECT_TRUE(Refuses(_T("Mars"), _T("MMMM")));
+    EXPECT_TRUE(Reads(_T("Wed"), _T("ddd"), {X, X, X, X, X, X, 3}));
+    EXPECT_TRUE(Reads(_T("saturday"), _T("dddd"), {X, X, X, X, X, X, 6}));
+    EXPECT_TRUE(Reads(_T("Sunday"), _T("dddd"), {X, X, X, X, X, X, 0}));
+    EXPECT_TRUE(Refuses(_T("Sun"), _T("dddd")));
+    EXPECT_TRUE(Reads(_T("Sunday, March 15, 2009"), _T("dddd, MMMM d, yyyy"), {2009, 3, 15, X, X, X, 0}));
+    EXPECT_TRUE(Reads(_T("Thu 5 Mar 09"), _T("ddd d MMM yy"), {2009, 3, 5, X, X, X, 4}));
 }
 
 TEST(DateTextReading, WeekdayMustAgreeWithACompleteDate)
 {
-    EXPECT_TRUE(Refuses("Monday, March 15, 2009", "dddd, MMMM d, yyyy"));
-    EXPECT_TRUE(Refuses("Sat 2000-02-29", "ddd yyyy-MM-dd"));      // a Tuesday
-    EXPECT_TRUE(Reads("Tue 2000-02-29", "ddd yyyy-MM-dd", {2000, 2, 29, X, X, X, 2}));
+    EXPECT_TRUE(Refuses(_T("Monday, March 15, 2009"), _T("dddd, MMMM d, yyyy")));
+    EXPECT_TRUE(Refuses(_T("Sat 2000-02-29"), _T("ddd yyyy-MM-dd")));      // a Tuesday
+    EXPECT_TRUE(Reads(_T("Tue 2000-02-29"), _T("ddd yyyy-MM-dd"), {2000, 2, 29, X, X, X, 2}));
     // Without a complete real date the name is taken as it stands.
-    EXPECT_TRUE(Reads("Mon 15.03", "ddd dd.MM", {X, 3, 15, X, X, X, 1}));
-    EXPECT_TRUE(Reads("Mon 2009-02-30", "ddd yyyy-MM-dd", {2009, 2, 30, X, X, X, 1}));
+    EXPECT_TRUE(Reads(_T("Mon 15.03"), _T("ddd dd.MM"), {X, 3, 15, X, X, X, 1}));
+    EXPECT_TRUE(Reads(_T("Mon 2009-02-30"), _T("ddd yyyy-MM-dd"), {2009, 2, 30, X, X, X, 1}));
 }
 
 TEST(DateTextReading, LiteralsAndQuotes)
 {
-    EXPECT_TRUE(Refuses("2009/03/15", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-03-15 ", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses(" 2009-03-15", "yyyy-MM-dd"));
-    EXPECT_TRUE(Reads("20090315T1207", "yyyyMMdd'T'HHmm", {2009, 3, 15, 12, 7, X, 0}));
+    EXPECT_TRUE(Refuses(_T("2009/03/15"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-03-15 "), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T(" 2009-03-15"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Reads(_T("20090315T1207"), _T("yyyyMMdd'T'HHmm"), {2009, 3, 15, 12, 7, X, 0}));
     // Format letters inside quotes are literal text.
-    EXPECT_TRUE(Reads("day 5 of Mar", "'day' d 'of' MMM", {X, 3, 5, X, X, X, X}));
-    EXPECT_TRUE(Refuses("day 5 of Mar", "day d of MMM"));
+    EXPECT_TRUE(Reads(_T("day 5 of Mar"), _T("'day' d 'of' MMM"), {X, 3, 5, X, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("day 5 of Mar"), _T("day d of MMM")));
     // '' is one quote, inside or outside a quoted part.
-    EXPECT_TRUE(Reads("It's 5", "'It''s' d", {X, X, 5, X, X, X, X}));
-    EXPECT_TRUE(Reads("5'09", "d''yy", {2009, X, 5, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("It's 5"), _T("'It''s' d"), {X, X, 5, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("5'09"), _T("d''yy"), {2009, X, 5, X, X, X, X}));
     // A quote left open runs to the end of the format.
-    EXPECT_TRUE(Reads("5 dd", "d 'dd", {X, X, 5, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("5 dd"), _T("d 'dd"), {X, X, 5, X, X, X, X}));
     // Other letters are literal.
-    EXPECT_TRUE(Reads("X5", "Xd", {X, X, 5, X, X, X, X}));
-    EXPECT_TRUE(Refuses("x5", "Xd"));
+    EXPECT_TRUE(Reads(_T("X5"), _T("Xd"), {X, X, 5, X, X, X, X}));
+    EXPECT_TRUE(Refuses(_T("x5"), _T("Xd")));
+#ifdef _UNICODE
+    // Literal text beyond any narrow code page is compared character for character.
+    EXPECT_TRUE(Reads(L"2009\u5e743\u670815\u65e5", L"yyyy'\u5e74'M'\u6708'd'\u65e5'", {2009, 3, 15, X, X, X, 0}));
+    EXPECT_TRUE(Refuses(L"15 \u043c\u0430\u0440", L"d '\u043c\u0430\u044f'"));
+#endif
 }
 
 TEST(DateTextReading, RunsLongerThanALetterFormSplitAsInThePicker)
 {
-    EXPECT_TRUE(Reads("Thursday5", "ddddd", {X, X, 5, X, X, X, 4}));
-    EXPECT_TRUE(Reads("March3", "MMMMM", {X, 3, X, X, X, X, X}));
-    EXPECT_TRUE(Reads("20099", "yyyyy", {2029, X, X, X, X, X, X}));  // the later field counts
-    EXPECT_TRUE(Reads("077", "hhh", {X, X, X, 7, X, X, X}));
-    EXPECT_TRUE(Reads("AMA", "ttt", {X, X, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("Thursday5"), _T("ddddd"), {X, X, 5, X, X, X, 4}));
+    EXPECT_TRUE(Reads(_T("March3"), _T("MMMMM"), {X, 3, X, X, X, X, X}));
+    EXPECT_TRUE(Reads(_T("20099"), _T("yyyyy"), {2029, X, X, X, X, X, X}));  // the later field counts
+    EXPECT_TRUE(Reads(_T("077"), _T("hhh"), {X, X, X, 7, X, X, X}));
+    EXPECT_TRUE(Reads(_T("AMA"), _T("ttt"), {X, X, X, X, X, X, X}));
 }
 
 TEST(DateTextReading, NullAndEmptyArguments)
 {
     SYSTEMTIME st = Sentinel();
-    EXPECT_EQ(0, QELDateTime::ConvertStringToSystemtime("2009-03-15", "yyyy-MM-dd", nullptr));
-    EXPECT_TRUE(Refuses(nullptr, "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-03-15", nullptr));
+    EXPECT_EQ(0, QELDateTime::ConvertStringToSystemtime(_T("2009-03-15"), _T("yyyy-MM-dd"), nullptr));
+    EXPECT_TRUE(Refuses(nullptr, _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-03-15"), nullptr));
     EXPECT_TRUE(Refuses(nullptr, nullptr));
-    EXPECT_TRUE(Refuses("", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009", ""));
-    EXPECT_EQ(1, QELDateTime::ConvertStringToSystemtime("", "", &st));
+    EXPECT_TRUE(Refuses(_T(""), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009"), _T("")));
+    EXPECT_EQ(1, QELDateTime::ConvertStringToSystemtime(_T(""), _T(""), &st));
     EXPECT_EQ(Describe(Sentinel()), Describe(st));
 }
 
 TEST(DateTextReading, PartialTextWritesNothing)
 {
     // Even when the fields read before the mismatch form a date, nothing of them is kept.
-    EXPECT_TRUE(Refuses("2009-03-15 garbage", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-03-15", "yyyy-MM-dd HH:mm"));
-    EXPECT_TRUE(Refuses("2009-03", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("\xff\x80\x01", "yyyy-MM-dd"));
-    EXPECT_TRUE(Refuses("2009-03-15", "\xff\x80\x01"));
+    EXPECT_TRUE(Refuses(_T("2009-03-15 garbage"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-03-15"), _T("yyyy-MM-dd HH:mm")));
+    EXPECT_TRUE(Refuses(_T("2009-03"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("\xff\x80\x01"), _T("yyyy-MM-dd")));
+    EXPECT_TRUE(Refuses(_T("2009-03-15"), _T("\xff\x80\x01")));
 }
 
 // A string placed so that its terminator is the last readable byte before an inaccessible page: reading
@@ -242,7 +247,7 @@ TEST(DateTextReading, PartialTextWritesNothing)
 class GuardedString
 {
 public:
-    explicit GuardedString(const std::string& s)
+    explicit GuardedString(const std::basic_string<TCHAR>& s)
     {
         SYSTEM_INFO si;
         GetSystemInfo(&si);
@@ -250,32 +255,33 @@ public:
         m_base = static_cast<char*>(VirtualAlloc(nullptr, 2 * m_page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
         DWORD old = 0;
         VirtualProtect(m_base + m_page, m_page, PAGE_NOACCESS, &old);
-        m_text = m_base + m_page - (s.size() + 1);
-        memcpy(m_text, s.c_str(), s.size() + 1);
+        m_text = reinterpret_cast<TCHAR*>(m_base + m_page) - (s.size() + 1);
+        memcpy(m_text, s.c_str(), (s.size() + 1) * sizeof(TCHAR));
     }
     ~GuardedString() { VirtualFree(m_base, 0, MEM_RELEASE); }
     GuardedString(const GuardedString&) = delete;
     GuardedString& operator=(const GuardedString&) = delete;
-    const char* c_str() const { return m_text; }
+    const TCHAR* c_str() const { return m_text; }
 
 private:
     size_t m_page;
     char* m_base;
-    char* m_text;
+    TCHAR* m_text;
 };
 
 TEST(DateTextReading, NeverReadsPastEitherTerminator)
 {
     // Texts that end inside a field, a name, a designator or a literal, and formats that end inside a
     // run or a quote; each string ends right before an inaccessible page.
-    const char* const formats[] = {"yyyy-MM-dd", "dddd, MMMM d, yyyy", "ddd d MMM yy", "hh:mm:ss tt", "h t",
-                                   "'at' H", "d 'of", "''", "'", "yyyy", "MMMM", "ddd", "tt", "mmss", "X"};
-    const char* const texts[] = {"",     "2",       "2009-0", "2009-03-1", "Thursda", "Thursday, Marc",
-                                 "Thu 5 Ma", "12:3", "12:30:00 A", "3 ", "a",      "at",
-                                 "5 o",  "'",       "Septembe", "A", "59"};
-    for (const char* format : formats)
+    const TCHAR* const formats[] = {_T("yyyy-MM-dd"), _T("dddd, MMMM d, yyyy"), _T("ddd d MMM yy"),
+                                    _T("hh:mm:ss tt"), _T("h t"), _T("'at' H"), _T("d 'of"), _T("''"), _T("'"),
+                                    _T("yyyy"), _T("MMMM"), _T("ddd"), _T("tt"), _T("mmss"), _T("X")};
+    const TCHAR* const texts[] = {_T(""), _T("2"), _T("2009-0"), _T("2009-03-1"), _T("Thursda"),
+                                  _T("Thursday, Marc"), _T("Thu 5 Ma"), _T("12:3"), _T("12:30:00 A"), _T("3 "),
+                                  _T("a"), _T("at"), _T("5 o"), _T("'"), _T("Septembe"), _T("A"), _T("59")};
+    for (const TCHAR* format : formats)
     {
-        for (const char* text : texts)
+        for (const TCHAR* text : texts)
         {
             GuardedString guardedFormat(format);
             GuardedString guardedText(text);
@@ -284,8 +290,8 @@ TEST(DateTextReading, NeverReadsPastEitherTerminator)
         }
     }
     // Bytes after a terminator are never looked at.
-    const char text[] = "2009-03-15\0-01";
-    const char format[] = "yyyy-MM-dd\0-dd";
+    const TCHAR text[] = _T("2009-03-15\0-01");
+    const TCHAR format[] = _T("yyyy-MM-dd\0-dd");
     EXPECT_TRUE(Reads(text, format, {2009, 3, 15, X, X, X, 0}));
 }
 
@@ -293,46 +299,47 @@ TEST(DateTextReading, NeverReadsPastEitherTerminator)
 TEST(DateTextReading, ReadsBackWhatTheDatePickerDisplays)
 {
     // Never shown: its window text is the formatted value all the same.
-    HWND hPicker = CreateWindowExA(0, DATETIMEPICK_CLASSA, "", WS_POPUP | DTS_SHORTDATEFORMAT, 20, 20, 320, 28,
-                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND hPicker = CreateWindowEx(0, DATETIMEPICK_CLASS, _T(""), WS_POPUP | DTS_SHORTDATEFORMAT, 20, 20, 320, 28,
+                                  nullptr, nullptr, GetModuleHandle(nullptr), nullptr);
     ASSERT_NE(nullptr, hPicker);
 
     enum { kY = 1, kMo = 2, kD = 4, kH = 8, kMi = 16, kS = 32, kDow = 64 };
     struct Case
     {
-        const char* format;
+        const TCHAR* format;
         unsigned fields;
     };
     // Wine's picker shows "MMM" wrongly (the full name followed by stray characters), so the abbreviated
     // month is left out here; it is covered by the tests above.
     const Case cases[] = {
-        {"yyyy-MM-dd", kY | kMo | kD | kDow},
-        {"dd.MM.yyyy", kY | kMo | kD | kDow},
-        {"d/M/yy", kY | kMo | kD | kDow},
-        {"dddd, MMMM d, yyyy", kY | kMo | kD | kDow},
-        {"ddd dd MMMM yyy", kY | kMo | kD | kDow},
-        {"yyyyMMdd'T'HHmmss", kY | kMo | kD | kH | kMi | kS | kDow},
-        {"'Date:' yyyy-MM-dd H:m:s", kY | kMo | kD | kH | kMi | kS | kDow},
-        {"hh:mm:ss tt", kH | kMi | kS},
-        {"h:m:s t", kH | kMi | kS},
+        {_T("yyyy-MM-dd"), kY | kMo | kD | kDow},
+        {_T("dd.MM.yyyy"), kY | kMo | kD | kDow},
+        {_T("d/M/yy"), kY | kMo | kD | kDow},
+        {_T("dddd, MMMM d, yyyy"), kY | kMo | kD | kDow},
+        {_T("ddd dd MMMM yyy"), kY | kMo | kD | kDow},
+        {_T("yyyyMMdd'T'HHmmss"), kY | kMo | kD | kH | kMi | kS | kDow},
+        {_T("'Date:' yyyy-MM-dd H:m:s"), kY | kMo | kD | kH | kMi | kS | kDow},
+        {_T("hh:mm:ss tt"), kH | kMi | kS},
+        {_T("h:m:s t"), kH | kMi | kS},
     };
     const SYSTEMTIME values[] = {Date(2009, 3, 15, 15, 7, 9), Date(2000, 2, 29, 0, 0, 0),
                                  Date(1999, 12, 31, 12, 30, 5), Date(2024, 1, 1, 23, 59, 59)};
     for (const Case& c : cases)
     {
-        SendMessageA(hPicker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(c.format));
+        SendMessage(hPicker, DTM_SETFORMAT, 0, reinterpret_cast<LPARAM>(c.format));
         for (SYSTEMTIME value : values)
         {
-            ASSERT_TRUE(SendMessageA(hPicker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value)));
+            ASSERT_TRUE(SendMessage(hPicker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value)));
             SYSTEMTIME shown = {};
-            SendMessageA(hPicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown));
-            char text[256] = {};
-            GetWindowTextA(hPicker, text, sizeof(text));
+            SendMessage(hPicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown));
+            TCHAR text[256] = {};
+            GetWindowText(hPicker, text, _countof(text));
 
             SYSTEMTIME st = Sentinel();
             ASSERT_EQ(1, QELDateTime::ConvertStringToSystemtime(text, c.format, &st))
                 << "\"" << text << "\" by \"" << c.format << "\"";
-            const std::string where = std::string(text) + " by " + c.format + ": " + Describe(st);
+            const std::string where = (::testing::Message() << text << " by " << c.format << ": " << Describe(st))
+                                          .GetString();
             const WORD want[7] = {shown.wYear, shown.wMonth, shown.wDay, shown.wHour, shown.wMinute,
                                   shown.wSecond, shown.wDayOfWeek};
             const WORD got[7] = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek};
@@ -417,17 +424,17 @@ TEST(DateValidity, AgreesWithSystemTimeToFileTime)
 TEST(DateValidity, WhatTheReaderProducesFromADefaultFormatCell)
 {
     // The editor zero-fills, reads, and falls back when the value is not usable.
-    auto usable = [](const char* text) {
+    auto usable = [](const TCHAR* text) {
         SYSTEMTIME st = {};
-        QELDateTime::ConvertStringToSystemtime(text, "yyyy-MM-dd", &st);
+        QELDateTime::ConvertStringToSystemtime(text, _T("yyyy-MM-dd"), &st);
         return QELDateTime::AvailabilityTime(st);
     };
-    EXPECT_EQ(1, usable("2009-03-15"));
-    EXPECT_EQ(1, usable("2000-02-29"));
-    EXPECT_EQ(0, usable("2009-02-29"));
-    EXPECT_EQ(0, usable(""));
-    EXPECT_EQ(0, usable("2009-03-15x"));
-    EXPECT_EQ(0, usable("1600-12-31"));
+    EXPECT_EQ(1, usable(_T("2009-03-15")));
+    EXPECT_EQ(1, usable(_T("2000-02-29")));
+    EXPECT_EQ(0, usable(_T("2009-02-29")));
+    EXPECT_EQ(0, usable(_T("")));
+    EXPECT_EQ(0, usable(_T("2009-03-15x")));
+    EXPECT_EQ(0, usable(_T("1600-12-31")));
 }
 
 } // namespace

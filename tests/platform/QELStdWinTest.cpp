@@ -27,8 +27,8 @@ class WindowRectTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        s_hHost = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 400, 300, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+        s_hHost = CreateWindowEx(0, _T("STATIC"), _T("host"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 400, 300,
+                                 nullptr, nullptr, GetModuleHandle(nullptr), nullptr);
     }
     static void TearDownTestSuite()
     {
@@ -45,8 +45,8 @@ protected:
     // A 120x60 child at (30, 20) of the host's client area.
     CWnd* Child(DWORD style, DWORD exStyle)
     {
-        HWND hwnd = CreateWindowExA(exStyle, "STATIC", "", WS_CHILD | WS_VISIBLE | style, 30, 20, 120, 60, s_hHost,
-                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND hwnd = CreateWindowEx(exStyle, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE | style, 30, 20, 120, 60,
+                                   s_hHost, nullptr, GetModuleHandle(nullptr), nullptr);
         EXPECT_NE(nullptr, hwnd);
         m_children.push_back(hwnd);
         return CWnd::FromHandle(hwnd);
