@@ -412,7 +412,7 @@ TEST_F(HeaderPaint, UserFontIsKeptAndNotPassedToTheControl)
 {
     MakeHeader({100, 150});
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(140, "Arial"));
+    ASSERT_TRUE(font.CreatePointFont(140, _T("Arial")));
     header.ResetProbe();
     EXPECT_EQ(0, ::SendMessageA(hwnd, WM_SETFONT, (WPARAM)font.GetSafeHandle(), FALSE));
     EXPECT_EQ(0, header.nPaints);
@@ -485,7 +485,7 @@ TEST_F(HeaderPaint, HeaderCreatedInADialogPaintsWithTheGuiFontUnlessGivenOne)
     EXPECT_EQ((HFONT)::GetStockObject(DEFAULT_GUI_FONT), inDialog.draws[0].hFont);
 
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(120, "Arial"));
+    ASSERT_TRUE(font.CreatePointFont(120, _T("Arial")));
     inDialog.ResetProbe();
     ::SendMessageA(inDialog.GetSafeHwnd(), WM_SETFONT, (WPARAM)font.GetSafeHandle(), TRUE);
     ASSERT_FALSE(inDialog.draws.empty());

@@ -300,7 +300,7 @@ TEST_F(ListSorting, HeaderMessagesReachTheParentWithTheListId)
 TEST_F(ListSorting, WithoutAParentForwardedMessagesAnswerZero)
 {
     CTestList orphan;
-    ASSERT_TRUE(orphan.CreateEx(0, WC_LISTVIEWA, _T(""), WS_POPUP | LVS_REPORT, CRect(0, 0, 200, 100), NULL, 0));
+    ASSERT_TRUE(orphan.CreateEx(0, WC_LISTVIEW, _T(""), WS_POPUP | LVS_REPORT, CRect(0, 0, 200, 100), NULL, 0));
     EXPECT_EQ(0, orphan.SendMessage(WM_QEL_HEADERVISIABLECHANGE, 1, 1));
     NMHEADER nm = {};
     nm.hdr.hwndFrom = orphan.GetHeaderCtrl()->m_hWnd;
