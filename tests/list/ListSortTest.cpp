@@ -145,10 +145,10 @@ TEST_F(ListSorting, BuiltInComparisonsOrderTheCellTexts)
           { _T("01.12.2008"), _T("28.02.2009"), _T("15.03.2009"), _T("2009-01-01"), _T("not a date") }, {} },
 #ifdef _UNICODE
         // Scripts in the locale's order: Latin, Greek, Cyrillic, then ideographs.
-        { QEL_COMPARE_TEXT, nullptr, { L"\u6771\u4eac\u90fd", L"\u041c\u043e\u0441\u043a\u0432\u0430", L"Berlin",
-                                       L"\u0391\u03b8\u03ae\u03bd\u03b1" },
-          { L"Berlin", L"\u0391\u03b8\u03ae\u03bd\u03b1", L"\u041c\u043e\u0441\u043a\u0432\u0430", L"\u6771\u4eac\u90fd" },
-          {} },
+        { QEL_COMPARE_TEXT, nullptr,
+          { L"\u6771\u4eac\u90fd", L"\u041c\u043e\u0441\u043a\u0432\u0430", L"Berlin", L"\u0391\u03b8\u03ae\u03bd\u03b1" },
+          { L"Berlin", L"\u0391\u03b8\u03ae\u03bd\u03b1", L"\u041c\u043e\u0441\u043a\u0432\u0430",
+            L"\u6771\u4eac\u90fd" }, {} },
 #endif
     };
     for (const auto& c : cases)
