@@ -55,9 +55,9 @@ protected:
         ReleaseAllKeys();
         ::SetCursorPos(1270, 1010);
         ASSERT_TRUE(parent.CreateParent(400, 200));
-        ASSERT_TRUE(edit.CreateEx(WS_EX_CLIENTEDGE, "Edit", "some text", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+        ASSERT_TRUE(edit.CreateEx(WS_EX_CLIENTEDGE, _T("Edit"), _T("some text"), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
                                   20, 20, 200, 26, parent.GetSafeHwnd(), (HMENU)(UINT_PTR)500));
-        ASSERT_TRUE(other.CreateEx(0, "Button", "other", WS_CHILD | WS_VISIBLE, 20, 80, 100, 26,
+        ASSERT_TRUE(other.CreateEx(0, _T("Button"), _T("other"), WS_CHILD | WS_VISIBLE, 20, 80, 100, 26,
                                    parent.GetSafeHwnd(), (HMENU)(UINT_PTR)501));
         other.SetFocus();
         PumpUntilIdle();
@@ -222,7 +222,7 @@ TEST_F(ThemedEdit, StyleZeroLeavesTheFrameToTheSystem)
 {
     // A plain edit of the same size shows what the system paints.
     CWnd reference;
-    ASSERT_TRUE(reference.CreateEx(WS_EX_CLIENTEDGE, "Edit", "some text", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+    ASSERT_TRUE(reference.CreateEx(WS_EX_CLIENTEDGE, _T("Edit"), _T("some text"), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
                                    20, 130, 200, 26, parent.GetSafeHwnd(), (HMENU)(UINT_PTR)502));
     const HWND hRef = reference.GetSafeHwnd();
     ::RedrawWindow(hRef, NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);

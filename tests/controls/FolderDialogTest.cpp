@@ -33,10 +33,10 @@ LRESULT CALLBACK CallWndProc(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HC_ACTION && g_pRun != nullptr)
     {
         const CWPSTRUCT* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (p->message == BFFM_SETSELECTIONA && p->wParam == TRUE)
+        if (p->message == BFFM_SETSELECTION && p->wParam == TRUE)
         {
             g_pRun->selectionWParams.push_back(p->wParam);
-            g_pRun->selectionPaths.push_back(p->lParam != 0 ? reinterpret_cast<const char*>(p->lParam) : "<null>");
+            g_pRun->selectionPaths.push_back(p->lParam != 0 ? Narrow(reinterpret_cast<LPCTSTR>(p->lParam)) : "<null>");
         }
     }
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
@@ -134,7 +134,7 @@ protected:
 TEST_F(FolderDialog, PreselectsTheInitialFolderAndReturnsItsPath)
 {
     const std::string folder = WindowsFolder() + "\\system32";
-    CQELFolderDialog dlg(nullptr, folder.c_str());
+    CQELFolderDialog dlg(nullptr, CString(folder.c_str()));
     ASSERT_NE(HWND(NULL), run.hBrowser) << "the browser did not appear";
 
     ASSERT_EQ(1u, run.selectionPaths.size());
@@ -142,7 +142,7 @@ TEST_F(FolderDialog, PreselectsTheInitialFolderAndReturnsItsPath)
     EXPECT_EQ(folder, run.selectionPaths[0]);
 
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(0, _stricmp(folder.c_str(), dlg.GetFolder()));
+    EXPECT_EQ(0, _stricmp(folder.c_str(), Narrow(dlg.GetFolder()).c_str()));
     // The browser either leaves the -1 it was given or sets the folder's index in the system image list.
     const int image = dlg.GetFolderImage();
     if (image != -1)
@@ -151,7 +151,7 @@ TEST_F(FolderDialog, PreselectsTheInitialFolderAndReturnsItsPath)
     }
     // It may be called again: same answer, same path.
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(0, _stricmp(folder.c_str(), dlg.GetFolder()));
+    EXPECT_EQ(0, _stricmp(folder.c_str(), Narrow(dlg.GetFolder()).c_str()));
 }
 
 TEST_F(FolderDialog, DefaultsGiveNoOwnerAnEmptyTitleAndAnEmptyPreselection)
@@ -176,7 +176,7 @@ TEST_F(FolderDialog, TheOwnerAndTitleReachTheBrowser)
     CRecorderWnd owner;
     ASSERT_TRUE(owner.CreateParent(200, 100));
     run.closeWith = IDCANCEL;
-    CQELFolderDialog dlg(&owner, nullptr, "Choose the export folder");
+    CQELFolderDialog dlg(&owner, nullptr, _T("Choose the export folder"));
     ASSERT_NE(HWND(NULL), run.hBrowser);
     EXPECT_EQ(owner.GetSafeHwnd(), run.hOwner);
     bool found = false;

@@ -60,7 +60,7 @@ protected:
     {
         CreateEditorList(inDialog);
         for (int row = 0; row < 5; ++row)
-            list->SetItemText(row, kColumn, GetParam().pszCell);
+            list->SetItemText(row, kColumn, CString(GetParam().pszCell));
         SetStyle(0, RUNTIME_CLASS(CQELListItemEdit));
         SetStyle(kColumn, GetParam().pFactory, GetParam().dwStyle);
         FillChoicesWhenAnnounced(parent, *list);
@@ -220,7 +220,7 @@ TEST_P(AnyEditor, CtrlTabCommitsAndMovesOnToTheNextRowsFirstEditableCell)
 TEST_P(AnyEditor, TheWheelChangesNothingAndCtrlWheelMovesDown)
 {
     for (int row = 5; row < 60; ++row)
-        list->InsertItem(row, "more");
+        list->InsertItem(row, _T("more"));
     const HWND hEditor = Open(0);
     parent.Flush();
     ::SendMessageA(hEditor, WM_MOUSEWHEEL, WheelWParam(0, WHEEL_DELTA), MAKELPARAM(100, 100));
@@ -284,7 +284,7 @@ TEST_P(AnyEditorInDialog, EnterCommitsAndEscapeCancelsWithoutEndingTheDialog)
     for (const UINT key : { VK_RETURN, VK_ESCAPE })
     {
         SCOPED_TRACE(testing::Message() << "key " << key);
-        list->SetItemText(1, kColumn, GetParam().pszCell);
+        list->SetItemText(1, kColumn, CString(GetParam().pszCell));
         Open(1);
         Change(true);
         parent.Flush();
@@ -308,5 +308,79 @@ std::string KindName(const ::testing::TestParamInfo<EditorKind>& info)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, AnyEditor, ::testing::ValuesIn(kKinds), KindName);
 INSTANTIATE_TEST_SUITE_P(Kinds, AnyEditorInDialog, ::testing::ValuesIn(kKinds), KindName);
+
+#ifdef _UNICODE
+class NonLatinEditing : public EditorTest
+{
+protected:
+    // The text of the last change report.
+    tstring Reported() const
+    {
+        const std::vector<RecordedMessage> reports = parent.MessagesOf(WM_QEL_LISTEDITTING);
+        return reports.empty() ? tstring(L"<none>") : reports.back().textT;
+    }
+    tstring Text(int nItem, int nSubItem) const { return static_cast<LPCTSTR>(list->GetItemText(nItem, nSubItem)); }
+    tstring ShownText() const
+    {
+        CString text;
+        Editor()->GetWindowText(text);
+        return static_cast<LPCTSTR>(text);
+    }
+};
+
+// Greek, Cyrillic and ideographs through each editor: typed as wide characters into the text editor, chosen
+// in the drop-down list, around the date in the date editor's format; read back from the list and from the
+// change report, and kept when the edit moves on to the next row.
+TEST_F(NonLatinEditing, TextsPassThroughEveryEditor)
+{
+    const tstring greek = L"\u0391\u03b8\u03ae\u03bd\u03b1", cyrillic = L"\u041c\u043e\u0441\u043a\u0432\u0430",
+                  cjk = L"\u6771\u4eac\u90fd";
+    CreateEditorList();
+    SetStyle(1, RUNTIME_CLASS(CQELListItemEdit));
+    SetStyle(2, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
+    TCHAR format[] = L"yyyy'\u5e74'MM'\u6708'dd'\u65e5'";
+    _tag_QELListColumnStyle date = {};
+    date.nColumn = 3;
+    date.pData = format;
+    date.nDataLen = DataLength(format);
+    date.pRuntimeClass = RUNTIME_CLASS(CQELListItemDateTimeCtrl);
+    ASSERT_EQ(0u, list->SetColumnStyle(&date));
+    FillChoicesWhenAnnounced(parent, *list, { greek, cyrillic, cjk });
+
+    list->SetItemText(0, 1, greek.c_str());
+    list->SetItemText(1, 1, cjk.c_str());
+    ASSERT_NE(nullptr, StartEdit(0, 1));
+    const HWND hEdit = EditorHwnd();
+    EXPECT_EQ(greek, ShownText());
+    ::SendMessage(hEdit, EM_SETSEL, 0, -1);
+    TypeText(hEdit, cyrillic.c_str());
+    Press(hEdit, VK_DOWN, true);   // on to the row below
+    EXPECT_EQ(cyrillic, Reported());
+    EXPECT_EQ(cyrillic, Text(0, 1));
+    ASSERT_NE(nullptr, Editor());
+    EXPECT_EQ(cjk, ShownText());
+    Press(EditorHwnd(), VK_RETURN);
+    EXPECT_EQ(cjk, Text(1, 1));
+
+    list->SetItemText(0, 2, greek.c_str());
+    CComboBox* pCombo = static_cast<CComboBox*>(StartEdit(0, 2));
+    ASSERT_NE(nullptr, pCombo);
+    EXPECT_EQ(greek, ShownText());
+    pCombo->SetCurSel(pCombo->FindStringExact(-1, cjk.c_str()));
+    Press(pCombo->GetSafeHwnd(), VK_RETURN);
+    EXPECT_EQ(cjk, Reported());
+    EXPECT_EQ(cjk, Text(0, 2));
+
+    list->SetItemText(0, 3, L"2009\u5e7403\u670815\u65e5");
+    ASSERT_NE(nullptr, StartEdit(0, 3));
+    const HWND hPicker = EditorHwnd();
+    EXPECT_EQ(L"2009\u5e7403\u670815\u65e5", ShownText());
+    Press(hPicker, VK_RIGHT);   // the year
+    Press(hPicker, VK_UP);
+    Press(hPicker, VK_RETURN);
+    EXPECT_EQ(L"2010\u5e7403\u670815\u65e5", Reported());
+    EXPECT_EQ(L"2010\u5e7403\u670815\u65e5", Text(0, 3));
+}
+#endif
 
 } // namespace

@@ -5,15 +5,15 @@
 
 namespace qeltest {
 
-void FillChoicesWhenAnnounced(CRecorderWnd& parent, CQELListCtrl& list)
+void FillChoicesWhenAnnounced(CRecorderWnd& parent, CQELListCtrl& list, const std::vector<tstring>& choices)
 {
-    parent.SetAnswer(WM_QEL_LISTITEMCONST, [&list](const RecordedMessage& m, bool& handled) {
+    parent.SetAnswer(WM_QEL_LISTITEMCONST, [&list, choices](const RecordedMessage& m, bool& handled) {
         const _tag_QELListEditInfo info = EditInfo(m);
         CComboBox* pCombo = static_cast<CComboBox*>(info.pEditWnd);
         if (info.nCtrlID == QEL_EDITID_COMBO && pCombo != nullptr)
         {
-            for (const char* choice : { "Red", "Green", "Blue" })
-                pCombo->AddString(choice);
+            for (const tstring& choice : choices)
+                pCombo->AddString(choice.c_str());
             const CString cell = list.GetItemText(info.nItem, info.nSubItem);
             const int index = pCombo->FindStringExact(-1, cell);
             CString entry;
@@ -34,7 +34,7 @@ CCreationSpy* CCreationSpy::s_pActive = nullptr;
 CCreationSpy::CCreationSpy()
 {
     s_pActive = this;
-    m_hHook = ::SetWindowsHookExA(WH_CBT, CbtProc, NULL, ::GetCurrentThreadId());
+    m_hHook = ::SetWindowsHookEx(WH_CBT, CbtProc, NULL, ::GetCurrentThreadId());
 }
 
 CCreationSpy::~CCreationSpy()
@@ -48,7 +48,7 @@ LRESULT CALLBACK CCreationSpy::CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode == HCBT_CREATEWND && s_pActive != nullptr)
     {
-        const CBT_CREATEWNDA* pCreate = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+        const CBT_CREATEWND* pCreate = reinterpret_cast<const CBT_CREATEWND*>(lParam);
         Creation c;
         char name[256] = {};
         ::GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof(name));
@@ -60,7 +60,7 @@ LRESULT CALLBACK CCreationSpy::CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
         c.cx = pCreate->lpcs->cx;
         c.cy = pCreate->lpcs->cy;
         if (pCreate->lpcs->lpszName != nullptr && !IS_INTRESOURCE(pCreate->lpcs->lpszName))
-            c.text = pCreate->lpcs->lpszName;
+            c.text = Narrow(pCreate->lpcs->lpszName);
         s_pActive->m_creations.push_back(c);
     }
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
@@ -80,10 +80,10 @@ void EditorTest::SetUp()
 {
     ListTest::SetUp();
     listSize = CSize(680, 460);
-    LOGFONTA lf = {};
+    LOGFONT lf = {};
     lf.lfHeight = -17;
     lf.lfWeight = FW_BOLD;
-    strcpy(lf.lfFaceName, "Tahoma");
+    _tcscpy(lf.lfFaceName, _T("Tahoma"));
     ASSERT_TRUE(listFont.CreateFontIndirect(&lf));
 }
 

@@ -15,9 +15,10 @@ inline WPARAM WheelWParam(UINT flags, int delta)
     return MAKEWPARAM(flags, static_cast<WORD>(static_cast<short>(delta)));
 }
 
-// The parent fills a drop-down list editor with "Red", "Green" and "Blue" when it is announced, and
-// selects the entry equal to the cell's text.
-void FillChoicesWhenAnnounced(CRecorderWnd& parent, CQELListCtrl& list);
+// The parent fills a drop-down list editor with the choices ("Red", "Green" and "Blue" unless given) when it
+// is announced, and selects the entry equal to the cell's text.
+void FillChoicesWhenAnnounced(CRecorderWnd& parent, CQELListCtrl& list,
+                              const std::vector<tstring>& choices = { _T("Red"), _T("Green"), _T("Blue") });
 
 // Captures the creation parameters of windows created on this thread while it lives (CBT hook).
 class CCreationSpy

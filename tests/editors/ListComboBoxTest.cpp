@@ -21,9 +21,9 @@ protected:
     {
         EditorTest::SetUp();
         CreateEditorList();
-        list->SetItemText(0, kChoiceColumn, "Green");
-        list->SetItemText(1, kChoiceColumn, "red");
-        list->SetItemText(2, kChoiceColumn, "Purple");
+        list->SetItemText(0, kChoiceColumn, _T("Green"));
+        list->SetItemText(1, kChoiceColumn, _T("red"));
+        list->SetItemText(2, kChoiceColumn, _T("Purple"));
         SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST);
         SetStyle(0, RUNTIME_CLASS(CQELListItemEdit));
         FillChoicesWhenAnnounced(parent, *list);
@@ -161,8 +161,8 @@ TEST_F(ComboEditor, KeysThatMoveTheEditLeaveTheDateAndTheChoiceAsTheyWere)
         SetStyle(kChoiceColumn, RUNTIME_CLASS(CQELListItemComboBoxCtrl), c.comboStyle);
         for (int row = 0; row < 5; ++row)
         {
-            list->SetItemText(row, kDateColumn, "2009-03-15");
-            list->SetItemText(row, kChoiceColumn, "Green");
+            list->SetItemText(row, kDateColumn, _T("2009-03-15"));
+            list->SetItemText(row, kChoiceColumn, _T("Green"));
         }
         ASSERT_EQ(0, list->EditSubItem(2, c.column));
         PumpUntilIdle();
@@ -266,7 +266,7 @@ TEST_F(ComboEditorInDialog, EnterAndEscapeWithTheListDroppedEndOnlyTheEdit)
     for (const UINT key : { VK_RETURN, VK_ESCAPE })
     {
         SCOPED_TRACE(testing::Message() << "key " << key);
-        list->SetItemText(1, kChoiceColumn, "Green");
+        list->SetItemText(1, kChoiceColumn, _T("Green"));
         StartEdit(1, kChoiceColumn);
         InputKey(VK_F4);
         InputKey(VK_DOWN);

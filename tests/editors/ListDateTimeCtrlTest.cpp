@@ -21,9 +21,9 @@ protected:
     {
         EditorTest::SetUp();
         CreateEditorList();
-        list->SetItemText(0, kDateColumn, "2009-03-15");
-        list->SetItemText(1, kDateColumn, "");
-        list->SetItemText(2, kDateColumn, "not a date");
+        list->SetItemText(0, kDateColumn, _T("2009-03-15"));
+        list->SetItemText(1, kDateColumn, _T(""));
+        list->SetItemText(2, kDateColumn, _T("not a date"));
         SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl));
     }
 
@@ -129,7 +129,7 @@ TEST_F(DateEditor, WithTheFlagAnEmptyCellStartsToday)
 TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
 {
     SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "dd.MM.yyyy");
-    list->SetItemText(0, kDateColumn, "15.03.2009");
+    list->SetItemText(0, kDateColumn, _T("15.03.2009"));
     const HWND hPicker = Open(0);
     ASSERT_NE(HWND(NULL), hPicker);
     const SYSTEMTIME st = PickerTime(hPicker);
@@ -151,7 +151,7 @@ TEST_F(DateEditor, TheStylesFormatIsUsedForReadingAndWriting)
 TEST_F(DateEditor, AChangeOfTheTimeOfDayAloneIsAChange)
 {
     SetStyle(kDateColumn, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, "yyyy-MM-dd HH:mm");
-    list->SetItemText(0, kDateColumn, "2009-03-15 10:20");
+    list->SetItemText(0, kDateColumn, _T("2009-03-15 10:20"));
     const HWND hPicker = Open(0);
     ASSERT_NE(HWND(NULL), hPicker);
     ASSERT_EQ("2009-03-15 10:20", EditorText());

@@ -12,9 +12,10 @@ namespace {
 
 struct MenuEntry
 {
-    UINT        id;
-    UINT        state;
-    std::string text;
+    UINT         id;
+    UINT         state;
+    std::string  text;       // as an ANSI program reads it
+    std::wstring wideText;
 };
 
 // Watches for the header's popup menu on this thread: reads it once the menu loop is idle (the menu is
@@ -88,6 +89,9 @@ private:
             char text[1024] = "";
             ::GetMenuStringA(hMenu, i, text, sizeof(text), MF_BYPOSITION);
             e.text = text;
+            wchar_t wideText[1024] = L"";
+            ::GetMenuStringW(hMenu, i, wideText, _countof(wideText), MF_BYPOSITION);
+            e.wideText = wideText;
             entries.push_back(e);
         }
     }
@@ -173,6 +177,26 @@ TEST_F(HeaderMenu, LongCaptionIsCutTo255Characters)
     ASSERT_EQ(5u, watcher.entries.size());
     EXPECT_EQ(std::string(255, 'x'), watcher.entries[1].text);
 }
+
+#ifdef _UNICODE
+TEST_F(HeaderMenu, NonLatinCaptionsReachTheMenuEntries)
+{
+    const wchar_t* const captions[] = { L"\u0391\u03b8\u03ae\u03bd\u03b1", L"\u041c\u043e\u0441\u043a\u0432\u0430",
+                                        L"\u6771\u4eac\u90fd" };
+    for (int i = 0; i < 3; ++i)
+    {
+        HDITEMW item = {};
+        item.mask = HDI_TEXT;
+        item.pszText = const_cast<LPWSTR>(captions[i]);
+        ::SendMessageW(hwnd, HDM_SETITEMW, i, (LPARAM)&item);
+    }
+    CMenuWatcher watcher;
+    RightButtonDown(CPoint(30, 10));
+    ASSERT_EQ(5u, watcher.entries.size());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(captions[i], watcher.entries[i].wideText) << i;
+}
+#endif
 
 TEST_F(HeaderMenu, ChoosingACheckedEntryHidesItsColumn)
 {

@@ -37,9 +37,9 @@ protected:
     }
     static void AddListColumns(CListCtrl& list)
     {
-        list.InsertColumn(0, "A", LVCFMT_LEFT, 100);
-        list.InsertColumn(1, "B", LVCFMT_LEFT, 150);
-        list.InsertColumn(2, "C", LVCFMT_LEFT, 120);
+        list.InsertColumn(0, _T("A"), LVCFMT_LEFT, 100);
+        list.InsertColumn(1, _T("B"), LVCFMT_LEFT, 150);
+        list.InsertColumn(2, _T("C"), LVCFMT_LEFT, 120);
     }
 
     void Release(CPoint pt = CPoint(50, 12))
@@ -243,9 +243,9 @@ TEST_F(HeaderMouse, DividerDoubleClickDoesNotOpenAHiddenColumnOfAListView)
     CProbeHeader listHeader;
     CListCtrl list;
     MakeList(list, listHeader);
-    list.InsertItem(0, "first");
-    list.SetItemText(0, 1, "a rather long cell text to size to");
-    list.SetItemText(0, 2, "x");
+    list.InsertItem(0, _T("first"));
+    list.SetItemText(0, 1, _T("a rather long cell text to size to"));
+    list.SetItemText(0, 2, _T("x"));
     ASSERT_EQ(1, listHeader.ShowColumn(1, 0, -1));
 
     auto doubleClickDivider = [&](int nColumn) {
@@ -275,7 +275,7 @@ TEST_F(HeaderMouse, HiddenColumnGetsAWidthOnlyThroughShowColumn)
     CProbeHeader listHeader;
     CListCtrl list;
     MakeList(list, listHeader);
-    list.InsertItem(0, "a rather long cell text to size to");
+    list.InsertItem(0, _T("a rather long cell text to size to"));
     ASSERT_EQ(1, listHeader.ShowColumn(0, 0, -1));
     list.SetColumnWidth(0, 80);
     list.SetColumnWidth(0, LVSCW_AUTOSIZE);
@@ -385,7 +385,7 @@ TEST_F(HeaderMouse, HotColumnFollowsTheMouseAndDividersAreNotHot)
 
 TEST_F(HeaderMouse, OneLeaveRequestAtATime)
 {
-    CImportPatch patch(::GetModuleHandleA("QELCtrl.dll"), "TrackMouseEvent", (const void*)&CountingTrackMouseEvent, "user32.dll");
+    CImportPatch patch(LibraryModule("QELCtrl"), "TrackMouseEvent", (const void*)&CountingTrackMouseEvent, "user32.dll");
     ASSERT_TRUE(patch.Installed());
     s_requests.clear();
     MouseMove(hwnd, CPoint(50, 12));
@@ -519,7 +519,7 @@ TEST_F(HeaderMouse, OnePaintAsksForTheCursorOnceForAllColumns)
 {
     // The cursor position can cost a round trip to the display server: a paint of many columns (a sort
     // repaints the whole header once per column) asks for it once, and every column still agrees on it.
-    CImportPatch patch(::GetModuleHandleA("QELCtrl.dll"), "GetCursorPos", (const void*)&CountingGetCursorPos, "user32.dll");
+    CImportPatch patch(LibraryModule("QELCtrl"), "GetCursorPos", (const void*)&CountingGetCursorPos, "user32.dll");
     ASSERT_TRUE(patch.Installed());
     PlaceCursor(CPoint(300, 12));
     ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 12));

@@ -29,13 +29,13 @@ protected:
         ASSERT_NE(c.light, c.dark);
     }
 
-    void SetCaption(int nColumn, const char* text, int fmt = HDF_LEFT | HDF_STRING)
+    void SetCaption(int nColumn, LPCTSTR text, int fmt = HDF_LEFT | HDF_STRING)
     {
-        HDITEMA item = {};
+        HDITEM item = {};
         item.mask = HDI_TEXT | HDI_FORMAT;
-        item.pszText = const_cast<LPSTR>(text);
+        item.pszText = const_cast<LPTSTR>(text);
         item.fmt = fmt;
-        ::SendMessageA(hwnd, HDM_SETITEMA, nColumn, (LPARAM)&item);
+        ::SendMessage(hwnd, HDM_SETITEM, nColumn, (LPARAM)&item);
     }
 
     void MarkSorted(int nColumn, bool ascending)
@@ -54,7 +54,7 @@ protected:
 
     // Compares the pixels of `area` with the caption drawn by DrawText on the face colour, with the given
     // font, colour, rectangle and format.
-    ::testing::AssertionResult CaptionMatches(const CCapture& cap, const CRect& area, const char* text,
+    ::testing::AssertionResult CaptionMatches(const CCapture& cap, const CRect& area, LPCTSTR text,
                                               CRect textRect, UINT format, HFONT hFont, COLORREF crText)
     {
         CRect client;
@@ -65,7 +65,7 @@ protected:
         ::SetTextColor(hdc, crText);
         ::SetBkMode(hdc, TRANSPARENT);
         ::IntersectClipRect(hdc, area.left, area.top, area.right, area.bottom);
-        ::DrawTextA(hdc, text, -1, &textRect, format);
+        ::DrawText(hdc, text, -1, &textRect, format);
         ::SelectObject(hdc, hOld);
         int ink = 0;
         for (int y = area.top; y < area.bottom; ++y)
@@ -207,7 +207,7 @@ TEST_F(HeaderPaint, EachMarkedColumnGetsItsOwnArrow)
 TEST_F(HeaderPaint, LongCaptionEndsWithAnEllipsisLeftOfTheArrow)
 {
     MakeHeader({100, 150, 120});
-    const char* text = "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW";
+    LPCTSTR text = _T("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
     SetCaption(1, text);
     MarkSorted(1, true);
     CCapture cap(hwnd);
@@ -221,20 +221,38 @@ TEST_F(HeaderPaint, LongCaptionEndsWithAnEllipsisLeftOfTheArrow)
 TEST_F(HeaderPaint, CaptionShowsAnAmpersandAndFollowsTheAlignment)
 {
     MakeHeader({100, 150, 120});
-    SetCaption(0, "A&B");
-    SetCaption(1, "Mid", HDF_CENTER | HDF_STRING);
-    SetCaption(2, "Right", HDF_RIGHT | HDF_STRING);
+    SetCaption(0, _T("A&B"));
+    SetCaption(1, _T("Mid"), HDF_CENTER | HDF_STRING);
+    SetCaption(2, _T("Right"), HDF_RIGHT | HDF_STRING);
     CCapture cap(hwnd);
     const UINT base = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-    EXPECT_TRUE(CaptionMatches(cap, CRect(1, 1, 99, 23), "A&B", CRect(5, 0, 95, 24), base | DT_LEFT,
+    EXPECT_TRUE(CaptionMatches(cap, CRect(1, 1, 99, 23), _T("A&B"), CRect(5, 0, 95, 24), base | DT_LEFT,
                                header.OwnFont(), c.text));
-    EXPECT_FALSE(CaptionMatches(cap, CRect(1, 1, 99, 23), "A&B", CRect(5, 0, 95, 24),
+    EXPECT_FALSE(CaptionMatches(cap, CRect(1, 1, 99, 23), _T("A&B"), CRect(5, 0, 95, 24),
                                 DT_SINGLELINE | DT_VCENTER | DT_LEFT, header.OwnFont(), c.text));
-    EXPECT_TRUE(CaptionMatches(cap, CRect(101, 1, 249, 23), "Mid", CRect(105, 0, 245, 24), base | DT_CENTER,
+    EXPECT_TRUE(CaptionMatches(cap, CRect(101, 1, 249, 23), _T("Mid"), CRect(105, 0, 245, 24), base | DT_CENTER,
                                header.OwnFont(), c.text));
-    EXPECT_TRUE(CaptionMatches(cap, CRect(251, 1, 369, 23), "Right", CRect(255, 0, 365, 24), base | DT_RIGHT,
+    EXPECT_TRUE(CaptionMatches(cap, CRect(251, 1, 369, 23), _T("Right"), CRect(255, 0, 365, 24), base | DT_RIGHT,
                                header.OwnFont(), c.text));
 }
+
+#ifdef _UNICODE
+TEST_F(HeaderPaint, NonLatinCaptionsPaintAsDrawTextDrawsThem)
+{
+    MakeHeader({100, 150, 120});
+    SetCaption(0, L"\u0391\u03b8\u03ae\u03bd\u03b1");
+    SetCaption(1, L"\u041c\u043e\u0441\u043a\u0432\u0430");
+    SetCaption(2, L"\u6771\u4eac\u90fd");
+    CCapture cap(hwnd);
+    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT;
+    EXPECT_TRUE(CaptionMatches(cap, CRect(1, 1, 99, 23), L"\u0391\u03b8\u03ae\u03bd\u03b1", CRect(5, 0, 95, 24), format,
+                               header.OwnFont(), c.text));
+    EXPECT_TRUE(CaptionMatches(cap, CRect(101, 1, 249, 23), L"\u041c\u043e\u0441\u043a\u0432\u0430",
+                               CRect(105, 0, 245, 24), format, header.OwnFont(), c.text));
+    EXPECT_TRUE(CaptionMatches(cap, CRect(251, 1, 369, 23), L"\u6771\u4eac\u90fd", CRect(255, 0, 365, 24), format,
+                               header.OwnFont(), c.text));
+}
+#endif
 
 TEST_F(HeaderPaint, IconTakesTheLeftEndAndPushesTheCaption)
 {
@@ -269,7 +287,7 @@ TEST_F(HeaderPaint, IconTakesTheLeftEndAndPushesTheCaption)
     EXPECT_NE(red24, cap.At(101, 3));
     EXPECT_EQ(c.light, cap.At(100, 10));
     // The caption begins at L + 16 + 5.
-    EXPECT_TRUE(CaptionMatches(cap, CRect(117, 1, 249, 23), "Icon", CRect(121, 0, 245, 24),
+    EXPECT_TRUE(CaptionMatches(cap, CRect(117, 1, 249, 23), _T("Icon"), CRect(121, 0, 245, 24),
                                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT,
                                header.OwnFont(), c.text));
     ::SendMessageA(hwnd, HDM_SETIMAGELIST, 0, 0);
@@ -306,24 +324,24 @@ TEST_F(HeaderPaint, BitmapOnTheLeftOrTheRight)
     EXPECT_EQ(blue24, cap.At(10, 16));
     EXPECT_NE(blue24, cap.At(11, 10));
     EXPECT_NE(blue24, cap.At(5, 6));
-    EXPECT_TRUE(CaptionMatches(cap, CRect(11, 1, 99, 23), "Left", CRect(16, 0, 95, 24), base | DT_LEFT,
+    EXPECT_TRUE(CaptionMatches(cap, CRect(11, 1, 99, 23), _T("Left"), CRect(16, 0, 95, 24), base | DT_LEFT,
                                header.OwnFont(), c.text));
     // Right: x = R - 1 - 10 = 239; the caption ends 5 pixels before it.
     EXPECT_EQ(blue24, cap.At(239, 7));
     EXPECT_EQ(blue24, cap.At(248, 16));
     EXPECT_NE(blue24, cap.At(238, 10));
-    EXPECT_TRUE(CaptionMatches(cap, CRect(101, 1, 239, 23), "Right", CRect(105, 0, 234, 24), base | DT_RIGHT,
+    EXPECT_TRUE(CaptionMatches(cap, CRect(101, 1, 239, 23), _T("Right"), CRect(105, 0, 234, 24), base | DT_RIGHT,
                                header.OwnFont(), c.text));
-    SetCaption(0, "x");
-    SetCaption(1, "y");
+    SetCaption(0, _T("x"));
+    SetCaption(1, _T("y"));
     ::DeleteObject(hBlue);
 }
 
 TEST_F(HeaderPaint, HiddenMarkedColumnLeavesNoTrace)
 {
     MakeHeader({100, 150, 120});
-    SetCaption(0, "");
-    SetCaption(1, "WWWWWWWWWWWWWWWWWWWW");
+    SetCaption(0, _T(""));
+    SetCaption(1, _T("WWWWWWWWWWWWWWWWWWWW"));
     ASSERT_EQ(1, header.ShowColumn(1, 0, -1));
     MarkSorted(1, true);
     header.ResetProbe();
@@ -369,7 +387,7 @@ TEST_F(HeaderPaint, BackgroundBrushKeepsTheColourOfConstructionTextColourFollows
     _gWindowColor = saved;
 
     EXPECT_EQ(c.face, cap.At(450, 12));
-    EXPECT_TRUE(CaptionMatches(cap, CRect(1, 1, 99, 23), "Col0", CRect(5, 0, 95, 24),
+    EXPECT_TRUE(CaptionMatches(cap, CRect(1, 1, 99, 23), _T("Col0"), CRect(5, 0, 95, 24),
                                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT,
                                header.OwnFont(), newText));
     LOGBRUSH lb = {};
@@ -394,7 +412,7 @@ TEST_F(HeaderPaint, UserFontIsKeptAndNotPassedToTheControl)
 {
     MakeHeader({100, 150});
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(140, "Arial"));
+    ASSERT_TRUE(font.CreatePointFont(140, _T("Arial")));
     header.ResetProbe();
     EXPECT_EQ(0, ::SendMessageA(hwnd, WM_SETFONT, (WPARAM)font.GetSafeHandle(), FALSE));
     EXPECT_EQ(0, header.nPaints);
@@ -467,7 +485,7 @@ TEST_F(HeaderPaint, HeaderCreatedInADialogPaintsWithTheGuiFontUnlessGivenOne)
     EXPECT_EQ((HFONT)::GetStockObject(DEFAULT_GUI_FONT), inDialog.draws[0].hFont);
 
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(120, "Arial"));
+    ASSERT_TRUE(font.CreatePointFont(120, _T("Arial")));
     inDialog.ResetProbe();
     ::SendMessageA(inDialog.GetSafeHwnd(), WM_SETFONT, (WPARAM)font.GetSafeHandle(), TRUE);
     ASSERT_FALSE(inDialog.draws.empty());
@@ -496,13 +514,13 @@ TEST_F(HeaderPaint, IsDialogControlLooksForAnMfcDialogObjectAmongTheAncestors)
     EXPECT_FALSE(IsDialogControl(&parent));
 
     CStatic inTopLevel;
-    ASSERT_TRUE(inTopLevel.Create("x", WS_CHILD, CRect(0, 0, 10, 10), &parent, 9));
+    ASSERT_TRUE(inTopLevel.Create(_T("x"), WS_CHILD, CRect(0, 0, 10, 10), &parent, 9));
     EXPECT_FALSE(IsDialogControl(&inTopLevel));
 
     CFrameWnd* pFrame = new CFrameWnd;
-    ASSERT_TRUE(pFrame->Create(NULL, "Frame"));
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Frame")));
     CStatic inFrame;
-    ASSERT_TRUE(inFrame.Create("x", WS_CHILD, CRect(0, 0, 10, 10), pFrame, 9));
+    ASSERT_TRUE(inFrame.Create(_T("x"), WS_CHILD, CRect(0, 0, 10, 10), pFrame, 9));
     EXPECT_FALSE(IsDialogControl(&inFrame));
     inFrame.DestroyWindow();
     pFrame->DestroyWindow();   // deletes itself
@@ -510,16 +528,16 @@ TEST_F(HeaderPaint, IsDialogControlLooksForAnMfcDialogObjectAmongTheAncestors)
     CTestDialog dialog;
     ASSERT_TRUE(dialog.Open(&parent));
     CStatic panel;
-    ASSERT_TRUE(panel.Create("", WS_CHILD, CRect(0, 0, 50, 50), &dialog, 10));
+    ASSERT_TRUE(panel.Create(_T(""), WS_CHILD, CRect(0, 0, 50, 50), &dialog, 10));
     CStatic inPanel;
-    ASSERT_TRUE(inPanel.Create("x", WS_CHILD, CRect(0, 0, 10, 10), &panel, 11));
+    ASSERT_TRUE(inPanel.Create(_T("x"), WS_CHILD, CRect(0, 0, 10, 10), &panel, 11));
     EXPECT_TRUE(IsDialogControl(&panel));
     EXPECT_TRUE(IsDialogControl(&inPanel));
     EXPECT_FALSE(IsDialogControl(&dialog));   // the dialog itself has the top-level parent as owner
 
     // An owned pop-up climbs to its owner.
     CWnd popup;
-    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "popup", WS_POPUP, CRect(0, 0, 10, 10), &dialog, 0));
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), _T("popup"), WS_POPUP, CRect(0, 0, 10, 10), &dialog, 0));
     EXPECT_TRUE(IsDialogControl(&popup));
     popup.DestroyWindow();
     inPanel.DestroyWindow();

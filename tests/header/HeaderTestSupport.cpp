@@ -20,7 +20,7 @@ void CDefaultLog::Install(HWND hwnd)
 {
     s_messages.clear();
     s_marks.clear();
-    s_original = (WNDPROC)::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)&CDefaultLog::Proc);
+    s_original = (WNDPROC)::SetWindowLongPtr(hwnd, GWLP_WNDPROC, (LONG_PTR)&CDefaultLog::Proc);
 }
 
 LRESULT CALLBACK CDefaultLog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -31,7 +31,7 @@ LRESULT CALLBACK CDefaultLog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     msg.wParam = wParam;
     msg.lParam = lParam;
     s_messages.push_back(msg);
-    return ::CallWindowProcA(s_original, hwnd, message, wParam, lParam);
+    return ::CallWindowProc(s_original, hwnd, message, wParam, lParam);
 }
 
 int CDefaultLog::Count(UINT message)
@@ -66,8 +66,8 @@ std::vector<std::string> CDefaultLog::Sequence()
 
 HWND CreateNativeHeader(HWND hParent, int x, int y, int cx, int cy, DWORD dwStyle)
 {
-    return ::CreateWindowExA(0, WC_HEADERA, "", dwStyle, x, y, cx, cy, hParent, (HMENU)(INT_PTR)7,
-                             ::GetModuleHandleA(NULL), NULL);
+    return ::CreateWindowEx(0, WC_HEADER, _T(""), dwStyle, x, y, cx, cy, hParent, (HMENU)(INT_PTR)7,
+                            ::GetModuleHandle(NULL), NULL);
 }
 
 void AddColumn(HWND hHeader, const char* text, int width, int fmt)

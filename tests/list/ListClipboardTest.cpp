@@ -42,13 +42,13 @@ protected:
     {
         WriteClipboardText("before");
         EXPECT_EQ(nExpected, list->CopyToClipboard(dwMask));
-        return ReadClipboardText();
+        return ReadClipboardCopy();
     }
     void FillLarge(int nRows, size_t nCellLen)
     {
         list->SetRedraw(FALSE);   // the list view re-measures on every insert otherwise
         list->DeleteAllItems();
-        const std::string cell(nCellLen, 'x');
+        const tstring cell(nCellLen, _T('x'));
         for (int r = 0; r < nRows; ++r)
         {
             list->InsertItem(r, cell.c_str());
@@ -110,7 +110,7 @@ TEST_F(ListClipboard, VisibleColumnsInDisplayOrder)
     bool present = false;
     WriteClipboardText("before");
     EXPECT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
-    EXPECT_EQ("", ReadClipboardText(&present));
+    EXPECT_EQ("", ReadClipboardCopy(&present));
     EXPECT_TRUE(present);
 }
 
@@ -127,7 +127,7 @@ TEST_F(ListClipboard, LargeTextsDoNotMoveOnEveryBlock)
 {
     // About 2,100,000 bytes, 21 blocks: moving the text once per block made large copies quadratic.
     FillLarge(700, 1000);
-    CImportPatch patch(::GetModuleHandleA("QELCtrl.dll"), "realloc", (const void*)&CountingRealloc);
+    CImportPatch patch(LibraryModule("QELCtrl"), "realloc", (const void*)&CountingRealloc);
     ASSERT_TRUE(patch.Installed());
     g_reallocs = 0;
     const std::string text = Copy(LVIS_SELECTED);
@@ -142,14 +142,14 @@ TEST_F(ListClipboard, CellsAreNotReadIntoAStringEach)
 {
     // 900 cells: a string per cell cost an allocation and a release for each cell of a large copy.
     FillLarge(300, 10);
-    CImportPatch patch(::GetModuleHandleA("QELAfx.dll"), sizeof(void*) == 8 ? "_Znay" : "_Znaj",
+    CImportPatch patch(LibraryModule("QELAfx"), sizeof(void*) == 8 ? "_Znay" : "_Znaj",
                        (const void*)&CountingArrayNew);
     ASSERT_TRUE(patch.Installed());
     g_pfnArrayNew = (void* (*)(size_t))patch.Original();
     g_arrayNews = 0;
     EXPECT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
     EXPECT_LT(g_arrayNews, 10);
-    const std::string text = ReadClipboardText();
+    const std::string text = ReadClipboardCopy();
     ASSERT_EQ(strlen(kCaptions) + 300 * (2 + 3 * 10 + 2), text.size());
     EXPECT_EQ("\r\nxxxxxxxxxx\txxxxxxxxxx\txxxxxxxxxx", text.substr(text.size() - 34));
 }
@@ -170,3 +170,21 @@ TEST_F(ListClipboard, ClipboardHeldByAnotherThread)
     ::CloseHandle(release);
     EXPECT_EQ("kept", ReadClipboardText());
 }
+
+#ifdef _UNICODE
+// The list sets CF_UNICODETEXT itself (it is the first format, not one derived from CF_TEXT) with the exact texts.
+TEST_F(ListClipboard, NonLatinCellsAreCopiedAsUnicodeText)
+{
+    const std::wstring greek = L"\u0391\u03b8\u03ae\u03bd\u03b1", cyrillic = L"\u041c\u043e\u0441\u043a\u0432\u0430",
+                       cjk = L"\u6771\u4eac\u90fd";
+    list->SetItemText(0, 0, greek.c_str());
+    list->SetItemText(0, 1, cyrillic.c_str());
+    list->SetItemText(0, 2, cjk.c_str());
+    WriteClipboardText("before");
+    ASSERT_EQ(1, list->CopyToClipboard(LVIS_FOCUSED));
+    EXPECT_EQ(L"Col0\tCol1\tCol2\r\n" + greek + L"\t" + cyrillic + L"\t" + cjk, ReadClipboardUnicode());
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    EXPECT_EQ(UINT(CF_UNICODETEXT), ::EnumClipboardFormats(0));
+    ::CloseClipboard();
+}
+#endif

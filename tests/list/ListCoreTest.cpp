@@ -2,6 +2,7 @@
 #include "QELListFixture.h"
 #include "QELDC.h"
 
+#include <algorithm>
 #include <string.h>
 
 using namespace qeltest;
@@ -23,7 +24,7 @@ class ListStyles : public ListTest {};
 TEST_F(ListStyles, StoresACopyOfEveryFieldEvenBeyondTheColumns)
 {
     CreateList(2, 3);
-    char format[] = "yyyy-MM-dd";
+    TCHAR format[] = _T("yyyy-MM-dd");
     _tag_QELListColumnStyle style = MakeStyle(5);
     style.nLimitText = 12;
     style.dwStyle = ES_RIGHT;
@@ -32,9 +33,9 @@ TEST_F(ListStyles, StoresACopyOfEveryFieldEvenBeyondTheColumns)
     style.dwExtra2 = 7;
     style.dwFlags = QEL_STYLEFLAG_AUTO;
     style.pData = format;
-    style.nDataLen = 10;
+    style.nDataLen = DataLength(format);
     ASSERT_EQ(0u, list->SetColumnStyle(&style));
-    memcpy(format, "XXXXXXXXXX", 10);   // the caller's block may change afterwards
+    std::fill(format, format + 10, _T('X'));   // the caller's block may change afterwards
 
     _tag_QELListColumnStyle got = {};
     ASSERT_TRUE(list->GetEditColumnStyle(5, got));
@@ -45,18 +46,18 @@ TEST_F(ListStyles, StoresACopyOfEveryFieldEvenBeyondTheColumns)
     EXPECT_EQ(0xdeadbeefu, got.dwExtra1);
     EXPECT_EQ(7u, got.dwExtra2);
     EXPECT_EQ(QEL_STYLEFLAG_AUTO, got.dwFlags);
-    EXPECT_EQ(10, got.nDataLen);
+    EXPECT_EQ(DataLength(_T("yyyy-MM-dd")), got.nDataLen);
     EXPECT_EQ(RUNTIME_CLASS(CTestFactory), got.pRuntimeClass);
     ASSERT_NE(format, got.pData);
-    EXPECT_EQ(0, memcmp(got.pData, "yyyy-MM-dd", 11));   // ends with the zero byte
+    EXPECT_EQ(0, memcmp(got.pData, _T("yyyy-MM-dd"), sizeof(format)));   // ends with a zero character
 
     // A shorter length copies only that much, zero-terminated.
-    char longer[] = "abcdefgh";
+    TCHAR longer[] = _T("abcdefgh");
     style.pData = longer;
-    style.nDataLen = 4;
+    style.nDataLen = DataLength(_T("abcd"));
     ASSERT_EQ(0u, list->SetColumnStyle(&style));
     ASSERT_TRUE(list->GetEditColumnStyle(5, got));
-    EXPECT_STREQ("abcd", got.pData);
+    EXPECT_STREQ(_T("abcd"), got.pData);
     EXPECT_EQ(1, list->m_mapColumnStyle.GetCount());   // replaced, not added
 }
 
@@ -90,7 +91,7 @@ TEST_F(ListStyles, RefusalsLeaveTheStoredStyleInForce)
 TEST_F(ListStyles, DataWithoutPositiveLengthIsNeitherKeptNorFreed)
 {
     CreateList(1, 2);
-    char block[] = "not the list's";
+    TCHAR block[] = _T("not the list's");
     for (int nLen : { 0, -3 })
     {
         _tag_QELListColumnStyle style = MakeStyle(0);
@@ -112,7 +113,7 @@ TEST_F(ListStyles, DataWithoutPositiveLengthIsNeitherKeptNorFreed)
         style.nDataLen = -1;
         EXPECT_EQ(0u, other.SetColumnStyle(&style));
     }
-    EXPECT_STREQ("not the list's", block);
+    EXPECT_STREQ(_T("not the list's"), block);
 }
 
 TEST_F(ListStyles, RemovalByIndexAllAndNegativeKeys)
@@ -198,8 +199,8 @@ TEST_F(ListViews, HiddenReportListAttachesTheHeaderWhenTheListViewMakesIt)
 {
     // Some list views make the header of a hidden report list only when a column comes or the list shows.
     ASSERT_TRUE(list->Create(WS_CHILD | LVS_REPORT, CRect(10, 10, 410, 310), &parent, kId));
-    list->InsertColumn(0, "Name", LVCFMT_LEFT, 80);
-    list->InsertColumn(1, "Size", LVCFMT_LEFT, 80);
+    list->InsertColumn(0, _T("Name"), LVCFMT_LEFT, 80);
+    list->InsertColumn(1, _T("Size"), LVCFMT_LEFT, 80);
     list->ShowWindow(SW_SHOW);
     const HWND hHeader = ::GetDlgItem(list->m_hWnd, 0);
     ASSERT_NE(nullptr, hHeader);
@@ -238,7 +239,7 @@ TEST_F(ListViews, StylesStayWithTheIndexWhenColumnsComeAndGo)
     list->DeleteColumn(0);
     EXPECT_TRUE(list->IsEditColumn(3));
     EXPECT_EQ(2, list->EditSubItem(0, 3));   // only three columns now
-    list->InsertColumn(1, "Back", LVCFMT_LEFT, 60);
+    list->InsertColumn(1, _T("Back"), LVCFMT_LEFT, 60);
     EXPECT_EQ(0, list->EditSubItem(0, 3));
     ASSERT_NE(nullptr, Editor());
     EXPECT_EQ(3, TestEditor()->m_nSubItem);
@@ -254,7 +255,7 @@ TEST_F(ListViews, SubclassedDialogControlIsInitialised)
 
     CTestList sub;
     // A Create that failed on the object before makes the subclassing no creation all the same.
-    EXPECT_FALSE(sub.CWnd::CreateEx(0, "NoSuchClass", "", WS_CHILD, CRect(0, 0, 10, 10), &dlg, 1002));
+    EXPECT_FALSE(sub.CWnd::CreateEx(0, _T("NoSuchClass"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), &dlg, 1002));
     ASSERT_TRUE(sub.SubclassDlgItem(1001, &dlg));
     EXPECT_EQ(::GetDlgItem(sub.m_hWnd, 0), sub.GetHeaderCtrl()->m_hWnd);
     EXPECT_NE(nullptr, sub.GetHeaderCtrl()->m_hWnd);

@@ -206,7 +206,7 @@ TEST_F(ListDrawing, RealPaintsAskEveryCellAndDrawRequestedOnesOnce)
     drawList.bk[CellId(2, 0)] = RGB(255, 0, 0);
     LOGFONT lf = {};
     lf.lfHeight = -20;
-    lstrcpyA(lf.lfFaceName, "Arial");
+    lstrcpy(lf.lfFaceName, _T("Arial"));
     CFont font;
     font.CreateFontIndirect(&lf);
     drawList.font = (HFONT)font.GetSafeHandle();

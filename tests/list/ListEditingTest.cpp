@@ -151,7 +151,7 @@ TEST_F(ListEditing, CommitVetoAndCancel)
 {
     CreateEditable();
     ASSERT_EQ(0, list->EditSubItem(0, 1));
-    Editor()->SetWindowText("new");
+    Editor()->SetWindowText(_T("new"));
     parent.Flush();
     Commit();
     EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 0, 1, "new"), Cell(WM_QEL_LISTEDITEND, 0, 1) }));
@@ -160,25 +160,25 @@ TEST_F(ListEditing, CommitVetoAndCancel)
     EXPECT_EQ((WPARAM)kId << 16, msgs[0].wParam);
     EXPECT_EQ(100u, EditInfo(msgs[0]).dwItemData);
     EXPECT_EQ(100u, EditInfo(msgs[1]).dwItemData);
-    EXPECT_EQ("new", std::string(list->GetItemText(0, 1)));
+    EXPECT_EQ("new", Narrow(list->GetItemText(0, 1)));
     EXPECT_EQ(nullptr, list->GetEditControl());
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
 
     parent.SetAnswer(WM_QEL_LISTEDITTING, 1);
     ASSERT_EQ(0, list->EditSubItem(1, 1));
-    Editor()->SetWindowText("vetoed");
+    Editor()->SetWindowText(_T("vetoed"));
     PressKey(Editor()->m_hWnd, VK_RETURN);
     PumpUntilIdle();
-    EXPECT_EQ("r1c1", std::string(list->GetItemText(1, 1)));
+    EXPECT_EQ("r1c1", Narrow(list->GetItemText(1, 1)));
     EXPECT_EQ(list->m_hWnd, ::GetFocus());
     parent.ClearAnswers();
 
     ASSERT_EQ(0, list->EditSubItem(2, 1));
-    Editor()->SetWindowText("dropped");
+    Editor()->SetWindowText(_T("dropped"));
     parent.Flush();
     Cancel();
     EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, 2, 1) }));
-    EXPECT_EQ("r2c1", std::string(list->GetItemText(2, 1)));
+    EXPECT_EQ("r2c1", Narrow(list->GetItemText(2, 1)));
     EXPECT_EQ(nullptr, list->GetEditControl());
 }
 
@@ -196,7 +196,7 @@ TEST_F(ListEditing, NullRecordsAreForwardedAndStoreNothing)
     ASSERT_FALSE(ends.empty());
     EXPECT_EQ(0, ends.back().lParam);
     EXPECT_EQ((WPARAM)kId << 16, ends.back().wParam);
-    EXPECT_EQ("r0c1", std::string(list->GetItemText(0, 1)));
+    EXPECT_EQ("r0c1", Narrow(list->GetItemText(0, 1)));
 }
 
 TEST_F(ListEditing, ClickOnASelectedRowOpensAfterTheDoubleClickTime)
@@ -380,7 +380,7 @@ TEST_F(ListEditing, MovingFromCellToCellReportsInOrder)
     CreateEditable();
     ASSERT_EQ(0, list->EditSubItem(1, 1));
     CTestCellEditor* pFirst = TestEditor();
-    pFirst->SetWindowText("new");
+    pFirst->SetWindowText(_T("new"));
     parent.Flush();
     SetModifierKeys(true, false);
     PressKey(pFirst->m_hWnd, VK_TAB);
@@ -414,9 +414,9 @@ TEST_F(ListEditing, PastTheLastRowTheParentIsAskedFirst)
 
     parent.SetAnswer(WM_QEL_LISTEDITMAX, [&](const RecordedMessage&, bool& handled) {
         handled = true;
-        return (LRESULT)list->InsertItem(list->GetItemCount(), "appended");
+        return (LRESULT)list->InsertItem(list->GetItemCount(), _T("appended"));
     });
-    pOpen->SetWindowText("last");
+    pOpen->SetWindowText(_T("last"));
     parent.Flush();
     EXPECT_EQ(1, Move(7, VK_TAB, true, false, 3));
     PumpUntilIdle();
@@ -499,7 +499,7 @@ TEST_F(ListEditing, ScrollingSizingAndFocusEndTheEdit)
     CreateList(40, 4);
     SetStyle(1);
     ASSERT_EQ(0, list->EditSubItem(0, 1));
-    Editor()->SetWindowText("v");
+    Editor()->SetWindowText(_T("v"));
     parent.Flush();
     list->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 0, 1, "v"), Cell(WM_QEL_LISTEDITEND, 0, 1) }));
@@ -564,9 +564,9 @@ TEST_F(ListEditing, AnOpenEditFollowsItsRecordWhenRowsMove)
 {
     CreateEditable();
     ASSERT_EQ(0, list->EditSubItem(3, 1));
-    Editor()->SetWindowText("moved");
-    list->InsertItem(0, "above");
-    list->InsertItem(2, "above too");
+    Editor()->SetWindowText(_T("moved"));
+    list->InsertItem(0, _T("above"));
+    list->InsertItem(2, _T("above too"));
     list->DeleteItem(0);   // the record of row 3 is at row 4 now
     CRect cell, editor;
     list->GetSubItemRect(4, 1, LVIR_LABEL, cell);
@@ -578,7 +578,7 @@ TEST_F(ListEditing, AnOpenEditFollowsItsRecordWhenRowsMove)
     SetModifierKeys(true, false);
     PressKey(Editor()->m_hWnd, VK_DOWN);
     ReleaseAllKeys();
-    list->InsertItem(0, "late");
+    list->InsertItem(0, _T("late"));
     parent.Flush();
     PumpUntilIdle();
     EXPECT_TRUE(parent.Matches({
@@ -588,12 +588,12 @@ TEST_F(ListEditing, AnOpenEditFollowsItsRecordWhenRowsMove)
         Cell(WM_QEL_LISTITEMCONST, 6, 1),
     }));
     EXPECT_EQ(103u, EditInfo(parent.MessagesOf(WM_QEL_LISTEDITTING)[0]).dwItemData);
-    EXPECT_EQ("moved", std::string(list->GetItemText(5, 1)));
+    EXPECT_EQ("moved", Narrow(list->GetItemText(5, 1)));
     EXPECT_EQ(104u, list->GetItemData(6));
     EXPECT_EQ(At(6, 1), EditCell());
 
     // The edited record itself goes: one end naming it by its data, its text stored nowhere.
-    Editor()->SetWindowText("lost");
+    Editor()->SetWindowText(_T("lost"));
     parent.Flush();
     list->DeleteItem(6);
     PumpUntilIdle();
@@ -602,7 +602,7 @@ TEST_F(ListEditing, AnOpenEditFollowsItsRecordWhenRowsMove)
     EXPECT_EQ(nullptr, list->GetEditControl());
     EXPECT_EQ(0, CTestCellEditor::s_nLive);
     for (int r = 0; r < list->GetItemCount(); ++r)
-        EXPECT_NE("lost", std::string(list->GetItemText(r, 1))) << r;
+        EXPECT_NE("lost", Narrow(list->GetItemText(r, 1))) << r;
 
     ASSERT_EQ(0, list->EditSubItem(2, 2));
     parent.Flush();
@@ -616,7 +616,7 @@ TEST_F(ListEditing, APendingClickFollowsItsRecord)
     CreateEditable();
     SelectOnly(2);
     Click(list->m_hWnd, CellPoint(2, 2));
-    list->InsertItem(0, "above");
+    list->InsertItem(0, _T("above"));
     ASSERT_TRUE(PumpUntil([&] { return Editor() != nullptr; }, ::GetDoubleClickTime() + 2000));
     EXPECT_EQ(At(3, 2), EditCell());
     Commit();
@@ -634,14 +634,14 @@ TEST_F(ListEditing, AnEditStartOutlivesWhatTheParentDoesMeanwhile)
     _tag_QELListColumnStyle style = {};
     style.nColumn = 2;
     style.pRuntimeClass = RUNTIME_CLASS(CTestFactory);
-    char format[] = "dd.MM.yyyy";
+    TCHAR format[] = _T("dd.MM.yyyy");
     style.pData = format;
-    style.nDataLen = (int)strlen(format);
+    style.nDataLen = DataLength(format);
     ASSERT_EQ(0u, list->SetColumnStyle(&style));
 
     // The parent replaces the style while asked (its block freed): the editor gets the style it was asked for.
     parent.SetAnswer(WM_QEL_LISTEDITBEGIN, [&](const RecordedMessage&, bool& handled) {
-        char other[] = "yyyy-MM-dd";
+        TCHAR other[] = _T("yyyy-MM-dd");
         style.pData = other;
         list->SetColumnStyle(&style);
         handled = true;
@@ -683,7 +683,7 @@ TEST_F(ListEditing, AnEditOpenedDuringTheLastOnesReportStaysOpen)
 {
     CreateEditable();
     ASSERT_EQ(0, list->EditSubItem(0, 1));
-    Editor()->SetWindowText("first");
+    Editor()->SetWindowText(_T("first"));
     bool bOpenNext = true;
     parent.SetAnswer(WM_QEL_LISTEDITTING, [&](const RecordedMessage&, bool& handled) {
         if (bOpenNext)
@@ -693,10 +693,10 @@ TEST_F(ListEditing, AnEditOpenedDuringTheLastOnesReportStaysOpen)
         return (LRESULT)0;
     });
     Commit();
-    EXPECT_EQ("first", std::string(list->GetItemText(0, 1)));
+    EXPECT_EQ("first", Narrow(list->GetItemText(0, 1)));
     EXPECT_EQ(At(1, 2), EditCell());
     EXPECT_EQ(1, CTestCellEditor::s_nLive);
-    Editor()->SetWindowText("second");
+    Editor()->SetWindowText(_T("second"));
     parent.Flush();
     Commit();
     EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 1, 2, "second"), Cell(WM_QEL_LISTEDITEND, 1, 2) }));

@@ -73,11 +73,11 @@ protected:
             data.push_back(list->GetItemData(r));
         return data;
     }
-    std::vector<std::string> ColumnTexts(int nColumn)
+    std::vector<tstring> ColumnTexts(int nColumn)
     {
-        std::vector<std::string> texts;
+        std::vector<tstring> texts;
         for (int r = 0; r < list->GetItemCount(); ++r)
-            texts.push_back(std::string(list->GetItemText(r, nColumn)));
+            texts.push_back(static_cast<LPCTSTR>(list->GetItemText(r, nColumn)));
         return texts;
     }
     int Mark(int nColumn) { return list->GetHeaderCtrl()->GetColumnState(nColumn); }
@@ -126,29 +126,38 @@ TEST_F(ListSorting, BuiltInComparisonsOrderTheCellTexts)
     EXPECT_EQ(0, list->SetColumnCompare(1, QEL_COMPARE_DATE + 1));
     EXPECT_EQ(QEL_COMPARE_NONE, list->GetColumnCompare(1));
     sortList.builtIn = true;
-    using Texts = std::vector<std::string>;
+    using Texts = std::vector<tstring>;
     const struct
     {
         int         nCompare;
-        const char* pszFormat;                     // the column's date format
+        LPCTSTR     pszFormat;                     // the column's date format
         Texts       texts, ascending, descending;  // descending empty: ascending reversed
     } cases[] = {
-        { QEL_COMPARE_TEXT, nullptr, { "b", "C", "a", "B", "c" }, { "a", "b", "B", "c", "C" }, {} },
+        { QEL_COMPARE_TEXT, nullptr, { _T("b"), _T("C"), _T("a"), _T("B"), _T("c") },
+          { _T("a"), _T("b"), _T("B"), _T("c"), _T("C") }, {} },
         // "b" and "B" compare equal: they keep their order both ways.
-        { QEL_COMPARE_TEXTNOCASE, nullptr, { "b", "Charlie", "B", "alpha" }, { "alpha", "b", "B", "Charlie" },
-          { "Charlie", "b", "B", "alpha" } },
-        { QEL_COMPARE_NUMBER, nullptr, { "10", "x1", "-2.5", "", "3", "-10", "2.75" },
-          { "-10", "-2.5", "2.75", "3", "10", "", "x1" }, {} },
-        { QEL_COMPARE_DATE, "dd.MM.yyyy", { "15.03.2009", "2009-01-01", "01.12.2008", "not a date", "28.02.2009" },
-          { "01.12.2008", "28.02.2009", "15.03.2009", "2009-01-01", "not a date" }, {} },
+        { QEL_COMPARE_TEXTNOCASE, nullptr, { _T("b"), _T("Charlie"), _T("B"), _T("alpha") },
+          { _T("alpha"), _T("b"), _T("B"), _T("Charlie") }, { _T("Charlie"), _T("b"), _T("B"), _T("alpha") } },
+        { QEL_COMPARE_NUMBER, nullptr, { _T("10"), _T("x1"), _T("-2.5"), _T(""), _T("3"), _T("-10"), _T("2.75") },
+          { _T("-10"), _T("-2.5"), _T("2.75"), _T("3"), _T("10"), _T(""), _T("x1") }, {} },
+        { QEL_COMPARE_DATE, _T("dd.MM.yyyy"),
+          { _T("15.03.2009"), _T("2009-01-01"), _T("01.12.2008"), _T("not a date"), _T("28.02.2009") },
+          { _T("01.12.2008"), _T("28.02.2009"), _T("15.03.2009"), _T("2009-01-01"), _T("not a date") }, {} },
+#ifdef _UNICODE
+        // Scripts in the locale's order: Latin, Greek, Cyrillic, then ideographs.
+        { QEL_COMPARE_TEXT, nullptr,
+          { L"\u6771\u4eac\u90fd", L"\u041c\u043e\u0441\u043a\u0432\u0430", L"Berlin", L"\u0391\u03b8\u03ae\u03bd\u03b1" },
+          { L"Berlin", L"\u0391\u03b8\u03ae\u03bd\u03b1", L"\u041c\u043e\u0441\u043a\u0432\u0430",
+            L"\u6771\u4eac\u90fd" }, {} },
+#endif
     };
     for (const auto& c : cases)
     {
         _tag_QELListColumnStyle style = {};
         style.nColumn = 1;
         style.pRuntimeClass = c.pszFormat != nullptr ? RUNTIME_CLASS(CTestFactory) : nullptr;
-        style.pData = const_cast<LPSTR>(c.pszFormat);
-        style.nDataLen = c.pszFormat != nullptr ? (int)strlen(c.pszFormat) : 0;
+        style.pData = const_cast<LPTSTR>(c.pszFormat);
+        style.nDataLen = c.pszFormat != nullptr ? DataLength(c.pszFormat) : 0;
         list->SetColumnStyle(&style);
         ASSERT_EQ(1, list->SetColumnCompare(1, c.nCompare));
         EXPECT_EQ(c.nCompare, list->GetColumnCompare(1));
@@ -157,15 +166,15 @@ TEST_F(ListSorting, BuiltInComparisonsOrderTheCellTexts)
         for (bool zeroData : { false, true })
         {
             list->DeleteAllItems();
-            std::map<std::string, DWORD_PTR> dataOf;
+            std::map<tstring, DWORD_PTR> dataOf;
             std::set<LPARAM> ownData;
             for (size_t i = 0; i < c.texts.size(); ++i)
             {
                 dataOf[c.texts[i]] = zeroData ? 0 : 500 - 10 * i;
                 ownData.insert((LPARAM)dataOf[c.texts[i]]);
-                list->InsertItem((int)i, "");
+                list->InsertItem((int)i, _T(""));
                 list->SetItemText((int)i, 1, c.texts[i].c_str());
-                list->SetItemText((int)i, 2, std::to_string(i).c_str());
+                list->SetItemText((int)i, 2, CString(std::to_string(i).c_str()));
                 list->SetItemData((int)i, dataOf[c.texts[i]]);
             }
             sortList.data.clear();
@@ -174,7 +183,7 @@ TEST_F(ListSorting, BuiltInComparisonsOrderTheCellTexts)
                 ColumnClick(1);
                 EXPECT_EQ(*expected, ColumnTexts(1)) << c.nCompare << (zeroData ? " zero data" : "");
                 std::vector<DWORD_PTR> expectedData;
-                for (const std::string& text : *expected)
+                for (const tstring& text : *expected)
                     expectedData.push_back(dataOf[text]);
                 EXPECT_EQ(expectedData, RowData()) << c.nCompare << (zeroData ? " zero data" : "");
             }
@@ -193,13 +202,13 @@ TEST_F(ListSorting, AnOpenEditCommitsToItsOwnRowBeforeTheRowsMove)
     SelectOnly(0);
     ASSERT_EQ(0, list->EditSubItem(0, 1));
     ASSERT_NE(nullptr, Editor());
-    Editor()->SetWindowText("new");
+    Editor()->SetWindowText(_T("new"));
     parent.Flush();
     ColumnClick(0);   // descending: the edited row (item data 100) goes to the bottom
     EXPECT_EQ(kDown, RowData());
     EXPECT_EQ(nullptr, list->GetEditControl());
-    EXPECT_EQ("new", std::string(list->GetItemText(4, 1)));
-    EXPECT_EQ("r4c1", std::string(list->GetItemText(0, 1)));
+    EXPECT_EQ("new", Narrow(list->GetItemText(4, 1)));
+    EXPECT_EQ("r4c1", Narrow(list->GetItemText(0, 1)));
     EXPECT_TRUE(MatchSequence(ListMessages(), {
         CellText(WM_QEL_LISTEDITTING, 0, 1, "new"),
         Cell(WM_QEL_LISTEDITEND, 0, 1),
@@ -291,7 +300,7 @@ TEST_F(ListSorting, HeaderMessagesReachTheParentWithTheListId)
 TEST_F(ListSorting, WithoutAParentForwardedMessagesAnswerZero)
 {
     CTestList orphan;
-    ASSERT_TRUE(orphan.CreateEx(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, CRect(0, 0, 200, 100), NULL, 0));
+    ASSERT_TRUE(orphan.CreateEx(0, WC_LISTVIEW, _T(""), WS_POPUP | LVS_REPORT, CRect(0, 0, 200, 100), NULL, 0));
     EXPECT_EQ(0, orphan.SendMessage(WM_QEL_HEADERVISIABLECHANGE, 1, 1));
     NMHEADER nm = {};
     nm.hdr.hwndFrom = orphan.GetHeaderCtrl()->m_hWnd;

@@ -52,11 +52,11 @@ void CTestCellEditor::OnKillFocus(CWnd* pNewWnd)
         _tag_QELListEditInfo changed = info;
         changed.pszText = strText.GetBuffer(0);
         changed.pEditWnd = this;
-        ::SendMessageA(hList, WM_QEL_LISTEDITTING, 0, (LPARAM)&changed);
+        ::SendMessage(hList, WM_QEL_LISTEDITTING, 0, (LPARAM)&changed);
         strText.ReleaseBuffer();
     }
     // The list deletes this editor while handling the end report.
-    ::SendMessageA(hList, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
+    ::SendMessage(hList, WM_QEL_LISTEDITEND, 0, (LPARAM)&info);
 }
 
 IMPLEMENT_DYNCREATE(CTestFactory, CQELBaseListItem)
@@ -69,7 +69,7 @@ CWnd* CTestFactory::CreateItem(int nItem, int nSubItem, CRect rect, _tag_QELList
     ++s_nCalls;
     s_rect = rect;
     s_style = *pStyle;
-    s_data = pStyle->pData != NULL ? pStyle->pData : "";
+    s_data = pStyle->pData != NULL ? Narrow(pStyle->pData) : "";
     CTestCellEditor* pEdit = new CTestCellEditor(nItem, nSubItem);
     if (!pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, pList, QEL_EDITID_TEXT))
     {
@@ -135,18 +135,18 @@ void ListTest::Fill(int nRows, int nCols, int nWidth)
     for (int c = 0; c < nCols; ++c)
     {
         CString caption;
-        caption.Format("Col%d", c);
+        caption.Format(_T("Col%d"), c);
         list->InsertColumn(c, caption, LVCFMT_LEFT, nWidth);
     }
     for (int r = 0; r < nRows; ++r)
     {
         CString text;
-        text.Format("r%dc0", r);
+        text.Format(_T("r%dc0"), r);
         list->InsertItem(r, text);
         list->SetItemData(r, 100 + r);
         for (int c = 1; c < nCols; ++c)
         {
-            text.Format("r%dc%d", r, c);
+            text.Format(_T("r%dc%d"), r, c);
             list->SetItemText(r, c, text);
         }
     }
@@ -186,8 +186,9 @@ void ListTest::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, DWORD
     style.dwStyle = dwStyle;
     style.dwRemoveStyle = dwRemoveStyle;
     style.dwFlags = dwFlags;
-    style.pData = const_cast<LPSTR>(pData);
-    style.nDataLen = pData != nullptr ? static_cast<int>(strlen(pData)) : 0;
+    CString data(pData != nullptr ? pData : "");
+    style.pData = pData != nullptr ? data.GetBuffer(0) : nullptr;
+    style.nDataLen = pData != nullptr ? DataLength(data) : 0;
     style.pRuntimeClass = pClass;
     ASSERT_EQ(0u, list->SetColumnStyle(&style));
 }
@@ -234,7 +235,7 @@ std::string ListTest::EditorText() const
         return std::string();
     CString s;
     Editor()->GetWindowText(s);
-    return std::string(s);
+    return Narrow(s);
 }
 
 CRect ListTest::EditorRectInList() const

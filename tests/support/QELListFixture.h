@@ -13,6 +13,12 @@
 
 namespace qeltest {
 
+// Length of a column style's data block as the record counts it: in characters, without the terminator.
+inline int DataLength(LPCTSTR psz)
+{
+    return static_cast<int>(_tcslen(psz));
+}
+
 // A plain edit laid over a cell that keeps the editor contract: focus at creation, the key and wheel rules
 // of its factory, and WM_QEL_LISTEDITTING / WM_QEL_LISTEDITEND to the list when it loses the focus.
 class CTestCellEditor : public CEdit
@@ -139,7 +145,7 @@ protected:
     HWND EditorHwnd() const { return Editor() != nullptr ? Editor()->GetSafeHwnd() : NULL; }
     std::string EditorText() const;
     CRect EditorRectInList() const;   // the open editor's window rectangle in list coordinates
-    std::string ItemText(int nItem, int nSubItem) const { return std::string(list->GetItemText(nItem, nSubItem)); }
+    std::string ItemText(int nItem, int nSubItem) const { return Narrow(list->GetItemText(nItem, nSubItem)); }
     CRect LabelRect(int nItem, int nSubItem) const;
     CPoint CellPoint(int nItem, int nSubItem) const;   // a point in the cell's label, near its left edge
     void SelectOnly(int nItem);

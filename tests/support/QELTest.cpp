@@ -1,6 +1,7 @@
 // Pumping, keyboard and mouse input, pixels and clipboard for the tests.
 #include "QELTest.h"
 
+#include <algorithm>
 #include <string.h>
 
 namespace qeltest {
@@ -18,12 +19,22 @@ std::string Narrow(LPCTSTR psz)
 #endif
 }
 
+HMODULE LibraryModule(const char* baseName)
+{
+#ifdef _UNICODE
+    const char* const suffix = "U.dll";
+#else
+    const char* const suffix = ".dll";
+#endif
+    return ::GetModuleHandleA((std::string(baseName) + suffix).c_str());
+}
+
 // ---- Message pumping -------------------------------------------------------------------------------
 
 static bool DispatchOne()
 {
     MSG msg;
-    if (!::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    if (!::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
         return false;
     if (msg.message == WM_QUIT)
         return true;
@@ -31,7 +42,7 @@ static bool DispatchOne()
     if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
     {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessage(&msg);
     }
     return true;
 }
@@ -108,13 +119,13 @@ static LPARAM KeyLParam(UINT vk, bool up)
 
 void PressKey(HWND hwnd, UINT vk, bool translate)
 {
-    ::SendMessageA(hwnd, WM_KEYDOWN, vk, KeyLParam(vk, false));
+    ::SendMessage(hwnd, WM_KEYDOWN, vk, KeyLParam(vk, false));
     if (translate && ::IsWindow(hwnd))
     {
         BYTE keys[256];
         ::GetKeyboardState(keys);
         const bool ctrl = (keys[VK_CONTROL] & 0x80) != 0;
-        char ch = 0;
+        TCHAR ch = 0;
         if (vk == VK_RETURN)
             ch = '\r';
         else if (vk == VK_ESCAPE)
@@ -124,18 +135,25 @@ void PressKey(HWND hwnd, UINT vk, bool translate)
         else if (vk == VK_BACK)
             ch = '\b';
         else if (!ctrl && ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z') || vk == VK_SPACE))
-            ch = static_cast<char>((vk >= 'A' && vk <= 'Z' && !(keys[VK_SHIFT] & 0x80)) ? vk - 'A' + 'a' : vk);
+            ch = static_cast<TCHAR>((vk >= 'A' && vk <= 'Z' && !(keys[VK_SHIFT] & 0x80)) ? vk - 'A' + 'a' : vk);
         if (ch != 0)
-            ::SendMessageA(hwnd, WM_CHAR, static_cast<BYTE>(ch), KeyLParam(vk, false));
+            ::SendMessage(hwnd, WM_CHAR, static_cast<TBYTE>(ch), KeyLParam(vk, false));
     }
     if (::IsWindow(hwnd))
-        ::SendMessageA(hwnd, WM_KEYUP, vk, KeyLParam(vk, true));
+        ::SendMessage(hwnd, WM_KEYUP, vk, KeyLParam(vk, true));
 }
 
 void TypeText(HWND hwnd, const char* text)
 {
+    // The A form on purpose: the system converts each byte for a Unicode window, as for an ANSI program.
     for (const char* p = text; *p != '\0' && ::IsWindow(hwnd); ++p)
         ::SendMessageA(hwnd, WM_CHAR, static_cast<BYTE>(*p), 1);
+}
+
+void TypeText(HWND hwnd, const wchar_t* text)
+{
+    for (const wchar_t* p = text; *p != L'\0' && ::IsWindow(hwnd); ++p)
+        ::SendMessageW(hwnd, WM_CHAR, static_cast<WPARAM>(*p), 1);
 }
 
 static void SendKeyInput(UINT vk, bool up)
@@ -175,8 +193,8 @@ void InputText(const char* text)
 void Click(HWND hwnd, POINT pt, UINT keyFlags)
 {
     const LPARAM lp = MAKELPARAM(pt.x, pt.y);
-    ::PostMessageA(hwnd, WM_LBUTTONUP, keyFlags, lp);
-    ::SendMessageA(hwnd, WM_LBUTTONDOWN, keyFlags | MK_LBUTTON, lp);
+    ::PostMessage(hwnd, WM_LBUTTONUP, keyFlags, lp);
+    ::SendMessage(hwnd, WM_LBUTTONDOWN, keyFlags | MK_LBUTTON, lp);
     PumpUntilIdle();
 }
 
@@ -184,22 +202,22 @@ void DoubleClick(HWND hwnd, POINT pt)
 {
     const LPARAM lp = MAKELPARAM(pt.x, pt.y);
     Click(hwnd, pt);
-    ::PostMessageA(hwnd, WM_LBUTTONUP, 0, lp);
-    ::SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, lp);
+    ::PostMessage(hwnd, WM_LBUTTONUP, 0, lp);
+    ::SendMessage(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, lp);
     PumpUntilIdle();
 }
 
 void RightClick(HWND hwnd, POINT pt)
 {
     const LPARAM lp = MAKELPARAM(pt.x, pt.y);
-    ::PostMessageA(hwnd, WM_RBUTTONUP, 0, lp);
-    ::SendMessageA(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, lp);
+    ::PostMessage(hwnd, WM_RBUTTONUP, 0, lp);
+    ::SendMessage(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, lp);
     PumpUntilIdle();
 }
 
 void MouseMove(HWND hwnd, POINT pt, UINT keyFlags)
 {
-    ::SendMessageA(hwnd, WM_MOUSEMOVE, keyFlags, MAKELPARAM(pt.x, pt.y));
+    ::SendMessage(hwnd, WM_MOUSEMOVE, keyFlags, MAKELPARAM(pt.x, pt.y));
 }
 
 // ---- Pixels -------------------------------------------------------------------------------------------
@@ -259,18 +277,20 @@ void CTestBitmap::Fill(COLORREF colour)
 
 // ---- Clipboard ----------------------------------------------------------------------------------------
 
-std::string ReadClipboardText(bool* ok)
+// The text of one clipboard format up to the block's size or its first zero character.
+template <typename Char>
+static std::basic_string<Char> ReadClipboardFormat(UINT format, bool* ok)
 {
-    std::string text;
+    std::basic_string<Char> text;
     bool found = false;
     for (int attempt = 0; attempt < 50 && !::OpenClipboard(NULL); ++attempt)
         ::Sleep(10);
-    if (HANDLE h = ::GetClipboardData(CF_TEXT))
+    if (HANDLE h = ::GetClipboardData(format))
     {
-        if (const char* p = static_cast<const char*>(::GlobalLock(h)))
+        if (const Char* p = static_cast<const Char*>(::GlobalLock(h)))
         {
-            const size_t size = ::GlobalSize(h);
-            text.assign(p, strnlen(p, size));
+            const size_t size = ::GlobalSize(h) / sizeof(Char);
+            text.assign(p, std::find(p, p + size, Char(0)));
             found = true;
             ::GlobalUnlock(h);
         }
@@ -279,6 +299,25 @@ std::string ReadClipboardText(bool* ok)
     if (ok != nullptr)
         *ok = found;
     return text;
+}
+
+std::string ReadClipboardText(bool* ok)
+{
+    return ReadClipboardFormat<char>(CF_TEXT, ok);
+}
+
+std::wstring ReadClipboardUnicode(bool* ok)
+{
+    return ReadClipboardFormat<wchar_t>(CF_UNICODETEXT, ok);
+}
+
+std::string ReadClipboardCopy(bool* ok)
+{
+#ifdef _UNICODE
+    return Narrow(ReadClipboardUnicode(ok).c_str());
+#else
+    return ReadClipboardText(ok);
+#endif
 }
 
 void WriteClipboardText(const std::string& text)

@@ -20,6 +20,12 @@ namespace qeltest {
 // converted in a Unicode build (characters the code page lacks become '?').
 std::string Narrow(LPCTSTR psz);
 
+// A string of the build's character type.
+using tstring = std::basic_string<TCHAR>;
+
+// The loaded library binary of that base name ("QELCtrl"), under the file name of the build's character set.
+HMODULE LibraryModule(const char* baseName);
+
 // ---- Message pumping -------------------------------------------------------------------------------
 
 // Dispatches every queued message of this thread (posted messages, timers that are due, paints) until
@@ -45,8 +51,10 @@ void ReleaseAllKeys();
 // the window, as TranslateMessage would have produced them from real input.
 void PressKey(HWND hwnd, UINT vk, bool translate = true);
 
-// Sends WM_CHAR for each byte of the text.
+// Sends WM_CHAR for each byte of the text, as an ANSI program types it; WM_CHAR of each UTF-16 unit of a
+// wide text.
 void TypeText(HWND hwnd, const char* text);
+void TypeText(HWND hwnd, const wchar_t* text);
 
 // Real input through the system queue (SendInput), for paths that must pass PreTranslateMessage.
 void InputKey(UINT vk, bool ctrl = false, bool shift = false);
@@ -95,6 +103,13 @@ private:
 // not part of the result); `ok` tells whether the format was present.
 std::string ReadClipboardText(bool* ok = nullptr);
 
+// The CF_UNICODETEXT contents, as ReadClipboardText reads CF_TEXT.
+std::wstring ReadClipboardUnicode(bool* ok = nullptr);
+
+// The text of the format the list copies in this build (CF_UNICODETEXT in Unicode, CF_TEXT otherwise), in
+// the ANSI code page.
+std::string ReadClipboardCopy(bool* ok = nullptr);
+
 // Puts a text on the clipboard (owner: none).
 void WriteClipboardText(const std::string& text);
 
@@ -112,7 +127,8 @@ struct RecordedMessage
     LPARAM            lParam = 0;
     Delivery          delivery = Delivery::Sent;
     std::vector<BYTE> record;
-    std::string       text;
+    std::string       text;       // in the ANSI code page
+    tstring           textT;      // the same text in the build's character set
     bool              hasText = false;
 };
 

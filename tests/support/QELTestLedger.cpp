@@ -435,6 +435,7 @@ QEL_GDI_CREATOR(HPEN, CreatePenIndirect, (const LOGPEN* plp), (plp))
 QEL_GDI_CREATOR(HPEN, ExtCreatePen, (DWORD style, DWORD width, const LOGBRUSH* plb, DWORD count, const DWORD* pStyle),
                 (style, width, plb, count, pStyle))
 QEL_GDI_CREATOR(HFONT, CreateFontIndirectA, (const LOGFONTA* plf), (plf))
+QEL_GDI_CREATOR(HFONT, CreateFontIndirectW, (const LOGFONTW* plf), (plf))
 QEL_GDI_CREATOR(HFONT, CreateFontA,
                 (int h, int w, int esc, int orient, int weight, DWORD italic, DWORD underline, DWORD strike,
                  DWORD charset, DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitch, LPCSTR face),
@@ -478,12 +479,30 @@ HDC WINAPI HookCreateDCA(LPCSTR pszDriver, LPCSTR pszDevice, LPCSTR pszPort, con
     return h;
 }
 
+HDC WINAPI HookCreateDCW(LPCWSTR pszDriver, LPCWSTR pszDevice, LPCWSTR pszPort, const DEVMODEW* pdm)
+{
+    if (CountCall("CreateDCW", __builtin_return_address(0)))
+        return NULL;
+    const HDC h = QEL_REAL(decltype(&::CreateDCW), kGdi, "CreateDCW")(pszDriver, pszDevice, pszPort, pdm);
+    AddHandle(Kind::Dc, h, "CreateDCW");
+    return h;
+}
+
 HDC WINAPI HookCreateICA(LPCSTR pszDriver, LPCSTR pszDevice, LPCSTR pszPort, const DEVMODEA* pdm)
 {
     if (CountCall("CreateICA", __builtin_return_address(0)))
         return NULL;
     const HDC h = QEL_REAL(decltype(&::CreateICA), kGdi, "CreateICA")(pszDriver, pszDevice, pszPort, pdm);
     AddHandle(Kind::Dc, h, "CreateICA");
+    return h;
+}
+
+HDC WINAPI HookCreateICW(LPCWSTR pszDriver, LPCWSTR pszDevice, LPCWSTR pszPort, const DEVMODEW* pdm)
+{
+    if (CountCall("CreateICW", __builtin_return_address(0)))
+        return NULL;
+    const HDC h = QEL_REAL(decltype(&::CreateICW), kGdi, "CreateICW")(pszDriver, pszDevice, pszPort, pdm);
+    AddHandle(Kind::Dc, h, "CreateICW");
     return h;
 }
 
@@ -553,6 +572,20 @@ HWND WINAPI HookCreateWindowExA(DWORD exStyle, LPCSTR pszClass, LPCSTR pszName, 
     return h;
 }
 
+HWND WINAPI HookCreateWindowExW(DWORD exStyle, LPCWSTR pszClass, LPCWSTR pszName, DWORD style, int x, int y, int cx,
+                                int cy, HWND hwndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID pParam)
+{
+    if (CountCall("CreateWindowExW", __builtin_return_address(0)))
+    {
+        ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return NULL;
+    }
+    const HWND h = QEL_REAL(decltype(&::CreateWindowExW), kUser, "CreateWindowExW")(
+        exStyle, pszClass, pszName, style, x, y, cx, cy, hwndParent, hMenu, hInstance, pParam);
+    AddHandle(Kind::Window, h, "CreateWindowExW");
+    return h;
+}
+
 HWND WINAPI HookCreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA pTemplate, HWND hwndParent,
                                            DLGPROC pfnDialog, LPARAM lInit)
 {
@@ -561,6 +594,17 @@ HWND WINAPI HookCreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA 
     const HWND h = QEL_REAL(decltype(&::CreateDialogIndirectParamA), kUser, "CreateDialogIndirectParamA")(
         hInstance, pTemplate, hwndParent, pfnDialog, lInit);
     AddHandle(Kind::Window, h, "CreateDialogIndirectParamA");
+    return h;
+}
+
+HWND WINAPI HookCreateDialogIndirectParamW(HINSTANCE hInstance, LPCDLGTEMPLATEW pTemplate, HWND hwndParent,
+                                           DLGPROC pfnDialog, LPARAM lInit)
+{
+    if (CountCall("CreateDialogIndirectParamW", __builtin_return_address(0)))
+        return NULL;
+    const HWND h = QEL_REAL(decltype(&::CreateDialogIndirectParamW), kUser, "CreateDialogIndirectParamW")(
+        hInstance, pTemplate, hwndParent, pfnDialog, lInit);
+    AddHandle(Kind::Window, h, "CreateDialogIndirectParamW");
     return h;
 }
 
@@ -703,6 +747,16 @@ UINT WINAPI HookGetSystemDirectoryA(LPSTR pszBuffer, UINT nSize)
     return QEL_REAL(decltype(&::GetSystemDirectoryA), kKernel, "GetSystemDirectoryA")(pszBuffer, nSize);
 }
 
+UINT WINAPI HookGetSystemDirectoryW(LPWSTR pszBuffer, UINT nSize)
+{
+    if (CountCall("GetSystemDirectoryW", __builtin_return_address(0)))
+    {
+        ::SetLastError(ERROR_PATH_NOT_FOUND);
+        return 0;
+    }
+    return QEL_REAL(decltype(&::GetSystemDirectoryW), kKernel, "GetSystemDirectoryW")(pszBuffer, nSize);
+}
+
 HMODULE WINAPI HookLoadLibraryA(LPCSTR pszName)
 {
     if (CountCall("LoadLibraryA", __builtin_return_address(0), pszName))
@@ -711,6 +765,22 @@ HMODULE WINAPI HookLoadLibraryA(LPCSTR pszName)
         return NULL;
     }
     const HMODULE hModule = QEL_REAL(decltype(&::LoadLibraryA), kKernel, "LoadLibraryA")(pszName);
+    if (hModule != NULL)
+        Adjust(&LedgerState::modules, 1);
+    return hModule;
+}
+
+HMODULE WINAPI HookLoadLibraryW(LPCWSTR pszName)
+{
+    char szName[MAX_PATH] = "";
+    if (pszName != nullptr)
+        ::WideCharToMultiByte(CP_ACP, 0, pszName, -1, szName, MAX_PATH, nullptr, nullptr);
+    if (CountCall("LoadLibraryW", __builtin_return_address(0), pszName != nullptr ? szName : nullptr))
+    {
+        ::SetLastError(ERROR_MOD_NOT_FOUND);
+        return NULL;
+    }
+    const HMODULE hModule = QEL_REAL(decltype(&::LoadLibraryW), kKernel, "LoadLibraryW")(pszName);
     if (hModule != NULL)
         Adjust(&LedgerState::modules, 1);
     return hModule;
@@ -784,6 +854,7 @@ const Hook kHooks[] = {
     QEL_HOOK(kGdi, CreatePenIndirect),
     QEL_HOOK(kGdi, ExtCreatePen),
     QEL_HOOK(kGdi, CreateFontIndirectA),
+    QEL_HOOK(kGdi, CreateFontIndirectW),
     QEL_HOOK(kGdi, CreateFontA),
     QEL_HOOK(kGdi, CreateEllipticRgn),
     QEL_HOOK(kGdi, CreateEllipticRgnIndirect),
@@ -796,7 +867,9 @@ const Hook kHooks[] = {
     QEL_RELEASE(kGdi, DeleteObject),
     QEL_HOOK(kGdi, CreateCompatibleDC),
     QEL_HOOK(kGdi, CreateDCA),
+    QEL_HOOK(kGdi, CreateDCW),
     QEL_HOOK(kGdi, CreateICA),
+    QEL_HOOK(kGdi, CreateICW),
     QEL_RELEASE(kGdi, DeleteDC),
     QEL_HOOK(kUser, GetDC),
     QEL_HOOK(kUser, GetWindowDC),
@@ -804,7 +877,9 @@ const Hook kHooks[] = {
     QEL_HOOK(kUser, BeginPaint),
     QEL_HOOK(kUser, EndPaint),
     QEL_HOOK(kUser, CreateWindowExA),
+    QEL_HOOK(kUser, CreateWindowExW),
     QEL_HOOK(kUser, CreateDialogIndirectParamA),
+    QEL_HOOK(kUser, CreateDialogIndirectParamW),
     QEL_HOOK(kUser, DestroyWindow),
     QEL_HOOK(kUser, CreatePopupMenu),
     QEL_HOOK(kUser, CreateMenu),
@@ -820,7 +895,9 @@ const Hook kHooks[] = {
     QEL_HOOK(kKernel, GlobalLock),
     QEL_HOOK(kKernel, GlobalUnlock),
     QEL_HOOK(kKernel, GetSystemDirectoryA),
+    QEL_HOOK(kKernel, GetSystemDirectoryW),
     QEL_HOOK(kKernel, LoadLibraryA),
+    QEL_HOOK(kKernel, LoadLibraryW),
     QEL_HOOK(kKernel, FreeLibrary),
     QEL_HOOK(kKernel, GetProcAddress),
 };
@@ -828,7 +905,15 @@ const Hook kHooks[] = {
 #undef QEL_HOOK
 #undef QEL_RELEASE
 
-const char* const kLibraryModules[] = {"QELCtrl.dll", "QELAfx.dll", "QELDC.dll", "QELStdWin.dll", "QELStd.dll"};
+// The binaries of a Unicode build carry the suffix U.
+#ifdef _UNICODE
+#define QEL_LIBRARY_FILE(name) name "U.dll"
+#else
+#define QEL_LIBRARY_FILE(name) name ".dll"
+#endif
+const char* const kLibraryModules[] = {QEL_LIBRARY_FILE("QELCtrl"), QEL_LIBRARY_FILE("QELAfx"), QEL_LIBRARY_FILE("QELDC"),
+                                       QEL_LIBRARY_FILE("QELStdWin"), QEL_LIBRARY_FILE("QELStd")};
+#undef QEL_LIBRARY_FILE
 
 ModuleRange RangeOf(HMODULE hModule)
 {

@@ -30,7 +30,7 @@ struct LedgerSnapshot
     int                globalBlocks = 0;   // GlobalAlloc blocks neither freed nor given to the clipboard
     int                globalLocks = 0;    // GlobalLock calls not matched by GlobalUnlock
     int                clipboardOpen = 0;  // OpenClipboard successes not matched by CloseClipboard
-    int                modules = 0;        // LoadLibraryA successes not matched by FreeLibrary
+    int                modules = 0;        // LoadLibraryA/W successes not matched by FreeLibrary
     unsigned long long sequence = 0;
 };
 

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-CWinApp theApp("QELTest");
+CWinApp theApp(_T("QELTest"));
 
 int main(int argc, char** argv)
 {

@@ -19,7 +19,8 @@ static void CopyEditInfo(RecordedMessage& m)
     }
     if (info->pszText != nullptr)
     {
-        m.text = info->pszText;
+        m.textT = info->pszText;
+        m.text = Narrow(info->pszText);
         m.hasText = true;
     }
 }
@@ -43,7 +44,7 @@ _tag_QELListEditInfo EditInfo(const RecordedMessage& m)
     _tag_QELListEditInfo info = {};
     if (m.record.size() >= sizeof(info))
         memcpy(&info, m.record.data(), sizeof(info));
-    info.pszText = m.hasText ? const_cast<LPSTR>(m.text.c_str()) : nullptr;
+    info.pszText = m.hasText ? const_cast<LPTSTR>(m.textT.c_str()) : nullptr;
     info.pStyle = HasStyle(m) ? reinterpret_cast<_tag_QELListColumnStyle*>(const_cast<BYTE*>(m.record.data() + sizeof(info))) : nullptr;
     return info;
 }

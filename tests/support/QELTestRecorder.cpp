@@ -75,8 +75,8 @@ BOOL CRecorderWnd::CreateParent(int cx, int cy, LPCSTR title)
 {
     CRect r(0, 0, cx, cy);
     ::AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    LPCSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    if (!CreateEx(0, cls, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, r.Width(), r.Height(), NULL, NULL))
+    LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    if (!CreateEx(0, cls, CString(title), WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, r.Width(), r.Height(), NULL, NULL))
         return FALSE;
     ::SetForegroundWindow(m_hWnd);
     ::SetActiveWindow(m_hWnd);
