@@ -287,7 +287,7 @@ protected:
         EXPECT_EQ(0, ledger.Snapshot().clipboardOpen);
         EXPECT_EQ(NULL, ::GetOpenClipboardWindow()) << "the clipboard was left open";
         bool present = false;
-        const std::string text = ReadClipboardOwnText(&present);
+        const std::string text = ReadClipboardCopy(&present);
         if (contentsKept)
         {
             EXPECT_EQ("before", text);

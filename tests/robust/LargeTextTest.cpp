@@ -161,7 +161,7 @@ TEST_F(LargeText, MegabyteCellsAndLongCaptionsOnTheClipboard)
     const LedgerSnapshot before = ledger.Snapshot();
     WriteClipboardText("before");
     ASSERT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
-    const std::string text = ReadClipboardOwnText();
+    const std::string text = ReadClipboardCopy();
     // A caption is read into a buffer of 1023 characters; cells are copied whole.
     const std::string expected = "Col0\tCol1\t" + caption.substr(0, 1023) + "\tCol3"
         + "\r\nr0c0\t" + big + "\tr0c2\tr0c3"
@@ -278,7 +278,8 @@ TEST_F(LargeText, TextOutsideTheCodePageRoundTripsThroughEditorsAndClipboard)
     }
     list->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     ASSERT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
-    EXPECT_NE(-1, ReadClipboardOwn().Find(_T("\r\nr0c0\t") + text + _T("\t") + text + _T("\tr0c3")));
+    const CString row = _T("\r\nr0c0\t") + text + _T("\t") + text + _T("\tr0c3");
+    EXPECT_NE(std::wstring::npos, ReadClipboardUnicode().find(static_cast<LPCTSTR>(row)));
     figures::Inputs("text outside the ANSI code page through editors and clipboard", 3);
 }
 #endif

@@ -92,7 +92,7 @@ TEST_F(Ledger, AllocationFailureReachesTheLibraryAndCountsNoBlock)
 
 TEST_F(Ledger, ImportsAreTheSystemsOwnOnceTheLedgerIsGone)
 {
-    const HMODULE hCtrl = ::GetModuleHandleA(kLibraryFile);
+    const HMODULE hCtrl = LibraryModule("QELCtrl");
     auto slot = [hCtrl](const char* pszFunction) {
         static const int kMarker = 0;
         const CImportPatch probe(hCtrl, pszFunction, &kMarker);

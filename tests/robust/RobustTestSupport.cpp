@@ -1,7 +1,6 @@
 // Figures and the leak check of the bad-input and fault-injection tests.
 #include "RobustTestSupport.h"
 
-#include <algorithm>
 #include <fstream>
 #include <map>
 #include <utility>
@@ -120,35 +119,6 @@ void ExpectReleased(const CLedger& ledger, const LedgerSnapshot& before, const c
                        + (after.windows - before.windows) + (after.menus - before.menus)
                        + (after.globalBlocks - before.globalBlocks));
     EXPECT_EQ("", diff) << pszWhat << "\n" << ledger.Leaks(before);
-}
-
-// ---- Clipboard ----------------------------------------------------------------------------------------
-
-CString ReadClipboardOwn(bool* ok)
-{
-#ifdef _UNICODE
-    const UINT format = CF_UNICODETEXT;
-#else
-    const UINT format = CF_TEXT;
-#endif
-    CString text;
-    bool found = false;
-    for (int attempt = 0; attempt < 50 && !::OpenClipboard(NULL); ++attempt)
-        ::Sleep(10);
-    if (HANDLE h = ::GetClipboardData(format))
-    {
-        if (const TCHAR* p = static_cast<const TCHAR*>(::GlobalLock(h)))
-        {
-            const TCHAR* const end = p + ::GlobalSize(h) / sizeof(TCHAR);
-            text = CString(p, static_cast<int>(std::find(p, end, _T('\0')) - p));
-            found = true;
-            ::GlobalUnlock(h);
-        }
-    }
-    ::CloseClipboard();
-    if (ok != nullptr)
-        *ok = found;
-    return text;
 }
 
 } // namespace qeltest

@@ -39,13 +39,4 @@ const char kLibraryFile[] = "QELCtrl.dll";
 #define QEL_TEXT_FUNCTION(name) name "A"
 #endif
 
-// The clipboard's text in the format the library writes (CF_UNICODETEXT in a Unicode build, CF_TEXT in an
-// MBCS one), up to its first zero character; `ok` tells whether that format was present.
-CString ReadClipboardOwn(bool* ok = nullptr);
-// The same in the ANSI code page, for comparison with narrow strings.
-inline std::string ReadClipboardOwnText(bool* ok = nullptr)
-{
-    return Narrow(ReadClipboardOwn(ok));
-}
-
 } // namespace qeltest

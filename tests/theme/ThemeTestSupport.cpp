@@ -8,11 +8,7 @@ namespace themetest {
 
 HMODULE ControlLibrary()
 {
-#ifdef _UNICODE
-    return ::GetModuleHandle(_T("QELCtrlU.dll"));
-#else
-    return ::GetModuleHandle(_T("QELCtrl.dll"));
-#endif
+    return qeltest::LibraryModule("QELCtrl");
 }
 
 const char* const kColorFieldNames[44] = {
