@@ -186,11 +186,10 @@ protected:
     static int PASCAL SafeStrlen(PCXSTR lpsz);
 };
 
-// The two instances, built once in the layer: the narrow and the wide string always exist, CString is the
-// one of the build's character set. CString has to be named by its typedef: `class CString;` does not
-// declare it.
-extern template class CStringT<char, StrTraitMFC<char>>;
-extern template class CStringT<wchar_t, StrTraitMFC<wchar_t>>;
+// The two instances, built and exported once by the layer (its members not defined in this header come from
+// there; the inline ones are compiled where they are used, optimised or not): the narrow and the wide string
+// always exist, CString is the one of the build's character set. CString has to be named by its typedef:
+// `class CString;` does not declare it.
 typedef CStringT<char, StrTraitMFC<char>> CStringA;
 typedef CStringT<wchar_t, StrTraitMFC<wchar_t>> CStringW;
 typedef CStringT<TCHAR, StrTraitMFC<TCHAR>> CString;
