@@ -138,6 +138,18 @@ private:
     size_t m_nLength;   // length of the last text read
 };
 
+// Length of a caption read into a full buffer. In a Unicode build the cut may fall between the two halves
+// of a surrogate pair: the lone first half is left out rather than copied as broken text.
+size_t CaptionLength(LPCTSTR pszCaption)
+{
+    const size_t nLength = _tcslen(pszCaption);
+#ifdef _UNICODE
+    if (nLength > 0 && IS_HIGH_SURROGATE(pszCaption[nLength - 1]))
+        return nLength - 1;
+#endif
+    return nLength;
+}
+
 // The caption line: the visible columns' captions in display order, cut at 1,023 characters.
 BOOL AppendCaptions(HWND hHeader, const COrderArray& columns, CClipboardText& text)
 {
@@ -155,7 +167,7 @@ BOOL AppendCaptions(HWND hHeader, const COrderArray& columns, CClipboardText& te
         if (!::SendMessage(hHeader, HDM_GETITEM, (WPARAM)columns[nPos], (LPARAM)&item))
             continue;
         szCaption[_countof(szCaption) - 1] = '\0';
-        if (!text.Append(_T(""), nPos > 0 ? _T("\t") : _T(""), szCaption, _tcslen(szCaption)))
+        if (!text.Append(_T(""), nPos > 0 ? _T("\t") : _T(""), szCaption, CaptionLength(szCaption)))
             return FALSE;
     }
     return TRUE;

@@ -279,7 +279,9 @@ TEST_F(LargeText, TextOutsideTheCodePageRoundTripsThroughEditorsAndClipboard)
     list->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     ASSERT_EQ(1, list->CopyToClipboard(LVIS_SELECTED));
     const CString row = _T("\r\nr0c0\t") + text + _T("\t") + text + _T("\tr0c3");
-    EXPECT_NE(std::wstring::npos, ReadClipboardUnicode().find(static_cast<LPCTSTR>(row)));
+    const std::wstring copy = ReadClipboardUnicode();
+    EXPECT_NE(std::wstring::npos, copy.find(static_cast<LPCTSTR>(row)));
+    EXPECT_NE(std::wstring::npos, copy.find(static_cast<LPCTSTR>(CString(_T('x'), 1022) + _T("\t"))));
     figures::Inputs("text outside the ANSI code page through editors and clipboard", 3);
 }
 #endif
