@@ -46,6 +46,8 @@ private:
     double MouseMovesOnce(CListCtrl& show, CListCtrl& hide, int nMoves);
     double HeaderPaintOnce(CListCtrl& show, CListCtrl& hide, int nPaints);
     double RowsPaintOnce(CListCtrl& show, CListCtrl& hide);
+    double EditorAloneOnce(CListCtrl& list);
+    double RowsAreaOnce(CListCtrl& show, CListCtrl& hide);
 
     // Single steps of a case timed on their own, printed as "breakdown" lines.
     void Breakdown(const char* pszWhat, int nRows, const std::function<double()>& work);

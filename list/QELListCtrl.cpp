@@ -27,6 +27,35 @@ BOOL CopyStyle(const _tag_QELListColumnStyle& style, _tag_QELListColumnStyle& co
     return TRUE;
 }
 
+// Messages that change neither the columns, the view's scrolling nor its colours: mouse moves, painting and
+// the questions the list asks itself while it hit-tests or paints. Every other message may change them.
+BOOL IsViewQuery(UINT message)
+{
+    switch (message)
+    {
+    case WM_MOUSEMOVE:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_GETFONT:
+    case LVM_HITTEST:
+    case LVM_SUBITEMHITTEST:
+    case LVM_GETSUBITEMRECT:
+    case LVM_GETITEMRECT:
+    case LVM_GETITEMCOUNT:
+    case LVM_GETITEMSTATE:
+    case LVM_GETEXTENDEDLISTVIEWSTYLE:
+    case LVM_GETTEXTCOLOR:
+    case LVM_GETBKCOLOR:
+    case LVM_GETHEADER:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CQELListCtrl, CListCtrl)
@@ -91,6 +120,10 @@ CQELListCtrl::CQELListCtrl()
     , m_pCompareKinds(NULL)
     , m_pSortKeys(NULL)
     , m_bCreating(FALSE)
+    , m_pColumnSpans(NULL)
+    , m_bPaintColors(FALSE)
+    , m_crPaintText(0)
+    , m_crPaintBk(0)
 {
 }
 
@@ -103,6 +136,7 @@ CQELListCtrl::~CQELListCtrl()
     DestroyReportingEdit();
     DestroyEditControl();
     delete m_pCompareKinds;
+    delete m_pColumnSpans;
 }
 
 int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -138,6 +172,7 @@ LRESULT CQELListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DESTROY)
         EndEditsOfGoingWindow();
+    ForgetViewAnswers(message);
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -149,6 +184,17 @@ BOOL CQELListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
         OnItemchanged((NMHDR*)lParam, &lResult);
     }
     return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
+}
+
+// Drops what the list remembered of the view's answers (column label extents, colours of a paint) when a
+// message may have changed them.
+void CQELListCtrl::ForgetViewAnswers(UINT message)
+{
+    if (IsViewQuery(message))
+        return;
+    m_bPaintColors = FALSE;
+    if (m_pColumnSpans != NULL)
+        m_pColumnSpans->Clear();
 }
 
 int CQELListCtrl::InitList()

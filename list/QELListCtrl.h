@@ -141,6 +141,7 @@ private:
     class CMove;         // one move request on its way over the cells
     class CCompareKinds; // built-in comparison by column index
     class CSortKeys;     // one sort's cell texts, parsed for the sorted column's built-in comparison
+    class CColumnSpans;  // the labels' horizontal extents of the columns after the first, for hit tests
     enum RowChange { rowInserted, rowDeleted, rowsReordered, rowsKept };
 
     LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
@@ -173,6 +174,11 @@ private:
     int     GetLastDisplayColumn();
     LRESULT PrePaintCell(NMLVCUSTOMDRAW* pDraw);
     LRESULT PostPaintCell(NMLVCUSTOMDRAW* pDraw);
+    void    PaintStrips();
+    COLORREF ListBkColor();
+    void    ForgetViewAnswers(UINT message);
+    int     FindColumn(int nItem, int x);
+    void    MarkSortColumn(CQELHeaderCtrl* pHeader, int nColumn, int bAscending, int bAdd);
 
 // State
 protected:
@@ -210,4 +216,8 @@ private:
     CCompareKinds* m_pCompareKinds;      // owned; null until a built-in comparison is first set
     CSortKeys*     m_pSortKeys;          // keys of the sort under way, on SortRows' stack; null outside it
     BOOL           m_bCreating;          // PreCreateWindow ran and the window is not attached yet
+    CColumnSpans*  m_pColumnSpans;       // owned; null until the first hit test over a row
+    BOOL           m_bPaintColors;       // a paint is under way and the two colours below are the list's
+    COLORREF       m_crPaintText;        // LVM_GETTEXTCOLOR, read once for the paint under way
+    COLORREF       m_crPaintBk;          // LVM_GETBKCOLOR, read once for the paint under way
 };

@@ -23,12 +23,18 @@ void GetRowScroll(CWnd* pList, SCROLLINFO& info)
 
 COLORREF CQELListCtrl::OnGetCellTextColor(int /*nItem*/, int /*nSubItem*/)
 {
-    return (COLORREF)SendMessage(LVM_GETTEXTCOLOR);
+    return m_bPaintColors ? m_crPaintText : (COLORREF)SendMessage(LVM_GETTEXTCOLOR);
 }
 
 COLORREF CQELListCtrl::OnGetCellBkColor(int /*nItem*/, int /*nSubItem*/)
 {
-    return (COLORREF)SendMessage(LVM_GETBKCOLOR);
+    return ListBkColor();
+}
+
+// The list's background colour, read once per paint: the hooks ask for it for every cell.
+COLORREF CQELListCtrl::ListBkColor()
+{
+    return m_bPaintColors ? m_crPaintBk : (COLORREF)SendMessage(LVM_GETBKCOLOR);
 }
 
 HFONT CQELListCtrl::OnGetCellFont(int /*nItem*/, int /*nSubItem*/, DWORD_PTR /*dwItemData*/)
@@ -122,7 +128,7 @@ LRESULT CQELListCtrl::PrePaintCell(NMLVCUSTOMDRAW* pDraw)
     if (nColumn == m_nSortColumn && m_bMarkSortedColumn)
     {
         // Only cells left in the list's own background take the shade; a hook's colour wins.
-        if (pDraw->clrTextBk == (COLORREF)SendMessage(LVM_GETBKCOLOR))
+        if (pDraw->clrTextBk == ListBkColor())
             pDraw->clrTextBk = m_crSortedColumn;
     }
     const HFONT hFont = m_bCustomFont ? OnGetCellFont(nRow, nColumn, (DWORD_PTR)lItemData) : NULL;
@@ -201,10 +207,19 @@ BOOL CQELListCtrl::GetStripRect(int nRow, int nLastColumn, BOOL bGridLines, cons
 
 void CQELListCtrl::OnPaint()
 {
+    // The colours hold for the whole paint: any message that may change them drops them (ForgetViewAnswers).
+    m_crPaintText = (COLORREF)SendMessage(LVM_GETTEXTCOLOR);
+    m_crPaintBk = (COLORREF)SendMessage(LVM_GETBKCOLOR);
+    m_bPaintColors = TRUE;
     Default();
-    if (!m_bCustomColor)
-        return;
+    if (m_bCustomColor)
+        PaintStrips();
+    m_bPaintColors = FALSE;
+}
 
+// The strip right of the last column of every visible row, in the row's background or selection colour.
+void CQELListCtrl::PaintStrips()
+{
     CClientDC dc(this);
     CClientRect rectClient(this);
     const int nLastColumn = GetLastDisplayColumn();

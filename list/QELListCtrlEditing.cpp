@@ -200,17 +200,40 @@ int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
         nCol = 0;
         return nItem;
     }
-    for (int i = 0; i < (int)::SendMessage(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0); ++i)
-    {
-        CRect rect;
-        GetSubItemRect(nItem, i, LVIR_LABEL, rect);
-        if (point.x >= rect.left && point.x <= rect.right)
-        {
-            nCol = i;
-            return nItem;
-        }
-    }
+    const int nColumn = FindColumn(nItem, point.x);
+    if (nColumn >= 0)
+        nCol = nColumn;
     return nItem;
+}
+
+// The lowest column index whose label on the row holds x, edges included; -1 for none. Column 0's label
+// depends on the row (indent, images) and is asked each time; the others come from m_pColumnSpans.
+int CQELListCtrl::FindColumn(int nItem, int x)
+{
+    const int nColumns = (int)::SendMessage(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0);
+    if (nColumns <= 0)
+        return -1;
+    CRect rect;
+    GetSubItemRect(nItem, 0, LVIR_LABEL, rect);
+    if (x >= rect.left && x <= rect.right)
+        return 0;
+    try
+    {
+        if (m_pColumnSpans == NULL)
+            m_pColumnSpans = new CColumnSpans;
+        return m_pColumnSpans->Find(this, nItem, nColumns, x);
+    }
+    catch (...)
+    {
+        // Without memory for the extents every column is asked.
+        for (int i = 1; i < nColumns; ++i)
+        {
+            GetSubItemRect(nItem, i, LVIR_LABEL, rect);
+            if (x >= rect.left && x <= rect.right)
+                return i;
+        }
+        return -1;
+    }
 }
 
 // ---- The editor's reports ------------------------------------------------------------------------------

@@ -113,3 +113,50 @@ public:
 private:
     std::vector<int> m_kinds;
 };
+
+// The horizontal extents of the labels of the columns after the first, as the list view gave them for one
+// row: they are the same for every row, and asking for them costs one message per column on every mouse
+// move. Valid for the header item count and horizontal scroll position they were read at, until Clear, which
+// the list calls for every message that may change its columns or view.
+class CQELListCtrl::CColumnSpans
+{
+public:
+    void Clear() { m_nColumns = 0; }
+
+    // The lowest column index from 1 on whose label holds x, edges included; -1 for none. Throws
+    // std::bad_alloc when the extents cannot be stored.
+    int Find(CQELListCtrl* pList, int nRow, int nColumns, int x)
+    {
+        const int nScroll = pList->GetScrollPos(SB_HORZ);
+        if (nColumns != m_nColumns || nScroll != m_nScroll)
+            Load(pList, nRow, nColumns, nScroll);
+        for (int i = 1; i < nColumns; ++i)
+        {
+            if (x >= m_lefts[(size_t)i] && x <= m_rights[(size_t)i])
+                return i;
+        }
+        return -1;
+    }
+
+private:
+    void Load(CQELListCtrl* pList, int nRow, int nColumns, int nScroll)
+    {
+        m_nColumns = 0;
+        m_lefts.resize((size_t)nColumns);
+        m_rights.resize((size_t)nColumns);
+        for (int i = 1; i < nColumns; ++i)
+        {
+            CRect rect;
+            pList->GetSubItemRect(nRow, i, LVIR_LABEL, rect);
+            m_lefts[(size_t)i] = rect.left;
+            m_rights[(size_t)i] = rect.right;
+        }
+        m_nColumns = nColumns;
+        m_nScroll = nScroll;
+    }
+
+    int              m_nColumns = 0;   // header item count the extents were read for; 0 when there are none
+    int              m_nScroll = 0;    // horizontal scroll position they were read at
+    std::vector<int> m_lefts;          // by column index; entry 0 unused
+    std::vector<int> m_rights;
+};

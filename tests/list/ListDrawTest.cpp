@@ -212,7 +212,9 @@ TEST_F(ListDrawing, RealPaintsAskEveryCellAndDrawRequestedOnesOnce)
     drawList.font = (HFONT)font.GetSafeHandle();
     drawList.fontCell = CellId(1, 1);
     drawList.drawCells.insert(CellId(1, 2));
+    drawList.received.clear();
     PaintNow();
+    EXPECT_EQ(1, drawList.received[LVM_GETBKCOLOR]);   // once per paint, not once per cell and strip
 
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)

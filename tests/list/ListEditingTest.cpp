@@ -1,6 +1,8 @@
 // In-place editing: starting, placing, ending and moving edits, with a test editor and factory.
 #include "QELListFixture.h"
 
+#include <functional>
+
 using namespace qeltest;
 
 // Factory whose editor leaves the focus where it was, so the list keeps it while the editor is open.
@@ -306,6 +308,67 @@ TEST_F(ListEditing, HitTestFindsColumnsByLabelEdges)
     list->SetExtendedStyle(0);   // the platform then finds rows over column 0 only
     EXPECT_EQ(-1, list->HitTestEx(CPoint(r1.left + 5, y), nCol));
     EXPECT_EQ(1, list->HitTestEx(CPoint(r0.left + 5, y), nCol));
+}
+
+// HitTestEx as the label rectangles of the row give it: the lowest column index whose label holds x.
+static int LabelWalk(CQELListCtrl& list, CPoint pt, int nCol)
+{
+    const int nItem = list.HitTest(pt);
+    if (nItem < 0)
+        return 0;
+    for (int c = 0; c < list.GetHeaderCtrl()->GetItemCount(); ++c)
+    {
+        CRect r;
+        list.GetSubItemRect(nItem, c, LVIR_LABEL, r);
+        if (pt.x >= r.left && pt.x <= r.right)
+            return c;
+    }
+    return nCol;
+}
+
+TEST_F(ListEditing, HitTestFollowsEveryLayoutChangeAndAsksForFewRectangles)
+{
+    CreateList(3, 6, LVS_REPORT, LVS_EX_FULLROWSELECT, 70);   // wider than the list: it scrolls sideways
+    int order[] = { 3, 0, 5, 1, 2, 4 };
+    const std::function<void()> changes[] = {
+        [] {},
+        [&] { list->SetColumnWidth(2, 30); },
+        [&] { list->SetColumnOrderArray(6, order); },
+        [&] { list->ShowColumn(4, 0, -1); },
+        [&] { list->Scroll(CSize(60, 0)); },
+        [&] { list->InsertColumn(1, _T("New"), LVCFMT_LEFT, 40); },
+        [&] { list->DeleteColumn(0); },
+    };
+    std::string mismatches;
+    for (size_t i = 0; i < sizeof(changes) / sizeof(changes[0]); ++i)
+    {
+        changes[i]();
+        for (int nRow : { 0, 2 })
+        {
+            const int y = CellPoint(nRow, 0).y;
+            for (int x = -2; x < 402; ++x)
+            {
+                int nCol = -7;
+                list->HitTestEx(CPoint(x, y), nCol);
+                if (nCol != LabelWalk(*list, CPoint(x, y), -7))
+                    mismatches += "change " + std::to_string(i) + " x " + std::to_string(x) + "; ";
+            }
+        }
+    }
+    EXPECT_EQ("", mismatches);
+
+    // A move over the visible column with the highest index: the walk above asked for every column's label.
+    CRect r;
+    for (int c = list->GetHeaderCtrl()->GetItemCount() - 1; c > 0; --c)
+    {
+        list->GetSubItemRect(1, c, LVIR_LABEL, r);
+        if (r.Width() > 4 && r.left >= 0 && r.right < 400)
+            break;
+    }
+    ASSERT_GE(list->HitTest(r.CenterPoint()), 0);
+    list->received.clear();
+    list->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(r.CenterPoint().x, r.CenterPoint().y));
+    EXPECT_LE(list->received[LVM_GETSUBITEMRECT], 1);   // column 0's label only, not one per column
 }
 
 TEST_F(ListEditing, EditableColumnsFollowTheDisplayOrder)

@@ -8,6 +8,7 @@
 #include "QELCtrl.h"
 
 #include <memory>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,15 @@ public:
     using CQELListCtrl::m_crSortedColumn;
     using CQELListCtrl::m_nEditItem;
     using CQELListCtrl::m_nEditSubItem;
+
+    std::map<UINT, int> received;   // messages that reached the list's window procedure, by message
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        ++received[message];
+        return CQELListCtrl::WindowProc(message, wParam, lParam);
+    }
 };
 
 // Modeless dialog holding a list view control (id `nListId`) and a push button (IDOK), built from an
