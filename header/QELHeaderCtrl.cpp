@@ -145,8 +145,22 @@ int CQELHeaderCtrl::HitTestCursor(UINT& nFlags) const
 void CQELHeaderCtrl::Redraw()
 {
     // An object not yet attached to a window has nothing to repaint (and a null handle means the desktop).
-    if (m_hWnd != NULL)
+    if (m_hWnd == NULL)
+        return;
+    if (m_bRedrawHeld)
+        m_bRedrawMissed = TRUE;
+    else
         ::RedrawWindow(m_hWnd, NULL, NULL, kRedrawFlags);
+}
+
+// While held, the repaints of several mark changes collapse into one at the release.
+void CQELHeaderCtrl::HoldRedraw(BOOL bHold)
+{
+    m_bRedrawHeld = bHold;
+    if (bHold || !m_bRedrawMissed)
+        return;
+    m_bRedrawMissed = FALSE;
+    Redraw();
 }
 
 void CQELHeaderCtrl::ClearHotItem()

@@ -111,6 +111,8 @@ private:
     int  HitTestPoint(CPoint point, UINT& nFlags) const;                  // HDM_HITTEST of a client point
     int  HitTestCursor(UINT& nFlags) const;                               // HDM_HITTEST of the cursor position
     void Redraw();                                                        // RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW
+    friend class CQELListCtrl;                                            // holds the repaints of a sort's marks
+    void HoldRedraw(BOOL bHold);                                          // releasing repaints once if any was held
     void ClearHotItem();                                                  // no hot column; redraws if there was one
     HWND GetNotifyHwnd() const;                                           // owner, else parent
     void PostHeaderChanged();                                             // WM_QEL_HEADERCHANGED to owner or parent
@@ -127,6 +129,9 @@ private:
     void ResetMouseState();                                               // no hot, pressed or tracked column
     void HideHiddenItems();                                               // width 0 for columns the records hide
     LRESULT InsertItemAsRecorded(UINT message, WPARAM wParam, LPARAM lParam);  // HDM_INSERTITEMA/W
+
+    BOOL m_bRedrawHeld = FALSE;     // Redraw only notes the repaint in m_bRedrawMissed
+    BOOL m_bRedrawMissed = FALSE;
 
 protected:
     CMap<int, int, _tag_QELHeaderColumnState, _tag_QELHeaderColumnState&> m_mapColumnState;  // records by column index; never removed

@@ -130,10 +130,24 @@ void CQELListCtrl::Sort(int nColumn, int bAscending, int bAdd)
     // The editor knows its cell by row index: it reports to its own row before the rows move.
     if (m_pEditCtrl != NULL)
         SetFocus();
-    pHeader->SetSortColumn(nColumn, bAscending, bAdd);
+    MarkSortColumn(pHeader, nColumn, bAscending, bAdd);
     m_nSortColumn = nColumn;
     m_bSortAscending = bAscending;
     SendMessage(LVM_SORTITEMS, (WPARAM)this, (LPARAM)&CQELListCtrl::CompareProc);
+}
+
+// The header's SetSortColumn repaints once for every column record it clears and once for the mark: held
+// meanwhile, a sort shows its final marks in a single repaint.
+void CQELListCtrl::MarkSortColumn(CQELHeaderCtrl* pHeader, int nColumn, int bAscending, int bAdd)
+{
+    // Released also when an exception leaves the marking.
+    struct CHold
+    {
+        explicit CHold(CQELHeaderCtrl* p) : pHeader(p) { pHeader->HoldRedraw(TRUE); }
+        ~CHold() { pHeader->HoldRedraw(FALSE); }
+        CQELHeaderCtrl* const pHeader;
+    } hold(pHeader);
+    pHeader->SetSortColumn(nColumn, bAscending, bAdd);
 }
 
 int CALLBACK CQELListCtrl::CompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)

@@ -8,6 +8,17 @@ using namespace qeltest;
 
 namespace {
 
+HWND g_hPaintCounted = NULL;   // the window whose WM_PAINT messages CountPaints counts
+int  g_nPaints = 0;
+
+LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMsg = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && pMsg->hwnd == g_hPaintCounted && pMsg->message == WM_PAINT)
+        ++g_nPaints;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
 // Compares rows by item data, or by the list's own comparison, and records what the hooks see.
 class CSortList : public CTestList
 {
@@ -25,10 +36,13 @@ public:
     void Sort(int nColumn, int bAscending, int bAdd) override
     {
         sorts.push_back({ nColumn, bAscending, bAdd });
+        const int nPaintsBefore = g_nPaints;
         CTestList::Sort(nColumn, bAscending, bAdd);
+        paintsInSort.push_back(g_nPaints - nPaintsBefore);
     }
     std::vector<int> columns;
     std::vector<std::vector<int>> sorts;
+    std::vector<int> paintsInSort;   // paints of the g_hPaintCounted window during each Sort
     bool waitCursor = true;   // the wait cursor was up at every comparison
     bool builtIn = false;     // answer with the list's own comparison
     std::set<LPARAM> data;    // item data the hook received
@@ -81,6 +95,18 @@ protected:
         return texts;
     }
     int Mark(int nColumn) { return list->GetHeaderCtrl()->GetColumnState(nColumn); }
+    // The middle rows of the header's pixels, across its width.
+    std::vector<COLORREF> HeaderPixels()
+    {
+        const HWND hHeader = list->GetHeaderCtrl()->m_hWnd;
+        CRect r;
+        ::GetClientRect(hHeader, &r);
+        std::vector<COLORREF> pixels;
+        for (int y = r.Height() / 2 - 4; y <= r.Height() / 2 + 4; ++y)
+            for (int x = 0; x < r.right; ++x)
+                pixels.push_back(PixelAt(hHeader, x, y));
+        return pixels;
+    }
     CPoint HeaderPoint(int nColumn)
     {
         CRect r;
@@ -219,13 +245,21 @@ TEST_F(ListSorting, RealHeaderClicksReachTheVirtualSort)
 {
     const HWND hHeader = list->GetHeaderCtrl()->m_hWnd;
     const CPoint pt = HeaderPoint(2);
+    g_hPaintCounted = hHeader;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountPaints, NULL, ::GetCurrentThreadId());
     ::SendMessageA(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     ::SendMessageA(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
     PumpUntilIdle();
+    ::UnhookWindowsHookEx(hHook);
     ASSERT_EQ(1u, sortList.sorts.size());
     EXPECT_EQ((std::vector<int>{ 2, 0, 0 }), sortList.sorts[0]);
     EXPECT_EQ(-1, Mark(2));
     EXPECT_EQ(kDown, RowData());
+    // The final marks come in one repaint, and the header shows what a full repaint of them shows.
+    EXPECT_EQ(std::vector<int>{ 1 }, sortList.paintsInSort);
+    const std::vector<COLORREF> shown = HeaderPixels();
+    ::RedrawWindow(hHeader, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(shown, HeaderPixels());
 }
 
 TEST_F(ListSorting, ColumnsNotEnabledAreNeitherMarkedNorSorted)
