@@ -7,8 +7,8 @@
 #include "QELTestMessages.h"
 #include "QELCtrl.h"
 
-#include <memory>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
