@@ -328,6 +328,13 @@ static int LabelWalk(CQELListCtrl& list, CPoint pt, int nCol)
 
 TEST_F(ListEditing, HitTestFollowsEveryLayoutChangeAndAsksForFewRectangles)
 {
+    const auto SetIndent = [&](int nItem, int nIndent) {
+        LVITEM item = {};
+        item.mask = LVIF_INDENT;
+        item.iItem = nItem;
+        item.iIndent = nIndent;
+        list->SendMessage(LVM_SETITEM, 0, (LPARAM)&item);
+    };
     CreateList(3, 6, LVS_REPORT, LVS_EX_FULLROWSELECT, 70);   // wider than the list: it scrolls sideways
     int order[] = { 3, 0, 5, 1, 2, 4 };
     const std::function<void()> changes[] = {
@@ -335,6 +342,10 @@ TEST_F(ListEditing, HitTestFollowsEveryLayoutChangeAndAsksForFewRectangles)
         [&] { list->SetColumnWidth(2, 30); },
         [&] { list->SetColumnOrderArray(6, order); },
         [&] { list->ShowColumn(4, 0, -1); },
+        [&] { SetIndent(2, 1); },   // no effect without images
+        [&] { list->SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)::ImageList_Create(16, 16, ILC_COLOR32, 1, 1)); },
+        [&] { SetIndent(0, 2); },
+        [&] { list->SetExtendedStyle(list->GetExtendedStyle() | LVS_EX_CHECKBOXES); },
         [&] { list->Scroll(CSize(60, 0)); },
         [&] { list->InsertColumn(1, _T("New"), LVCFMT_LEFT, 40); },
         [&] { list->DeleteColumn(0); },
