@@ -150,6 +150,7 @@ private:
     void    RemoveStoredStyle(int nColumn);
     void    ScrollCellIntoView(int nItem, int nSubItem);
     void    SelectOnlyRow(int nItem);
+    void    DropOtherSelection(int nItem);
     int     AskParentForRow(int nRow);
     void    DestroyEditControl();
     int     CheckEditCell(int nItem, int nSubItem);

@@ -124,7 +124,8 @@ int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
     OpenEditor(factory.get(), info, wParam);
     factory.reset();
 
-    if (row.m_nRow >= 0)
+    // The parent may have destroyed the list while it heard of the editor.
+    if (row.m_nRow >= 0 && ::IsWindow(m_hWnd))
         SelectOnlyRow(row.m_nRow);
     return 0;
 }
@@ -182,14 +183,28 @@ void CQELListCtrl::ScrollCellIntoView(int nItem, int nSubItem)
 
 void CQELListCtrl::SelectOnlyRow(int nItem)
 {
-    // The list view drops the other selected rows only under single selection; multiple selection comes back
-    // afterwards.
-    const BOOL bMultiple = (GetStyle() & LVS_SINGLESEL) == 0;
-    if (bMultiple)
-        ModifyStyle(0, LVS_SINGLESEL);
-    SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    if (bMultiple)
-        ModifyStyle(LVS_SINGLESEL, 0);
+    const UINT nBoth = LVIS_SELECTED | LVIS_FOCUSED;
+    if ((GetStyle() & LVS_SINGLESEL) == 0)
+        DropOtherSelection(nItem);
+    SetItemState(nItem, nBoth, nBoth);
+}
+
+// What single selection does when a row takes the selection and focus, without switching LVS_SINGLESEL on and
+// off around it (each switch makes the list view lay out and repaint its scroll bars): the other selected rows
+// lose their selection in ascending order, then the focused row its focus. The parent gets the same
+// notifications, except that the row's own LVN_ITEMCHANGING comes after these instead of before them. Each
+// next row lies past the last, so a list destroyed by a notification (it answers 0) ends the walk.
+void CQELListCtrl::DropOtherSelection(int nItem)
+{
+    int nLast = -1;
+    for (int i = GetNextItem(-1, LVNI_SELECTED); i > nLast; nLast = i, i = GetNextItem(i, LVNI_SELECTED))
+    {
+        if (i != nItem)
+            SetItemState(i, 0, LVIS_SELECTED);
+    }
+    const int nFocus = GetNextItem(-1, LVNI_FOCUSED);
+    if (nFocus >= 0 && nFocus != nItem)
+        SetItemState(nFocus, 0, LVIS_FOCUSED);
 }
 
 int CQELListCtrl::HitTestEx(CPoint point, int& nCol)

@@ -230,6 +230,7 @@ QEL_SURFACE(&CListCtrl::GetItemData, DWORD_PTR (CListCtrl::*)(int) const);
 QEL_SURFACE(&CListCtrl::SetItemText, BOOL (CListCtrl::*)(int, int, LPCTSTR));
 QEL_SURFACE(&CListCtrl::SetItemState, BOOL (CListCtrl::*)(int, LVITEM*));
 QEL_SURFACE(&CListCtrl::SetItemState, BOOL (CListCtrl::*)(int, UINT, UINT));
+QEL_SURFACE(&CListCtrl::GetNextItem, int (CListCtrl::*)(int, int) const);
 QEL_SURFACE(&CListCtrl::HitTest, int (CListCtrl::*)(LVHITTESTINFO*) const);
 QEL_SURFACE(&CListCtrl::HitTest, int (CListCtrl::*)(CPoint, UINT*) const);
 QEL_SURFACE(&CListCtrl::GetSubItemRect, BOOL (CListCtrl::*)(int, int, int, CRect&));

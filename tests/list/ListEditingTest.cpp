@@ -1,7 +1,9 @@
 // In-place editing: starting, placing, ending and moving edits, with a test editor and factory.
 #include "QELListFixture.h"
 
+#include <algorithm>
 #include <functional>
+#include <numeric>
 
 using namespace qeltest;
 
@@ -265,16 +267,60 @@ TEST_F(ListEditing, CellsAreScrolledIntoView)
     Commit();
 }
 
-TEST_F(ListEditing, StartLeavesOnlyTheEditedRowSelected)
+// What the selection does when an edit starts: the parent's item-change notifications and the rows' final
+// selection and focus, compared with what switching single selection on around setting the row's state gives,
+// with the edited row's LVN_ITEMCHANGING moved to just before its LVN_ITEMCHANGED. Where the row was already
+// selected and focused, the switch leaves the other rows selected; the edit start leaves the row alone selected.
+TEST_F(ListEditing, StartSelectsTheRowAsSingleSelectionDoes)
 {
     CreateEditable();
-    for (int r : { 0, 2, 5 })
-        list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
-    ASSERT_EQ(0, list->EditSubItem(2, 1));
-    EXPECT_EQ(1u, list->GetSelectedCount());
-    EXPECT_EQ((UINT)(LVIS_SELECTED | LVIS_FOCUSED), list->GetItemState(2, LVIS_SELECTED | LVIS_FOCUSED));
+    parent.WatchNotify(true);
+    parent.SetDecoder(WM_NOTIFY, [](RecordedMessage& m) {
+        const NMLISTVIEW* p = reinterpret_cast<const NMLISTVIEW*>(m.lParam);
+        if (p->hdr.code == LVN_ITEMCHANGING || p->hdr.code == LVN_ITEMCHANGED)
+            m.text = (p->hdr.code == LVN_ITEMCHANGING ? "changing " : "changed ") + std::to_string(p->iItem) + " " +
+                     std::to_string(p->uOldState) + ">" + std::to_string(p->uNewState) + "; ";
+    });
+    // The notifications, then each row's selection and focus.
+    const auto Selection = [&](bool bSwitch, const std::vector<int>& selected, int nFocus, int nEdit) {
+        list->SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (int r : selected)
+            list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
+        if (nFocus >= 0)
+            list->SetItemState(nFocus, LVIS_FOCUSED, LVIS_FOCUSED);
+        parent.Flush();
+        if (bSwitch)
+        {
+            list->ModifyStyle(0, LVS_SINGLESEL);
+            list->SetItemState(nEdit, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            list->ModifyStyle(LVS_SINGLESEL, 0);
+        }
+        else
+        {
+            EXPECT_EQ(0, list->EditSubItem(nEdit, 1));
+        }
+        std::vector<std::string> seen;
+        for (const RecordedMessage& m : parent.MessagesOf(WM_NOTIFY))
+            if (!m.text.empty())
+                seen.push_back(m.text);
+        if (bSwitch && seen.size() > 1)
+            std::rotate(seen.begin(), seen.begin() + 1, seen.end() - 1);
+        std::string states;
+        for (int r = 0; r < list->GetItemCount(); ++r)
+            states += std::to_string(list->GetItemState(r, LVIS_SELECTED | LVIS_FOCUSED));
+        if (!bSwitch)
+            Commit();
+        return std::accumulate(seen.begin(), seen.end(), std::string()) + states;
+    };
+    const struct { std::vector<int> selected; int nFocus; int nEdit; } cases[] = {
+        { {}, -1, 3 }, { { 0, 2, 5 }, 5, 2 }, { { 0, 2, 5 }, 5, 4 }, { { 1 }, 1, 1 }, { { 4 }, 0, 4 }, { { 7 }, 7, 0 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Selection(true, c.selected, c.nFocus, c.nEdit), Selection(false, c.selected, c.nFocus, c.nEdit))
+            << "edit of row " << c.nEdit;
+    EXPECT_EQ("changing 1 2>0; changed 1 2>0; changing 6 2>0; changed 6 2>0; changing 3 3>3; 00030000",
+              Selection(false, { 1, 3, 6 }, 3, 3));
     EXPECT_EQ(0u, list->GetStyle() & LVS_SINGLESEL);
-    Commit();
     list->SetItemState(4, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(2u, list->GetSelectedCount());
 }
