@@ -61,7 +61,7 @@ bool CBenchReport::WriteCsv(const char* pszPath) const
     FILE* pFile = fopen(pszPath, "w");
     if (pFile == NULL)
         return false;
-    fprintf(pFile, "case,size,unit,qel,plain,ratio,goal,result\n");
+    fprintf(pFile, "case,size,unit,qel,plain,ratio,goal,result,qel_min,qel_max,plain_min,plain_max\n");
     for (const CRow& row : m_rows)
     {
         fprintf(pFile, "\"%s\",\"%s\",%s,%.6f,", row.strCase.c_str(), row.strSize.c_str(), row.strUnit.c_str(),
@@ -70,7 +70,8 @@ bool CBenchReport::WriteCsv(const char* pszPath) const
             fprintf(pFile, "%.6f,%.4f,", row.plainMs, Ratio(row));
         else
             fprintf(pFile, "n/a,n/a,");
-        fprintf(pFile, "%.2f,%s\n", row.goal, Verdict(row));
+        fprintf(pFile, "%.2f,%s,%.6f,%.6f,%.6f,%.6f\n", row.goal, Verdict(row), row.qelMin, row.qelMax, row.plainMin,
+                row.plainMax);
     }
     return fclose(pFile) == 0;
 }

@@ -17,6 +17,8 @@ public:
         double      plainMs;
         double      goal;
         std::string strGoal;
+        double      qelMin = -1, qelMax = -1;       // spread of the repetitions; negative when not measured
+        double      plainMin = -1, plainMax = -1;
     };
 
     void Add(const CRow& row);

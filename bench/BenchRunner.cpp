@@ -2,6 +2,8 @@
 #include "BenchList.h"
 #include "PlainStripeList.h"
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <stdio.h>
 #include <stdlib.h>
@@ -124,6 +126,15 @@ double MessageCost(HWND hWnd, int nCount)
     return (Now() - start) * 1000.0 / nCount;
 }
 
+// The process's private memory in megabytes.
+double PrivateMegabytes()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof(counters);
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS*)&counters, sizeof(counters));
+    return (double)counters.PrivateUsage / (1024.0 * 1024.0);
+}
+
 } // namespace
 
 CBenchRunner::CBenchRunner(int nRepetitions, CBenchReport& report)
@@ -131,8 +142,8 @@ CBenchRunner::CBenchRunner(int nRepetitions, CBenchReport& report)
     , m_report(report)
     , m_hFont((HFONT)::GetStockObject(DEFAULT_GUI_FONT))
     , m_pPlainForEdit(NULL)
-    , m_copy10k{ 0, 0 }
-    , m_copy100k{ 0, 0 }
+    , m_copy10k()
+    , m_copy100k()
 {
 }
 
@@ -185,52 +196,63 @@ CBenchRunner::CMedians CBenchRunner::Interleave(const std::function<double()>& q
     }
     std::sort(qelTimes.begin(), qelTimes.end());
     std::sort(plainTimes.begin(), plainTimes.end());
-    return CMedians{ qelTimes[qelTimes.size() / 2], plainTimes[plainTimes.size() / 2] };
+    return CMedians{ qelTimes[qelTimes.size() / 2], plainTimes[plainTimes.size() / 2],
+                     qelTimes.front(), qelTimes.back(), plainTimes.front(), plainTimes.back() };
+}
+
+void CBenchRunner::Report(CBenchReport::CRow row, const CMedians& medians)
+{
+    row.qelMin = medians.qelMin;
+    row.qelMax = medians.qelMax;
+    row.plainMin = medians.plainMin;
+    row.plainMax = medians.plainMax;
+    m_report.Add(row);
 }
 
 // ---- Lists -----------------------------------------------------------------------------------------------
 
 BOOL CBenchRunner::CreatePair(CListCtrl& qel, CListCtrl& plain, int nRows, int nColumns, int nColumnWidth)
 {
+    return CreateList(qel, 100, nRows, nColumns, nColumnWidth) && CreateList(plain, 101, nRows, nColumns, nColumnWidth);
+}
+
+BOOL CBenchRunner::CreateList(CListCtrl& list, UINT nId, int nRows, int nColumns, int nColumnWidth)
+{
     // Visible from the start: the list view makes its header window only for a visible report view.
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS;
-    const CRect rect(0, 0, kWidth, kHeight);
-    CListCtrl* lists[2] = { &qel, &plain };
-    for (int n = 0; n < 2; ++n)
+    if (!list.Create(dwStyle, CRect(0, 0, kWidth, kHeight), &m_wndFrame, nId))
+        return FALSE;
+    list.SendMessage(WM_SETFONT, (WPARAM)m_hFont, FALSE);
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    TCHAR sz[32];
+    for (int c = 0; c < nColumns; ++c)
     {
-        CListCtrl& list = *lists[n];
-        if (!list.Create(dwStyle, rect, &m_wndFrame, 100 + n))
-            return FALSE;
-        list.SendMessage(WM_SETFONT, (WPARAM)m_hFont, FALSE);
-        list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-        TCHAR sz[32];
-        for (int c = 0; c < nColumns; ++c)
-        {
-            _stprintf(sz, _T("Column %d"), c);
-            list.InsertColumn(c, sz, c % 4 == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT, nColumnWidth);
-        }
-        list.SetRedraw(FALSE);
-        list.SetItemCount(nRows);
-        for (int r = 0; r < nRows; ++r)
-        {
-            CellText(sz, r, 0);
-            LVITEM item = {};
-            item.mask = LVIF_TEXT | LVIF_PARAM;
-            item.iItem = r;
-            item.pszText = sz;
-            item.lParam = r;
-            const int nItem = (int)list.SendMessage(LVM_INSERTITEM, 0, (LPARAM)&item);
-            for (int c = 1; c < nColumns; ++c)
-            {
-                CellText(sz, r, c);
-                LVITEM sub = {};
-                sub.iSubItem = c;
-                sub.pszText = sz;
-                list.SendMessage(LVM_SETITEMTEXT, (WPARAM)nItem, (LPARAM)&sub);
-            }
-        }
-        list.SetRedraw(TRUE);
+        _stprintf(sz, _T("Column %d"), c);
+        list.InsertColumn(c, sz, c % 4 == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT, nColumnWidth);
     }
+    list.SetRedraw(FALSE);
+    list.SetItemCount(nRows);
+    for (int r = 0; r < nRows; ++r)
+    {
+        CellText(sz, r, 0);
+        LVITEM item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = r;
+        item.pszText = sz;
+        item.lParam = r;
+        const int nItem = (int)list.SendMessage(LVM_INSERTITEM, 0, (LPARAM)&item);
+        if (nItem < 0)
+            return FALSE;
+        for (int c = 1; c < nColumns; ++c)
+        {
+            CellText(sz, r, c);
+            LVITEM sub = {};
+            sub.iSubItem = c;
+            sub.pszText = sz;
+            list.SendMessage(LVM_SETITEMTEXT, (WPARAM)nItem, (LPARAM)&sub);
+        }
+    }
+    list.SetRedraw(TRUE);
     return TRUE;
 }
 
@@ -301,23 +323,26 @@ void CBenchRunner::RunPaint(int nRows)
     sprintf(szSize, "%d rows (%d visible) x 10", nRows, nVisible);
 
     const CMedians plainDefault = Interleave([&] { return PaintOnce(qel, plain); }, [&] { return PaintOnce(plain, qel); });
-    m_report.Add({ "1 full repaint, default hooks", szSize, "ms", plainDefault.qel, plainDefault.plain, 0, "report" });
+    Report({ "1 full repaint, default hooks", szSize, "ms", plainDefault.qel, plainDefault.plain, 0, "report" },
+           plainDefault);
     const CMedians rowsArea = Interleave([&] { return RowsAreaOnce(qel, plain); }, [&] { return RowsAreaOnce(plain, qel); });
-    m_report.Add({ "1 rows area alone, default hooks", szSize, "ms", rowsArea.qel, rowsArea.plain, 1.15, "<= 1.15x" });
+    Report({ "1 rows area alone, default hooks", szSize, "ms", rowsArea.qel, rowsArea.plain, 1.15, "<= 1.15x" },
+           rowsArea);
     const CMedians rowsOnly = Interleave([&] { return RowsPaintOnce(qel, plain); }, [&] { return RowsPaintOnce(plain, qel); });
-    m_report.Add({ "1 repaint, list window only", szSize, "ms", rowsOnly.qel, rowsOnly.plain, 0, "report" });
+    Report({ "1 repaint, list window only", szSize, "ms", rowsOnly.qel, rowsOnly.plain, 0, "report" }, rowsOnly);
     if (nRows == 1000)
         BreakdownPaint(qel, plain);
     const CMedians header = Interleave([&] { return HeaderPaintOnce(qel, plain, 1); },
                                        [&] { return HeaderPaintOnce(plain, qel, 1); });
-    m_report.Add({ "1 repaint, header window only", szSize, "ms", header.qel, header.plain, 0, "report" });
+    Report({ "1 repaint, header window only", szSize, "ms", header.qel, header.plain, 0, "report" }, header);
 
     qel.EnableStripes(true);
     plain.EnableStripes(true);
     const CMedians striped = Interleave([&] { return PaintOnce(qel, plain); }, [&] { return PaintOnce(plain, qel); });
-    m_report.Add({ "1 full repaint, striped rows", szSize, "ms", striped.qel, striped.plain, 0, "report" });
+    Report({ "1 full repaint, striped rows", szSize, "ms", striped.qel, striped.plain, 0, "report" }, striped);
     const CMedians stripedRows = Interleave([&] { return RowsAreaOnce(qel, plain); }, [&] { return RowsAreaOnce(plain, qel); });
-    m_report.Add({ "1 rows area alone, striped rows", szSize, "ms", stripedRows.qel, stripedRows.plain, 1.15, "<= 1.15x" });
+    Report({ "1 rows area alone, striped rows", szSize, "ms", stripedRows.qel, stripedRows.plain, 1.15, "<= 1.15x" },
+           stripedRows);
     m_report.Add({ "1 striped QEL vs unstriped plain", szSize, "ms", striped.qel, plainDefault.plain, 0, "report" });
 }
 
@@ -426,7 +451,7 @@ void CBenchRunner::RunSortAndCopy(int nRows)
                                      [&] { return PlainSortOnce(qel, plain, nPlainSorts++ % 2 == 1); });
     if (qel.GetHeaderCtrl()->GetColumnState(kSortColumn) == 0 || qel.GetItemData(0) != plain.GetItemData(0))
         printf("  warning: the header clicks and SortItems did not give the same order\n");
-    m_report.Add({ "2 sort by header click vs SortItems", Rows(nRows), "ms", sort.qel, sort.plain, 1.05, "<= 1.05x" });
+    Report({ "2 sort by header click vs SortItems", Rows(nRows), "ms", sort.qel, sort.plain, 1.05, "<= 1.05x" }, sort);
     BreakdownSort(qel, plain, nRows);
 
     qel.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
@@ -442,7 +467,7 @@ void CBenchRunner::RunSortAndCopy(int nRows)
             return elapsed;
         },
         [&] { return PlainCopyOnce(plain, nColumns); });
-    m_report.Add({ "3 copy selected rows x 8 columns", Rows(nRows), "ms", copy.qel, copy.plain, 1.15, "<= 1.15x" });
+    Report({ "3 copy selected rows x 8 columns", Rows(nRows), "ms", copy.qel, copy.plain, 1.15, "<= 1.15x" }, copy);
     BreakdownCopy(qel, nRows, nColumns);
     if (nRows == 10000)
         m_copy10k = copy;
@@ -745,7 +770,8 @@ void CBenchRunner::RunMouseMovesAndHeaderPaint()
     const int nMoves = 2000;
     const CMedians moves = Interleave([&] { return MouseMovesOnce(qel, plain, nMoves); },
                                       [&] { return MouseMovesOnce(plain, qel, nMoves); });
-    m_report.Add({ "4 mouse move (hit test, message)", "1000 rows x 50", "us/move", moves.qel, moves.plain, 3.0, "<= 3x" });
+    Report({ "4 mouse move (hit test, message)", "1000 rows x 50", "us/move", moves.qel, moves.plain, 3.0, "<= 3x" },
+           moves);
     BreakdownMessages(qel, plain);
 
     // Sort marks on three columns: ascending, descending, ascending.
@@ -760,7 +786,7 @@ void CBenchRunner::RunMouseMovesAndHeaderPaint()
     const int nPaints = 20;
     const CMedians header = Interleave([&] { return HeaderPaintOnce(qel, plain, nPaints); },
                                        [&] { return HeaderPaintOnce(plain, qel, nPaints); });
-    m_report.Add({ "6 header paint, 50 columns, 3 marks", "50 columns", "ms", header.qel, header.plain, 0, "report" });
+    Report({ "6 header paint, 50 columns, 3 marks", "50 columns", "ms", header.qel, header.plain, 0, "report" }, header);
     // Milliseconds for 1,000 queries: microseconds for one.
     const double cursorQuery = MedianOf([] {
         POINT pt;
@@ -792,7 +818,8 @@ void CBenchRunner::RunEdit()
     const int nEdits = 50;
     int nSerial = 0;
     int nFailures = 0;
-    const double perEdit = MedianOf([&] {
+    // Beside the floor: the bare editor window created over a cell, focused and destroyed.
+    const CMedians edit = Interleave([&] {
         const double start = Now();
         for (int i = 0; i < nEdits; ++i)
         {
@@ -814,14 +841,136 @@ void CBenchRunner::RunEdit()
                 ++nFailures;
         }
         return (Now() - start) / nEdits;
-    });
+    }, [&] { return EditorAloneOnce(qel); });
     if (nFailures > 0)
         printf("  warning: %d edits did not store their text\n", nFailures);
-    // The floor: the bare editor window created over a cell, focused and destroyed.
-    const double editorAlone = MedianOf([&] { return EditorAloneOnce(qel); });
-    m_report.Add({ "5 start and commit a text edit vs the editor window alone", "1000 rows", "ms/edit", perEdit,
-                   editorAlone, 2.0, "<= 2x" });
+    Report({ "5 start and commit a text edit vs the editor window alone", "1000 rows", "ms/edit", edit.qel, edit.plain,
+             2.0, "<= 2x" }, edit);
     m_pPlainForEdit = &plain;
     BreakdownEdit(qel);
     m_pPlainForEdit = NULL;
+}
+
+// ---- Case 7: scale ------------------------------------------------------------------------------------------
+
+void CBenchRunner::RunScale(int nRows)
+{
+    // One measurement per side, each side alone in the process: a list of this size is filled once.
+    CScaleFigures qel, plain;
+    {
+        CBenchList list;
+        qel = ScaleSide(list, nRows);
+    }
+    {
+        CPlainStripeList list;
+        plain = ScaleSide(list, nRows);
+    }
+    char szSize[48];
+    sprintf(szSize, "%d rows x 8", nRows);
+    m_report.Add({ "7 fill (insert every row and cell)", szSize, "ms", qel.fill, plain.fill, 0, "report" });
+    m_report.Add({ "7 private memory after the fill", szSize, "MB", qel.megabytes, plain.megabytes, 0, "report" });
+    m_report.Add({ "7 full repaint", szSize, "ms", qel.repaint, plain.repaint, 0, "report" });
+    m_report.Add({ "7 scroll to the end", szSize, "ms", qel.scroll, plain.scroll, 0, "report" });
+    m_report.Add({ "7 edit start at the last row vs a plain edit window", szSize, "ms", qel.edit, plain.edit, 0, "report" });
+    m_report.Add({ "7 sort by header click vs SortItems", szSize, "ms", qel.sort, plain.sort, 0, "report" });
+    m_report.Add({ "7 copy of all rows", szSize, "ms", qel.copy, plain.copy, 0, "report" });
+}
+
+// Fills one list with nRows x 8 cells and times each step once; a side is a CBenchList or a plain list.
+CBenchRunner::CScaleFigures CBenchRunner::ScaleSide(CListCtrl& list, int nRows)
+{
+    const int nColumns = 8;
+    CBenchList* const pQel = dynamic_cast<CBenchList*>(&list);
+    CScaleFigures figures = {};
+    const double megabytes = PrivateMegabytes();
+    double start = Now();
+    if (!CreateList(list, 102, nRows, nColumns, 150))
+    {
+        printf("  warning: the list did not take %d rows\n", nRows);
+        return figures;
+    }
+    figures.fill = Now() - start;
+    figures.megabytes = PrivateMegabytes() - megabytes;
+    Pump();
+
+    start = Now();
+    list.RedrawWindow(NULL, NULL, kRedrawAll);
+    ::GdiFlush();
+    figures.repaint = Now() - start;
+
+    start = Now();
+    list.EnsureVisible(nRows - 1, FALSE);
+    list.UpdateWindow();
+    figures.scroll = Now() - start;
+    Pump();
+
+    figures.edit = ScaleEditOnce(list, pQel, nRows - 1);
+
+    start = Now();
+    if (pQel != NULL)
+    {
+        pQel->EnableSortColumn(kSortColumn, TRUE);
+        const HWND hHeader = pQel->GetHeaderCtrl()->m_hWnd;
+        const CPoint pt = HeaderItemCentre(hHeader, kSortColumn);
+        ::SendMessage(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        ::SendMessage(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    }
+    else
+    {
+        list.SortItems(PlainCompare, 0);
+    }
+    figures.sort = Now() - start;
+    Pump();
+
+    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    Pump();
+    if (pQel != NULL)
+    {
+        start = Now();
+        if (pQel->CopyToClipboard(LVIS_SELECTED) != 1)
+            printf("  warning: CopyToClipboard failed at %d rows\n", nRows);
+        figures.copy = Now() - start;
+    }
+    else
+    {
+        figures.copy = PlainCopyOnce(list, nColumns);
+    }
+    list.DestroyWindow();
+    Pump();
+    return figures;
+}
+
+// An edit of column 1 of the row started on the QEL side (and committed untimed); on the plain side an edit
+// window created over the same cell and focused, as an application without the library would.
+double CBenchRunner::ScaleEditOnce(CListCtrl& list, CBenchList* pQel, int nRow)
+{
+    double elapsed = 0;
+    if (pQel != NULL)
+    {
+        _tag_QELListColumnStyle style = {};
+        style.nColumn = 1;
+        style.pRuntimeClass = RUNTIME_CLASS(CQELListItemEdit);
+        pQel->SetColumnStyle(&style);
+        const double start = Now();
+        const int nResult = pQel->EditSubItem(nRow, 1);
+        elapsed = Now() - start;
+        if (nResult != 0)
+            printf("  warning: the edit at row %d did not start (%d)\n", nRow, nResult);
+        pQel->SetFocus();
+    }
+    else
+    {
+        CRect rect;
+        const double start = Now();
+        list.EnsureVisible(nRow, FALSE);
+        list.GetSubItemRect(nRow, 1, LVIR_LABEL, rect);
+        CEdit edit;
+        edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, &list, 1);
+        edit.SetWindowText(list.GetItemText(nRow, 1));
+        edit.SetFocus();
+        elapsed = Now() - start;
+        edit.DestroyWindow();
+    }
+    Pump();
+    return elapsed;
 }

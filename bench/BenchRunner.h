@@ -25,18 +25,27 @@ public:
     void ReportCopyLinearity();
     void RunMouseMovesAndHeaderPaint();
     void RunEdit();
+    void RunScale(int nRows);
 
 private:
     struct CMedians
     {
         double qel;
         double plain;
+        double qelMin, qelMax, plainMin, plainMax;   // the spread of the repetitions
+    };
+    void Report(CBenchReport::CRow row, const CMedians& medians);   // a row with the medians' spread
+    // One side of the scale case: milliseconds, and megabytes of private memory the fill took.
+    struct CScaleFigures
+    {
+        double fill, megabytes, repaint, scroll, edit, sort, copy;
     };
     // Each function times its own work (so that it can prepare untimed) and returns milliseconds.
     CMedians Interleave(const std::function<double()>& qel, const std::function<double()>& plain);
     double   MedianOf(const std::function<double()>& work);
 
     BOOL CreatePair(CListCtrl& qel, CListCtrl& plain, int nRows, int nColumns, int nColumnWidth);
+    BOOL CreateList(CListCtrl& list, UINT nId, int nRows, int nColumns, int nColumnWidth);
     void ShowOnly(CListCtrl& show, CListCtrl& hide);
 
     double PaintOnce(CListCtrl& show, CListCtrl& hide);
@@ -48,6 +57,8 @@ private:
     double RowsPaintOnce(CListCtrl& show, CListCtrl& hide);
     double EditorAloneOnce(CListCtrl& list);
     double RowsAreaOnce(CListCtrl& show, CListCtrl& hide);
+    CScaleFigures ScaleSide(CListCtrl& list, int nRows);
+    double ScaleEditOnce(CListCtrl& list, class CBenchList* pQel, int nRow);
 
     // Single steps of a case timed on their own, printed as "breakdown" lines.
     void Breakdown(const char* pszWhat, int nRows, const std::function<double()>& work);

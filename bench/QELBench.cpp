@@ -1,12 +1,15 @@
 // Times the same work on a CQELListCtrl and on a plain list view with the same data, window size and font:
-// full repaint, sorting through a header click, clipboard copy, mouse moves, in-place editing and header
-// painting. Prints medians of repeated runs with the ratio QEL/plain as a table and as CSV.
-// Run: cmake/wine-run.sh build/x64/bin/QELBench.exe [--repetitions N] [--csv FILE] [--cases 123456] [--quick]
+// full repaint, sorting through a header click, clipboard copy, mouse moves, in-place editing, header
+// painting, and the same steps once on a list of a million rows (case 7, --scale ROWS). Prints medians of
+// repeated runs with the ratio QEL/plain as a table and as CSV.
+// Run: cmake/wine-run.sh build/x64/bin/QELBench.exe [--repetitions N] [--csv FILE] [--cases 1234567]
+//      [--scale ROWS] [--quick]
 #include "BenchReport.h"
 #include "BenchRunner.h"
 
 #include <afxwin.h>
 
+#include <algorithm>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -35,7 +38,8 @@ int main(int argc, char** argv)
         return 1;
     int nRepetitions = 9;
     bool bQuick = false;
-    std::string strCases = "123456";
+    std::string strCases = "1234567";
+    int nScaleRows = 1000000;
     std::string strCsv = DefaultCsvPath();
     for (int i = 1; i < argc; ++i)
     {
@@ -45,6 +49,8 @@ int main(int argc, char** argv)
             strCsv = argv[++i];
         else if (strcmp(argv[i], "--cases") == 0 && i + 1 < argc)
             strCases = argv[++i];
+        else if (strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            nScaleRows = atoi(argv[++i]);
         else if (strcmp(argv[i], "--quick") == 0)
             bQuick = true;
     }
@@ -76,6 +82,8 @@ int main(int argc, char** argv)
         runner.RunMouseMovesAndHeaderPaint();
     if (wanted('5'))
         runner.RunEdit();
+    if (wanted('7') && nScaleRows > 0)
+        runner.RunScale(bQuick ? std::min(nScaleRows, 100000) : nScaleRows);
 
     report.PrintTable();
     if (!report.WriteCsv(strCsv.c_str()))

@@ -32,6 +32,12 @@ def read_rows(path):
         return list(csv.DictReader(f))
 
 
+def spread(row, side):
+    """' (min-max)' of a side's repetitions, or nothing when the case was measured once."""
+    low, high = float(row.get(f'{side}_min') or -1), float(row.get(f'{side}_max') or -1)
+    return f" ({low:.3f}-{high:.3f})" if low >= 0 else ""
+
+
 def write_markdown(rows, log_text, path, cpu, cores, wine, date):
     lines = [
         "# Performance",
@@ -39,7 +45,8 @@ def write_markdown(rows, log_text, path, cpu, cores, wine, date):
         "`./scripts/bench` builds `QELBench.exe`, runs it under Wine and rewrites this page and",
         "[performance.png](performance.png). Every case does the same work on a `CQELListCtrl` and on a plain",
         "`CListCtrl` with the same data, window size (1280x1024) and font, in one run: a warm-up, then",
-        "repetitions that alternate which side goes first; the figures are medians. Ratio = QEL / plain.",
+        "repetitions that alternate which side goes first; the figures are medians, with the fastest and slowest",
+        "repetition in brackets. Ratio = QEL / plain. Case 7 runs once per side, each side alone.",
         "",
         f"Machine: {cpu}, {cores} cores; {wine}; measured {date}.",
         "",
@@ -53,11 +60,11 @@ def write_markdown(rows, log_text, path, cpu, cores, wine, date):
     ]
     # In case order (the benchmark runs cases 4 and 6 on the same lists, before case 5).
     for r in sorted(rows, key=lambda r: r['case'].split()[0]):
-        qel = float(r['qel'])
-        plain = r['plain'] if r['plain'] == 'n/a' else f"{float(r['plain']):.3f}"
+        qel = f"{float(r['qel']):.3f}" + spread(r, 'qel')
+        plain = r['plain'] if r['plain'] == 'n/a' else f"{float(r['plain']):.3f}" + spread(r, 'plain')
         ratio = r['ratio'] if r['ratio'] == 'n/a' else f"{float(r['ratio']):.2f}"
         goal = f"<= {float(r['goal']):g}x" if float(r['goal']) > 0 else "-"
-        lines.append(f"| {r['case']} | {r['size']} | {r['unit']} | {qel:.3f} | {plain} | {ratio} | {goal} | "
+        lines.append(f"| {r['case']} | {r['size']} | {r['unit']} | {qel} | {plain} | {ratio} | {goal} | "
                      f"{r['result']} |")
     breakdown = [l for l in log_text.splitlines() if l.startswith('  breakdown')]
     if breakdown:
