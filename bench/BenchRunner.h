@@ -35,7 +35,7 @@ private:
         double qelMin, qelMax, plainMin, plainMax;   // the spread of the repetitions
     };
     void Report(CBenchReport::CRow row, const CMedians& medians);   // a row with the medians' spread
-    // One side of the scale case: milliseconds, and megabytes of private memory the fill took.
+    // One side of the scale case: milliseconds, and the megabytes of heap the filled list holds.
     struct CScaleFigures
     {
         double fill, megabytes, repaint, scroll, edit, sort, copy;
@@ -59,6 +59,7 @@ private:
     double RowsAreaOnce(CListCtrl& show, CListCtrl& hide);
     CScaleFigures ScaleSide(CListCtrl& list, int nRows);
     double ScaleEditOnce(CListCtrl& list, class CBenchList* pQel, int nRow);
+    double ScaleEditRow(CListCtrl& list, class CBenchList* pQel, int nRow);
 
     // Single steps of a case timed on their own, printed as "breakdown" lines.
     void Breakdown(const char* pszWhat, int nRows, const std::function<double()>& work);

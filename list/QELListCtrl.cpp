@@ -50,6 +50,7 @@ BOOL IsViewQuery(UINT message)
     case LVM_GETTEXTCOLOR:
     case LVM_GETBKCOLOR:
     case LVM_GETHEADER:
+    case LVM_GETCOLUMNWIDTH:
         return TRUE;
     default:
         return FALSE;
@@ -136,7 +137,11 @@ CQELListCtrl::~CQELListCtrl()
     DestroyReportingEdit();
     DestroyEditControl();
     delete m_pCompareKinds;
+    m_pCompareKinds = NULL;
+    // The window outlives this body (CWnd destroys it): the header window goes first, and the list still hears
+    // of that through WindowProc, which must not reach the freed extents.
     delete m_pColumnSpans;
+    m_pColumnSpans = NULL;
 }
 
 int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)

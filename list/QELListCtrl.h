@@ -151,6 +151,8 @@ private:
     void    ScrollCellIntoView(int nItem, int nSubItem);
     void    SelectOnlyRow(int nItem);
     void    DropOtherSelection(int nItem);
+    BOOL    DropSelectionOf(int nRow, int nItem);
+    void    DropSelectedRows(int nItem);
     int     AskParentForRow(int nRow);
     void    DestroyEditControl();
     int     CheckEditCell(int nItem, int nSubItem);

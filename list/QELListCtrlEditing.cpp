@@ -192,9 +192,31 @@ void CQELListCtrl::SelectOnlyRow(int nItem)
 // What single selection does when a row takes the selection and focus, without switching LVS_SINGLESEL on and
 // off around it (each switch makes the list view lay out and repaint its scroll bars): the other selected rows
 // lose their selection in ascending order, then the focused row its focus. The parent gets the same
-// notifications, except that the row's own LVN_ITEMCHANGING comes after these instead of before them. Each
-// next row lies past the last, so a list destroyed by a notification (it answers 0) ends the walk.
+// notifications, except that the row's own LVN_ITEMCHANGING comes after these instead of before them.
 void CQELListCtrl::DropOtherSelection(int nItem)
+{
+    // Finding selected rows means walking the rows: a single other one is looked for where it usually is.
+    const int nOthers = (int)GetSelectedCount() - (GetItemState(nItem, LVIS_SELECTED) != 0 ? 1 : 0);
+    if (nOthers > 1 || (nOthers == 1 && !DropSelectionOf(GetNextItem(-1, LVNI_FOCUSED), nItem)
+                        && !DropSelectionOf(GetSelectionMark(), nItem)))
+        DropSelectedRows(nItem);
+    const int nFocus = GetNextItem(-1, LVNI_FOCUSED);
+    if (nFocus >= 0 && nFocus != nItem)
+        SetItemState(nFocus, 0, LVIS_FOCUSED);
+}
+
+// Takes the selection from nRow when it is another selected row than nItem; FALSE when it is not.
+BOOL CQELListCtrl::DropSelectionOf(int nRow, int nItem)
+{
+    if (nRow < 0 || nRow == nItem || GetItemState(nRow, LVIS_SELECTED) == 0)
+        return FALSE;
+    SetItemState(nRow, 0, LVIS_SELECTED);
+    return TRUE;
+}
+
+// Takes the selection from every selected row but nItem, in ascending order. Each next row lies past the last,
+// so a list destroyed by a notification (it answers 0) ends the walk.
+void CQELListCtrl::DropSelectedRows(int nItem)
 {
     int nLast = -1;
     for (int i = GetNextItem(-1, LVNI_SELECTED); i > nLast; nLast = i, i = GetNextItem(i, LVNI_SELECTED))
@@ -202,9 +224,6 @@ void CQELListCtrl::DropOtherSelection(int nItem)
         if (i != nItem)
             SetItemState(i, 0, LVIS_SELECTED);
     }
-    const int nFocus = GetNextItem(-1, LVNI_FOCUSED);
-    if (nFocus >= 0 && nFocus != nItem)
-        SetItemState(nFocus, 0, LVIS_FOCUSED);
 }
 
 int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
@@ -221,17 +240,13 @@ int CQELListCtrl::HitTestEx(CPoint point, int& nCol)
     return nItem;
 }
 
-// The lowest column index whose label on the row holds x, edges included; -1 for none. Column 0's label
-// depends on the row (indent, images) and is asked each time; the others come from m_pColumnSpans.
+// The lowest column index whose label on the row holds x, edges included; -1 for none. The extents come from
+// m_pColumnSpans, read once per layout.
 int CQELListCtrl::FindColumn(int nItem, int x)
 {
     const int nColumns = (int)::SendMessage(HeaderWindow(GetHeaderCtrl()), HDM_GETITEMCOUNT, 0, 0);
     if (nColumns <= 0)
         return -1;
-    CRect rect;
-    GetSubItemRect(nItem, 0, LVIR_LABEL, rect);
-    if (x >= rect.left && x <= rect.right)
-        return 0;
     try
     {
         if (m_pColumnSpans == NULL)
@@ -241,8 +256,9 @@ int CQELListCtrl::FindColumn(int nItem, int x)
     catch (...)
     {
         // Without memory for the extents every column is asked.
-        for (int i = 1; i < nColumns; ++i)
+        for (int i = 0; i < nColumns; ++i)
         {
+            CRect rect;
             GetSubItemRect(nItem, i, LVIR_LABEL, rect);
             if (x >= rect.left && x <= rect.right)
                 return i;

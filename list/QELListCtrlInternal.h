@@ -116,20 +116,29 @@ private:
 
 // The horizontal extents of the labels of the columns after the first, as the list view gave them for one
 // row: they are the same for every row, and asking for them costs one message per column on every mouse
-// move. Valid for the header item count and horizontal scroll position they were read at, until Clear, which
-// the list calls for every message that may change its columns or view.
+// move. Column 0's label depends on the row (indent, images) and is asked for, but only when x lies in the
+// column: the label ends at the column's right edge and starts no further left than the column does.
+// Valid for the header item count and horizontal scroll position they were read at, until Clear, which the
+// list calls for every message that may change its columns or view.
 class CQELListCtrl::CColumnSpans
 {
 public:
     void Clear() { m_nColumns = 0; }
 
-    // The lowest column index from 1 on whose label holds x, edges included; -1 for none. Throws
-    // std::bad_alloc when the extents cannot be stored.
+    // The lowest column index whose label on the row holds x, edges included; -1 for none. Throws when the
+    // extents cannot be stored.
     int Find(CQELListCtrl* pList, int nRow, int nColumns, int x)
     {
         const int nScroll = pList->GetScrollPos(SB_HORZ);
         if (nColumns != m_nColumns || nScroll != m_nScroll)
             Load(pList, nRow, nColumns, nScroll);
+        if (x >= m_lefts[0] && x <= m_rights[0])
+        {
+            CRect rect;
+            pList->GetSubItemRect(nRow, 0, LVIR_LABEL, rect);
+            if (x >= rect.left && x <= rect.right)
+                return 0;
+        }
         for (int i = 1; i < nColumns; ++i)
         {
             if (x >= m_lefts[(size_t)i] && x <= m_rights[(size_t)i])
@@ -144,19 +153,21 @@ private:
         m_nColumns = 0;
         m_lefts.resize((size_t)nColumns);
         m_rights.resize((size_t)nColumns);
-        for (int i = 1; i < nColumns; ++i)
+        for (int i = 0; i < nColumns; ++i)
         {
             CRect rect;
             pList->GetSubItemRect(nRow, i, LVIR_LABEL, rect);
             m_lefts[(size_t)i] = rect.left;
             m_rights[(size_t)i] = rect.right;
         }
+        // Entry 0: the whole column, where any row's label may lie.
+        m_lefts[0] = m_rights[0] - pList->GetColumnWidth(0);
         m_nColumns = nColumns;
         m_nScroll = nScroll;
     }
 
     int              m_nColumns = 0;   // header item count the extents were read for; 0 when there are none
     int              m_nScroll = 0;    // horizontal scroll position they were read at
-    std::vector<int> m_lefts;          // by column index; entry 0 unused
+    std::vector<int> m_lefts;          // by column index; entry 0 is column 0's extent
     std::vector<int> m_rights;
 };
