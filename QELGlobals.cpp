@@ -20,6 +20,7 @@ UINT WM_QEL_LISTEDITEND   = ::RegisterWindowMessage(_T("WM_QEL_LISTEDITEND"));
 UINT WM_QEL_LISTEDITMAX   = ::RegisterWindowMessage(_T("WM_QEL_LISTEDITMAX"));
 UINT WM_QEL_LISTITEMCONST = ::RegisterWindowMessage(_T("WM_QEL_LISTITEMCONST"));
 UINT WM_QEL_LISTMOUSEMOVE = ::RegisterWindowMessage(_T("WM_QEL_LISTMOUSEMOVE"));
+UINT WM_QEL_LISTSORTDATA  = ::RegisterWindowMessage(_T("WM_QEL_LISTSORTDATA"));
 
 const CString _gstrFaceTahoma(_T("Tahoma"));
 const CString _gstrFaceMSSansSerif(_T("MS Sans Serif"));

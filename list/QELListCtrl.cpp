@@ -88,6 +88,7 @@ BEGIN_MESSAGE_MAP(CQELListCtrl, CListCtrl)
     ON_MESSAGE(LVM_DELETEALLITEMS, &CQELListCtrl::OnDeleteAllItems)
     ON_MESSAGE(LVM_SORTITEMS, &CQELListCtrl::OnSortItems)
     ON_MESSAGE(LVM_SORTITEMSEX, &CQELListCtrl::OnSortItems)
+    ON_MESSAGE(LVM_SETITEMCOUNT, &CQELListCtrl::OnSetItemCount)
 END_MESSAGE_MAP()
 
 // ---- Construction ---------------------------------------------------------------------------------------
@@ -118,6 +119,7 @@ CQELListCtrl::CQELListCtrl()
     , m_pTrackedRows(NULL)
     , m_bChangingRows(FALSE)
     , m_bCommitAfterRowChange(FALSE)
+    , m_bAskingForRow(FALSE)
     , m_pCompareKinds(NULL)
     , m_pSortKeys(NULL)
     , m_bCreating(FALSE)
@@ -235,8 +237,20 @@ LPARAM CQELListCtrl::GetColumnData(int nSubItem)
 
 void CQELListCtrl::FillEditInfoData(_tag_QELListEditInfo* pInfo)
 {
-    pInfo->dwItemData = GetItemData(pInfo->nItem);
+    pInfo->dwItemData = ItemData(pInfo->nItem);
     pInfo->lColumnData = GetColumnData(pInfo->nSubItem);
+}
+
+// An owner-data list view holds only the item count and the selection: the parent keeps the rows.
+BOOL CQELListCtrl::IsOwnerData() const
+{
+    return (GetStyle() & LVS_OWNERDATA) != 0;
+}
+
+// The row's item data for the edit records; 0 on an owner-data list, which keeps none.
+DWORD_PTR CQELListCtrl::ItemData(int nItem)
+{
+    return IsOwnerData() ? 0 : GetItemData(nItem);
 }
 
 void CQELListCtrl::RemoveStoredStyle(int nColumn)

@@ -49,7 +49,7 @@ public:
 
     // Built-in comparison (QEL_COMPARE_...) that the default OnCompareItems makes for a column; it stays with the
     // column index, as edit styles do. SetColumnCompare returns 1, or 0 for a column the header does not have
-    // or an unknown comparison.
+    // or an unknown comparison. An owner-data list (LVS_OWNERDATA) makes none: its parent sorts.
     int  SetColumnCompare(int nColumn, int nCompare);
     int  GetColumnCompare(int nColumn) const;
 
@@ -67,6 +67,11 @@ public:
     // out of range, 3 column not editable, 4 column hidden, -1 factory creation failed.
     int EditSubItem(int nItem, int nSubItem);
 
+    // Ends the open edit, if any, at once: committing its text (WM_QEL_LISTEDITTING when changed) or cancelling
+    // it, then WM_QEL_LISTEDITEND. Call it before the rows of an owner-data list move (the list cannot see them
+    // go); the list does so itself before a sort and before LVM_SETITEMCOUNT reaches an owner-data list.
+    void EndEdit(BOOL bCommit);
+
     // Row under point (-1 for none); nCol gets the column under point in report view, 0 otherwise, and keeps
     // the caller's value when no column matches.
     int HitTestEx(CPoint point, int& nCol);
@@ -81,6 +86,8 @@ public:
     virtual int      OnCompareItems(LPARAM lParam1, LPARAM lParam2, int nColumn);
     virtual BOOL     CustomDrawSubItem(int nItem, int nSubItem, LPARAM lParam);
     virtual void     OnDrawSubItem(CDC* pDC, int nItem, int nSubItem, RECT rect, LPARAM lParam);
+    // Marks the header and sorts the rows through OnCompareItems; an owner-data list sends WM_QEL_LISTSORTDATA
+    // to its parent instead, which sorts its data, and repaints.
     virtual void     Sort(int nColumn, int bAscending, int bAdd);
     virtual COLORREF OnGetCellTextColor(int nItem, int nSubItem);
     virtual COLORREF OnGetCellBkColor(int nItem, int nSubItem);
@@ -134,6 +141,7 @@ protected:
     afx_msg LRESULT OnDeleteItem(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSortItems(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetItemCount(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -146,6 +154,9 @@ private:
 
     LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
     void    FillEditInfoData(_tag_QELListEditInfo* pInfo);
+    BOOL    IsOwnerData() const;
+    DWORD_PTR ItemData(int nItem);
+    void    StoreEditedText(int nItem, int nSubItem, LPCTSTR pszText);
     LPARAM  GetColumnData(int nSubItem);
     void    RemoveStoredStyle(int nColumn);
     void    ScrollCellIntoView(int nItem, int nSubItem);
@@ -162,7 +173,6 @@ private:
     void    BeginReport(const _tag_QELListEditInfo* pInfo);
     BOOL    IsReportOfEnding(const _tag_QELListEditInfo* pInfo);
     void    DestroyReportingEdit();
-    void    EndEditOfGoneRecord();
     void    EndEditsOfGoingWindow();
     void    ReportEndFor(UINT nCtrlID, int nItem, int nSubItem, DWORD_PTR dwGoneData);
     void    NoteGoneRecords(int nRow);
@@ -216,6 +226,7 @@ private:
     CTrackedRow*   m_pTrackedRows;       // rows of edit starts under way, innermost first
     BOOL           m_bChangingRows;      // the list view is inserting, deleting or reordering rows
     BOOL           m_bCommitAfterRowChange;  // an open edit is to commit once the rows changed
+    BOOL           m_bAskingForRow;      // the parent is asked for a row past the last (WM_QEL_LISTEDITMAX)
     CCompareKinds* m_pCompareKinds;      // owned; null until a built-in comparison is first set
     CSortKeys*     m_pSortKeys;          // keys of the sort under way, on SortRows' stack; null outside it
     BOOL           m_bCreating;          // PreCreateWindow ran and the window is not attached yet

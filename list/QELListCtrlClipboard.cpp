@@ -17,6 +17,22 @@ const UINT kClipboardFormat = CF_UNICODETEXT;
 const UINT kClipboardFormat = CF_TEXT;
 #endif
 
+// Every addition to the text is up to three pieces: a line break, a separator and a caption or cell text.
+size_t PiecesLength(LPCTSTR pszLead, LPCTSTR pszSep, size_t nTextLen)
+{
+    return _tcslen(pszLead) + _tcslen(pszSep) + nTextLen;
+}
+
+// Writes the three pieces of one addition to the text at pDest.
+void WritePieces(TCHAR* pDest, LPCTSTR pszLead, LPCTSTR pszSep, LPCTSTR pszText, size_t nTextLen)
+{
+    const size_t nLead = _tcslen(pszLead);
+    const size_t nSep = _tcslen(pszSep);
+    memcpy(pDest, pszLead, nLead * sizeof(TCHAR));
+    memcpy(pDest + nLead, pszSep, nSep * sizeof(TCHAR));
+    memcpy(pDest + nLead + nSep, pszText, nTextLen * sizeof(TCHAR));
+}
+
 // Text of the clipboard copy, grown in steps of QEL_LIST_CLIPBOARD_BLOCK characters; one character always stays
 // free for the terminating zero. The storage behind the capacity is enlarged geometrically: one reallocation
 // per step would move the whole text every 100 K characters, which makes a copy of a large list quadratic.
@@ -41,20 +57,14 @@ public:
     // Appends up to three pieces as one addition; FALSE when the buffer could not grow.
     BOOL Append(LPCTSTR pszLead, LPCTSTR pszSep, LPCTSTR pszText, size_t nTextLen)
     {
-        const size_t nLead = _tcslen(pszLead);
-        const size_t nSep = _tcslen(pszSep);
-        const size_t nNeeded = m_nLength + nLead + nSep + nTextLen;
+        const size_t nNeeded = m_nLength + PiecesLength(pszLead, pszSep, nTextLen);
         while (nNeeded > m_nCapacity - 1)
         {
             if (!Grow())
                 return FALSE;
         }
-        memcpy(m_pText + m_nLength, pszLead, nLead * sizeof(TCHAR));
-        m_nLength += nLead;
-        memcpy(m_pText + m_nLength, pszSep, nSep * sizeof(TCHAR));
-        m_nLength += nSep;
-        memcpy(m_pText + m_nLength, pszText, nTextLen * sizeof(TCHAR));
-        m_nLength += nTextLen;
+        WritePieces(m_pText + m_nLength, pszLead, pszSep, pszText, nTextLen);
+        m_nLength = nNeeded;
         return TRUE;
     }
 
@@ -84,6 +94,45 @@ private:
     size_t m_nLength;
     size_t m_nCapacity;   // grows in QEL_LIST_CLIPBOARD_BLOCK steps; never above m_nStorage
     size_t m_nStorage;    // characters allocated at m_pText
+};
+
+// The length of the text that the same additions make, and nothing else.
+class CTextLength
+{
+public:
+    BOOL Append(LPCTSTR pszLead, LPCTSTR pszSep, LPCTSTR /*pszText*/, size_t nTextLen)
+    {
+        m_nLength += PiecesLength(pszLead, pszSep, nTextLen);
+        return TRUE;
+    }
+    size_t GetLength() const { return m_nLength; }
+
+private:
+    size_t m_nLength = 0;
+};
+
+// Text written straight into a block of a given length; an addition that would run past it fails.
+class CBlockText
+{
+public:
+    CBlockText(TCHAR* pBlock, size_t nCapacity) : m_pBlock(pBlock), m_nLength(0), m_nCapacity(nCapacity) {}
+    CBlockText(const CBlockText&) = delete;
+    CBlockText& operator=(const CBlockText&) = delete;
+
+    BOOL Append(LPCTSTR pszLead, LPCTSTR pszSep, LPCTSTR pszText, size_t nTextLen)
+    {
+        const size_t nNeeded = m_nLength + PiecesLength(pszLead, pszSep, nTextLen);
+        if (nNeeded > m_nCapacity)
+            return FALSE;
+        WritePieces(m_pBlock + m_nLength, pszLead, pszSep, pszText, nTextLen);
+        m_nLength = nNeeded;
+        return TRUE;
+    }
+
+private:
+    TCHAR* const m_pBlock;
+    size_t       m_nLength;
+    const size_t m_nCapacity;
 };
 
 // One cell's text, read whole into a buffer that serves every cell of a copy: a string per cell would cost
@@ -150,8 +199,50 @@ size_t CaptionLength(LPCTSTR pszCaption)
     return nLength;
 }
 
+// The rows whose state has any bit of a mask, in ascending order. The list view finds selected and focused
+// rows in its own records (GetNextItem): a copy of 3 selected rows of a million asks for 3 rows, not for
+// the state of every row. Other state bits are asked row by row.
+class CChosenRows
+{
+public:
+    CChosenRows(CListCtrl* pList, DWORD dwMask)
+        : m_pList(pList)
+        , m_dwMask(dwMask)
+        , m_bFromView((dwMask & ~(DWORD)(LVIS_SELECTED | LVIS_FOCUSED)) == 0)
+        , m_nFocused(m_bFromView && (dwMask & LVIS_FOCUSED) != 0 ? pList->GetNextItem(-1, LVNI_FOCUSED) : -1)
+    {
+    }
+    CChosenRows(const CChosenRows&) = delete;
+    CChosenRows& operator=(const CChosenRows&) = delete;
+
+    // The first chosen row after nRow (-1 for the first of all); -1 when there is none.
+    int Next(int nRow) const
+    {
+        if (!m_bFromView)
+        {
+            while (++nRow < (int)m_pList->SendMessage(LVM_GETITEMCOUNT))
+            {
+                if (m_pList->SendMessage(LVM_GETITEMSTATE, (WPARAM)nRow, (LPARAM)m_dwMask) != 0)
+                    return nRow;
+            }
+            return -1;
+        }
+        const int nSelected = (m_dwMask & LVIS_SELECTED) != 0 ? m_pList->GetNextItem(nRow, LVNI_SELECTED) : -1;
+        if (m_nFocused > nRow && (nSelected < 0 || m_nFocused < nSelected))
+            return m_nFocused;
+        return nSelected;
+    }
+
+private:
+    CListCtrl* const m_pList;
+    const DWORD      m_dwMask;
+    const BOOL       m_bFromView;   // the mask has no bits but LVIS_SELECTED and LVIS_FOCUSED
+    const int        m_nFocused;    // the focused row when the mask has LVIS_FOCUSED; else -1
+};
+
 // The caption line: the visible columns' captions in display order, cut at 1,023 characters.
-BOOL AppendCaptions(HWND hHeader, const COrderArray& columns, CClipboardText& text)
+template <class TText>
+BOOL AppendCaptions(HWND hHeader, const COrderArray& columns, TText& text)
 {
     for (int nPos = 0; nPos < columns.GetCount(); ++nPos)
     {
@@ -174,13 +265,13 @@ BOOL AppendCaptions(HWND hHeader, const COrderArray& columns, CClipboardText& te
 }
 
 // One line per row whose state has any bit of dwMask: its visible cells in display order.
-BOOL AppendRows(CListCtrl* pList, DWORD dwMask, const COrderArray& columns, CClipboardText& text)
+template <class TText>
+BOOL AppendRows(CListCtrl* pList, DWORD dwMask, const COrderArray& columns, TText& text)
 {
     CCellText cell;
-    for (int nRow = 0; nRow < (int)pList->SendMessage(LVM_GETITEMCOUNT); ++nRow)
+    const CChosenRows rows(pList, dwMask);
+    for (int nRow = rows.Next(-1); nRow >= 0; nRow = rows.Next(nRow))
     {
-        if (pList->SendMessage(LVM_GETITEMSTATE, (WPARAM)nRow, (LPARAM)dwMask) == 0)
-            continue;
         BOOL bFirst = TRUE;
         for (int nPos = 0; nPos < columns.GetCount(); ++nPos)
         {
@@ -196,9 +287,11 @@ BOOL AppendRows(CListCtrl* pList, DWORD dwMask, const COrderArray& columns, CCli
     return TRUE;
 }
 
-// Hands the text to the open clipboard in the build's format. From here the previous contents are gone; on failure the
-// block is freed, as the clipboard did not take it.
-BOOL PutClipboardText(LPCTSTR pText, size_t nLength)
+// Hands a text of nLength characters to the open clipboard in the build's format, written into the zeroed block
+// by write(pBlock, nLength), which answers FALSE when it could not. From here the previous contents are gone;
+// on failure the block is freed, as the clipboard did not take it.
+template <class TWrite>
+BOOL PutClipboardText(size_t nLength, TWrite write)
 {
     ::EmptyClipboard();
     const size_t nSize = (nLength + 1) * sizeof(TCHAR);
@@ -212,14 +305,39 @@ BOOL PutClipboardText(LPCTSTR pText, size_t nLength)
         return FALSE;
     }
     memset(pBlock, 0, nSize);
-    memcpy(pBlock, pText, nLength * sizeof(TCHAR));
+    const BOOL bWritten = write(pBlock, nLength);
     ::GlobalUnlock(hBlock);
-    if (::SetClipboardData(kClipboardFormat, hBlock) == NULL)
+    if (!bWritten || ::SetClipboardData(kClipboardFormat, hBlock) == NULL)
     {
         ::GlobalFree(hBlock);
         return FALSE;
     }
     return TRUE;
+}
+
+// The text built in a buffer of its own, then handed over: the list view holds every text anyway, and each is
+// read once.
+BOOL CopyBuilt(CListCtrl* pList, HWND hHeader, DWORD dwMask, const COrderArray& columns)
+{
+    CClipboardText text;
+    return text.Init() && AppendCaptions(hHeader, columns, text) && AppendRows(pList, dwMask, columns, text)
+        && PutClipboardText(text.GetLength(), [&text](TCHAR* pBlock, size_t nLength) {
+               memcpy(pBlock, text.GetText(), nLength * sizeof(TCHAR));
+               return TRUE;
+           });
+}
+
+// The text measured first, then written straight into the clipboard's block. An owner-data list view holds
+// no texts, so a copy of its million rows holds the text once instead of twice, at the price of asking the
+// parent for every cell twice. Texts that grew in between make the copy fail.
+BOOL CopyMeasured(CListCtrl* pList, HWND hHeader, DWORD dwMask, const COrderArray& columns)
+{
+    CTextLength length;
+    return AppendCaptions(hHeader, columns, length) && AppendRows(pList, dwMask, columns, length)
+        && PutClipboardText(length.GetLength(), [&](TCHAR* pBlock, size_t nLength) {
+               CBlockText text(pBlock, nLength);
+               return AppendCaptions(hHeader, columns, text) && AppendRows(pList, dwMask, columns, text);
+           });
 }
 
 } // namespace
@@ -233,16 +351,14 @@ int CQELListCtrl::CopyToClipboard(DWORD dwMask)
     if (!::OpenClipboard(m_hWnd))
         return 0;
     COrderArray columns;
-    CClipboardText text;
-    if (!columns.Load(this, pHeader->m_hWnd, TRUE) || !text.Init())
+    BOOL bCopied = columns.Load(this, pHeader->m_hWnd, TRUE);
+    if (bCopied)
     {
-        ::CloseClipboard();
-        return 0;
+        // Hidden columns are left out; their positions still count for the separators.
+        columns.MarkHidden(pHeader);
+        bCopied = IsOwnerData() ? CopyMeasured(this, pHeader->m_hWnd, dwMask, columns)
+                                : CopyBuilt(this, pHeader->m_hWnd, dwMask, columns);
     }
-    // Hidden columns are left out; their positions still count for the separators.
-    columns.MarkHidden(pHeader);
-    const BOOL bCopied = AppendCaptions(pHeader->m_hWnd, columns, text) && AppendRows(this, dwMask, columns, text)
-                         && PutClipboardText(text.GetText(), text.GetLength());
     ::CloseClipboard();
     return bCopied ? 1 : 0;
 }

@@ -107,7 +107,7 @@ int CQELListCtrl::EditSubItem(int nItem, int nSubItem)
     memset(&info, 0, sizeof(info));
     info.nItem = nItem;
     info.nSubItem = nSubItem;
-    info.dwItemData = GetItemData(nItem);
+    info.dwItemData = ItemData(nItem);
     info.lColumnData = GetColumnData(nSubItem);
     info.pStyle = style.Get();
     const WPARAM wParam = IdWParam(m_hWnd, 0);
@@ -310,7 +310,7 @@ LRESULT CQELListCtrl::OnItemEditting(WPARAM wParam, LPARAM lParam)
             FillEditInfoData(pInfo);
         const LRESULT lResult = SendToParent(WM_QEL_LISTEDITTING, wParam | IdWParam(m_hWnd, 0), lParam);
         if (lResult == 0 && pInfo != NULL)
-            SetItemText(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
+            StoreEditedText(pInfo->nItem, pInfo->nSubItem, pInfo->pszText);
         return lResult;
     }
 
@@ -325,8 +325,18 @@ LRESULT CQELListCtrl::OnItemEditting(WPARAM wParam, LPARAM lParam)
     // The parent may have moved or deleted the record meanwhile, or destroyed the list: the text goes where
     // the record is now, if anywhere.
     if (lResult == 0 && IsReportOfEnding(pInfo) && m_nReportItem >= 0 && !m_bReportEndSent)
-        SetItemText(m_nReportItem, pInfo->nSubItem, pInfo->pszText);
+        StoreEditedText(m_nReportItem, pInfo->nSubItem, pInfo->pszText);
     return lResult;
+}
+
+// An owner-data list keeps no texts: its parent stored the new one when it let it through, and the row is
+// repainted to show it.
+void CQELListCtrl::StoreEditedText(int nItem, int nSubItem, LPCTSTR pszText)
+{
+    if (IsOwnerData())
+        RedrawItems(nItem, nItem);
+    else
+        SetItemText(nItem, nSubItem, pszText);
 }
 
 LRESULT CQELListCtrl::OnItemEditted(WPARAM wParam, LPARAM lParam)
@@ -387,7 +397,7 @@ void CQELListCtrl::ReportEndFor(UINT nCtrlID, int nItem, int nSubItem, DWORD_PTR
     info.nCtrlID = nCtrlID;
     info.nItem = nItem;
     info.nSubItem = nSubItem;
-    info.dwItemData = nItem >= 0 ? GetItemData(nItem) : dwGoneData;
+    info.dwItemData = nItem >= 0 ? ItemData(nItem) : dwGoneData;
     info.lColumnData = GetColumnData(nSubItem);
     ++m_nEndsForwarded;
     SendToParent(WM_QEL_LISTEDITEND, IdWParam(m_hWnd, 0), (LPARAM)&info);

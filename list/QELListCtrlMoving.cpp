@@ -204,8 +204,11 @@ int CQELListCtrl::AskParentForRow(int nRow)
     _tag_QELListEditInfo info;
     memset(&info, 0, sizeof(info));
     info.nItem = nRow;
-    info.dwItemData = GetItemData(nRow);
+    info.dwItemData = ItemData(nRow);
+    const BOOL bOuter = m_bAskingForRow;
+    m_bAskingForRow = TRUE;
     const int nAnswer = (int)SendToParent(WM_QEL_LISTEDITMAX, IdWParam(m_hWnd, 0), (LPARAM)&info);
+    m_bAskingForRow = bOuter;
     // Only a row the parent has really appended below this one moves the edit on; anything else could turn
     // the movement back onto cells it has already passed and never end.
     if (nAnswer > 0 && nAnswer > nRow && nAnswer < (int)SendMessage(LVM_GETITEMCOUNT))

@@ -77,9 +77,9 @@ LRESULT CQELListCtrl::OnSortItems(WPARAM wParam, LPARAM lParam)
 void CQELListCtrl::NoteGoneRecords(int nRow)
 {
     if (m_pEditCtrl != NULL && m_nEditItem >= 0 && (nRow < 0 || nRow == m_nEditItem))
-        m_dwEditGoneData = GetItemData(m_nEditItem);
+        m_dwEditGoneData = ItemData(m_nEditItem);
     if (m_pReportEdit != NULL && m_nReportItem >= 0 && (nRow < 0 || nRow == m_nReportItem))
-        m_dwReportGoneData = GetItemData(m_nReportItem);
+        m_dwReportGoneData = ItemData(m_nReportItem);
 }
 
 // Top left of the open edit's cell, to move the editor by as much as the cell moves.
@@ -99,12 +99,10 @@ void CQELListCtrl::RowsChanged(RowChange change, int nRow, const CPoint& ptEditB
         m_bCommitAfterRowChange = FALSE;
         CommitOpenEdit();
     }
+    // The open edit's record was deleted (or the rows reordered under an editor that never took the focus): the
+    // edit ends with one WM_QEL_LISTEDITEND and its text is stored nowhere.
     if (m_pEditCtrl != NULL && m_nEditItem < 0)
-    {
-        EndEditOfGoneRecord();
-        // Its move requests still in the queue name a row that now holds another record.
-        PurgeMoveRequests();
-    }
+        EndEdit(TRUE);
     if (m_pEditCtrl == NULL)
         return;
     const CPoint ptDelta = EditCellOrigin() - ptEditBefore;
@@ -145,20 +143,37 @@ void CQELListCtrl::FollowRows(RowChange change, int nRow)
         Follow::Row(pRow->m_nRow, change, nRow);
 }
 
-// The open edit's record was deleted (or the rows reordered under an editor that never took the focus): the
-// edit ends with one WM_QEL_LISTEDITEND and its text is stored nowhere.
-void CQELListCtrl::EndEditOfGoneRecord()
+void CQELListCtrl::EndEdit(BOOL bCommit)
 {
-    CWnd* pEdit = m_pEditCtrl;
+    CWnd* const pEdit = m_pEditCtrl;
+    if (pEdit == NULL)
+        return;
     const UINT nCtrlID = (UINT)pEdit->GetDlgCtrlID();
     const int nEnds = m_nEndsForwarded;
-    SetFocus();
+    // An editor commits as it loses the focus. Escape is how every editor cancels: its key rules set its cancel
+    // flag and hand the focus back.
+    if (bCommit)
+        SetFocus();
+    else
+        pEdit->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     if (m_pEditCtrl == pEdit)
         DestroyEditControl();
+    // Its move requests still in the queue name rows that may hold other records by now.
+    PurgeMoveRequests();
     if (m_nEndsForwarded != nEnds || m_pReportEdit == pEdit)
         return;
     // The editor had no focus to lose, so it reported nothing: its end is reported for it.
-    ReportEndFor(nCtrlID, -1, m_nEditSubItem, m_dwEditGoneData);
+    ReportEndFor(nCtrlID, m_nEditItem, m_nEditSubItem, m_dwEditGoneData);
+}
+
+// The parent of an owner-data list changes the count when its rows change, and the list cannot see where they
+// went: the open edit ends first, reporting for the row it was opened on. A count raised while the parent is
+// asked for a row past the last appends that row and moves none, as on any list.
+LRESULT CQELListCtrl::OnSetItemCount(WPARAM wParam, LPARAM /*lParam*/)
+{
+    if (IsOwnerData() && !(m_bAskingForRow && (int)wParam >= GetItemCount()))
+        EndEdit(TRUE);
+    return Default();
 }
 
 void CQELListCtrl::PurgeMoveRequests()

@@ -128,12 +128,20 @@ void CQELListCtrl::Sort(int nColumn, int bAscending, int bAdd)
     if (pHeader == NULL || !pHeader->IsEnableSortColumn(nColumn))
         return;
     // The editor knows its cell by row index: it reports to its own row before the rows move.
-    if (m_pEditCtrl != NULL)
-        SetFocus();
+    EndEdit(TRUE);
     MarkSortColumn(pHeader, nColumn, bAscending, bAdd);
     m_nSortColumn = nColumn;
     m_bSortAscending = bAscending;
-    SendMessage(LVM_SORTITEMS, (WPARAM)this, (LPARAM)&CQELListCtrl::CompareProc);
+    if (!IsOwnerData())
+    {
+        SendMessage(LVM_SORTITEMS, (WPARAM)this, (LPARAM)&CQELListCtrl::CompareProc);
+        return;
+    }
+    // The list view cannot sort rows it does not hold: the parent sorts its data, and the rows show it.
+    SendToParent(WM_QEL_LISTSORTDATA, (WPARAM)nColumn, MAKELPARAM(bAscending, bAdd));
+    // The parent may have destroyed the list meanwhile.
+    if (::IsWindow(m_hWnd))
+        Invalidate();
 }
 
 // The header's SetSortColumn repaints once for every column record it clears and once for the mark: held

@@ -119,6 +119,10 @@ extern QELCTRL_API UINT WM_QEL_LISTEDITEND;
 extern QELCTRL_API UINT WM_QEL_LISTEDITMAX;
 extern QELCTRL_API UINT WM_QEL_LISTITEMCONST;
 extern QELCTRL_API UINT WM_QEL_LISTMOUSEMOVE;
+// Sent to the parent of an owner-data list by the default Sort, which cannot reorder rows the list view does
+// not hold: wParam the column, lParam MAKELPARAM(ascending, key added); the parent sorts its data. The answer
+// is ignored.
+extern QELCTRL_API UINT WM_QEL_LISTSORTDATA;
 
 // The same message as WM_QEL_LISTEDITTING, under its correct spelling.
 #define WM_QEL_LISTEDITING WM_QEL_LISTEDITTING

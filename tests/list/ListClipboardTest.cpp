@@ -18,6 +18,21 @@ void* __cdecl CountingRealloc(void* p, size_t nSize)
     return realloc(p, nSize);
 }
 
+// The largest heap block asked for.
+size_t g_largestBlock = 0;
+
+void* __cdecl LargestCalloc(size_t nCount, size_t nSize)
+{
+    g_largestBlock = std::max(g_largestBlock, nCount * nSize);
+    return calloc(nCount, nSize);
+}
+
+void* __cdecl LargestRealloc(void* p, size_t nSize)
+{
+    g_largestBlock = std::max(g_largestBlock, nSize);
+    return realloc(p, nSize);
+}
+
 // Array allocations of the MFC layer, where every CString gets its buffer.
 int g_arrayNews = 0;
 void* (*g_pfnArrayNew)(size_t) = nullptr;
@@ -152,6 +167,54 @@ TEST_F(ListClipboard, CellsAreNotReadIntoAStringEach)
     const std::string text = ReadClipboardCopy();
     ASSERT_EQ(strlen(kCaptions) + 300 * (2 + 3 * 10 + 2), text.size());
     EXPECT_EQ("\r\nxxxxxxxxxx\txxxxxxxxxx\txxxxxxxxxx", text.substr(text.size() - 34));
+}
+
+// An owner-data list copies what an ordinary list with the same rows copies. Its list view keeps no texts: the
+// copy writes the text into the clipboard's block alone, with no buffer of its own for it.
+TEST_F(ListClipboard, OwnerDataListsCopyTheSameTextHoldingItOnce)
+{
+    const DWORD masks[] = { LVIS_SELECTED, LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED, 0 };
+    std::vector<std::string> ordinary;
+    for (DWORD dwMask : masks)
+        ordinary.push_back(Copy(dwMask));
+    list->DestroyWindow();
+    CreateList(3, 3, LVS_REPORT | LVS_OWNERDATA);
+    SelectOnly(0);
+    list->SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    for (size_t i = 0; i < ordinary.size(); ++i)
+        EXPECT_EQ(ordinary[i], Copy(masks[i])) << masks[i];
+
+    list->SetItemCount(20000);
+    list->SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    CImportPatch patchCalloc(LibraryModule("QELCtrl"), "calloc", (const void*)&LargestCalloc);
+    CImportPatch patchRealloc(LibraryModule("QELCtrl"), "realloc", (const void*)&LargestRealloc);
+    ASSERT_TRUE(patchCalloc.Installed() && patchRealloc.Installed());
+    g_largestBlock = 0;
+    const std::string text = Copy(LVIS_SELECTED);
+    EXPECT_EQ("\r\nr19999c0\tr19999c1\tr19999c2", text.substr(text.size() - 28));
+    EXPECT_EQ(20000, std::count(text.begin(), text.end(), '\n'));
+    EXPECT_LT(g_largestBlock * 100, text.size());
+}
+
+// A million owner-data rows: an edit reaches the last row with one key, and a copy of the last three rows asks
+// the list view about three rows.
+TEST_F(ListClipboard, AMillionOwnerDataRowsCostWhatAFewDo)
+{
+    list->DestroyWindow();
+    CreateList(1000000, 3, LVS_REPORT | LVS_OWNERDATA);
+    SetStyle(1);
+    StartEdit(0, 1);
+    Press(EditorHwnd(), VK_NEXT, true);
+    ASSERT_NE(nullptr, Editor());
+    EXPECT_EQ(999999, TestEditor()->m_nItem);
+    Editor()->SetWindowText(_T("last"));
+    Commit();
+    for (int r : { 999997, 999998, 999999 })
+        list->SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
+    list->received.clear();
+    EXPECT_EQ(std::string(kCaptions) + "\r\nr999997c0\tr999997c1\tr999997c2\r\nr999998c0\tr999998c1\tr999998c2"
+                  "\r\nr999999c0\tlast\tr999999c2", Copy(LVIS_SELECTED));
+    EXPECT_LT(list->received[LVM_GETITEMSTATE] + list->received[LVM_GETNEXTITEM], 20);
 }
 
 TEST_F(ListClipboard, ClipboardHeldByAnotherThread)

@@ -37,13 +37,13 @@ public:
     HFONT OnGetCellFont(int nItem, int nSubItem, DWORD_PTR dwItemData) override
     {
         calls.push_back({ 'F', nItem, nSubItem });
-        EXPECT_EQ((DWORD_PTR)(100 + nItem), dwItemData);
+        EXPECT_EQ(ItemData(nItem), dwItemData);
         return CellId(nItem, nSubItem) == fontCell ? font : NULL;
     }
     BOOL CustomDrawSubItem(int nItem, int nSubItem, LPARAM lParam) override
     {
         calls.push_back({ 'C', nItem, nSubItem });
-        EXPECT_EQ(100 + nItem, lParam);
+        EXPECT_EQ(ItemData(nItem), (DWORD_PTR)lParam);
         return drawCells.count(CellId(nItem, nSubItem)) != 0;
     }
     void OnDrawSubItem(CDC* pDC, int nItem, int nSubItem, RECT rect, LPARAM) override
@@ -55,6 +55,8 @@ public:
         inner.DeflateRect(2, 2);
         pDC->FillSolidRect(&inner, RGB(0, 0, 255));
     }
+    // The fixture's item data of a row; an owner-data list has none.
+    DWORD_PTR ItemData(int nItem) const { return (GetStyle() & LVS_OWNERDATA) ? 0 : (DWORD_PTR)(100 + nItem); }
     int Count(char hook, int row, int col) const
     {
         int n = 0;
@@ -82,9 +84,9 @@ protected:
         list = &drawList;
         ListTest::SetUp();
     }
-    void Create(DWORD dwExStyle = LVS_EX_FULLROWSELECT, int nRows = 3)
+    void Create(DWORD dwExStyle = LVS_EX_FULLROWSELECT, int nRows = 3, DWORD dwStyle = LVS_REPORT)
     {
-        CreateList(nRows, 3, LVS_REPORT, dwExStyle);
+        CreateList(nRows, 3, dwStyle, dwExStyle);
         list->SetBkColor(RGB(255, 255, 255));
         list->SetTextBkColor(RGB(255, 255, 255));
         PaintNow();
@@ -271,6 +273,40 @@ TEST_F(ListDrawing, StripRightOfTheLastColumn)
     PumpUntilIdle();
     EXPECT_EQ(RGB(255, 255, 255), Pixel(strip1));
     EXPECT_EQ(0, drawList.Count('B', 1, -1));
+}
+
+// An owner-data list paints through the same hooks, with item data 0: colours, fonts, drawn cells, the shade
+// of the column its parent sorted and the strips of selected rows; hit tests and mouse moves find its cells.
+TEST_F(ListDrawing, OwnerDataRowsPaintThroughTheHooks)
+{
+    Create(LVS_EX_FULLROWSELECT, 3, LVS_REPORT | LVS_OWNERDATA);
+    drawList.bk[CellId(2, 0)] = RGB(255, 0, 0);
+    drawList.drawCells = { CellId(1, 1) };
+    drawList.strip = RGB(0, 200, 0);
+    list->EnableSortColumn(2, 1);
+    list->Sort(2, 1, 0);
+    list->EnableMarkSortedColumn(1, 0);
+    list->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    list->SetFocus();
+    PaintNow();
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(drawList.Count('B', r, c), drawList.Count('C', r, c)) << r << "," << c;
+    EXPECT_EQ(1, drawList.Count('D', 1, 1));
+    EXPECT_EQ(RGB(255, 0, 0), Pixel(Blank(2, 0)));
+    EXPECT_EQ(PixelAlpha(RGB(255, 255, 255), 0.97, 0.97, 0.97), Pixel(Blank(2, 2)));
+    CRect label;
+    list->GetSubItemRect(1, 2, LVIR_LABEL, label);
+    EXPECT_EQ(_gWindowColor.m_crHighlight, Pixel(CPoint(label.right + 30, label.top + 3)));
+    EXPECT_EQ(RGB(0, 200, 0), Pixel(CPoint(label.right + 30, label.bottom + 3)));
+
+    int nCol = -1;
+    EXPECT_EQ(1, list->HitTestEx(CellPoint(1, 2), nCol));
+    EXPECT_EQ(2, nCol);
+    parent.Flush();
+    MouseMove(list->m_hWnd, CellPoint(2, 1));
+    PumpUntilIdle();
+    EXPECT_TRUE(parent.Matches({ WithLParam(WithWParam(Msg(WM_QEL_LISTMOUSEMOVE), ((WPARAM)kId << 16) | 1), 2) }));
 }
 
 TEST_F(ListDrawing, GridLinesStayVisibleBesideTheStrip)

@@ -554,6 +554,71 @@ TEST_F(ListEditing, PastTheLastRowTheParentIsAskedFirst)
     Commit();
 }
 
+// An owner-data list: the parent holds the texts. Edits start, move by every key and the wheel, ask for a row
+// past the last and report as on any list, with item data 0; the parent stores the text and the row repaints.
+TEST_F(ListEditing, OwnerDataEditsMoveAndStoreThroughTheParent)
+{
+    CreateList(40, 4, LVS_REPORT | LVS_OWNERDATA);
+    for (int c = 1; c <= 3; ++c)
+        SetStyle(c);
+    const int page = list->GetCountPerPage();
+    ASSERT_LT(1 + page, 39);
+    bool rowRepainting = false;   // the edited row waits to be painted when the edit's end is reported
+    parent.SetAnswer(WM_QEL_LISTEDITEND, [&](const RecordedMessage& m, bool&) {
+        CRgn update;
+        update.CreateRectRgn(0, 0, 0, 0);
+        list->GetUpdateRgn(&update);
+        rowRepainting = update.PtInRegion(CellPoint(EditInfo(m).nItem, 0)) != FALSE;
+        return (LRESULT)0;
+    });
+    StartEdit(0, 1);
+    Editor()->SetWindowText(_T("new"));
+    parent.Flush();
+    Press(EditorHwnd(), VK_TAB, true);
+    EXPECT_TRUE(parent.Matches({
+        Cell(WM_QEL_LISTEDITBEGIN, 0, 2),
+        CellText(WM_QEL_LISTEDITTING, 0, 1, "new"),
+        Cell(WM_QEL_LISTEDITEND, 0, 1),
+        Cell(WM_QEL_LISTITEMCONST, 0, 2),
+    }));
+    for (const RecordedMessage& m : parent.Messages())
+        EXPECT_EQ(0u, EditInfo(m).dwItemData);
+    EXPECT_EQ("new", ItemText(0, 1));
+    EXPECT_TRUE(rowRepainting);
+
+    const struct { UINT vk; bool ctrl; bool shift; std::pair<int, int> cell; } moves[] = {
+        { VK_DOWN, true, false, At(1, 2) },         { VK_NEXT, false, false, At(1 + page, 2) },
+        { VK_PRIOR, false, false, At(1, 2) },       { VK_NEXT, true, false, At(39, 2) },
+        { VK_HOME, true, false, At(39, 1) },        { VK_END, true, false, At(39, 3) },
+        { VK_TAB, true, true, At(39, 2) },          { VK_UP, true, false, At(38, 2) },
+        { VK_PRIOR, true, false, At(0, 2) },        { VK_TAB, true, true, At(0, 1) },
+    };
+    for (const auto& move : moves)
+    {
+        Press(EditorHwnd(), move.vk, move.ctrl, move.shift);
+        EXPECT_EQ(move.cell, EditCell()) << "key " << move.vk;
+    }
+    SetModifierKeys(true, false);
+    Editor()->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)-WHEEL_DELTA), 0);
+    ReleaseAllKeys();
+    EXPECT_EQ(At(1, 1), EditCell());
+
+    // Past the last row the parent raises the count: the same reports as when it inserts a row.
+    Press(EditorHwnd(), VK_NEXT, true);
+    Press(EditorHwnd(), VK_END, true);
+    parent.Flush();
+    Press(EditorHwnd(), VK_TAB, true);
+    EXPECT_TRUE(parent.Matches({
+        Cell(WM_QEL_LISTEDITMAX, 39, 0),
+        Cell(WM_QEL_LISTEDITBEGIN, 40, 1),
+        Cell(WM_QEL_LISTEDITEND, 39, 3),
+        Cell(WM_QEL_LISTITEMCONST, 40, 1),
+    }));
+    EXPECT_EQ(41, list->GetItemCount());
+    EXPECT_EQ(At(40, 1), EditCell());
+    Commit();
+}
+
 TEST_F(ListEditing, RefusedHiddenAndPlainColumnsArePassedOver)
 {
     CreateEditable();
@@ -731,6 +796,45 @@ TEST_F(ListEditing, AnOpenEditFollowsItsRecordWhenRowsMove)
     list->DeleteAllItems();
     EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, -1, 2) }));
     EXPECT_EQ(nullptr, list->GetEditControl());
+}
+
+// Rows of an owner-data list move where the list cannot see them: a new item count, or the application through
+// EndEdit, first ends the open edit with its usual reports, and move requests still queued go with it.
+TEST_F(ListEditing, OwnerDataEditsEndBeforeTheRowsChange)
+{
+    CreateList(8, 4, LVS_REPORT | LVS_OWNERDATA);
+    SetStyle(1);
+    SetStyle(2, RUNTIME_CLASS(CUnfocusedFactory));
+    StartEdit(3, 1);
+    Editor()->SetWindowText(_T("moved"));
+    SetModifierKeys(true, false);
+    PressKey(EditorHwnd(), VK_DOWN);   // a move request, queued
+    ReleaseAllKeys();
+    parent.Flush();
+    list->SetItemCount(10);
+    PumpUntilIdle();
+    EXPECT_TRUE(parent.Matches({ CellText(WM_QEL_LISTEDITTING, 3, 1, "moved"), Cell(WM_QEL_LISTEDITEND, 3, 1) }));
+    EXPECT_EQ(nullptr, Editor());
+    EXPECT_EQ("moved", ItemText(3, 1));
+
+    StartEdit(2, 1);
+    Editor()->SetWindowText(_T("dropped"));
+    parent.Flush();
+    list->EndEdit(FALSE);
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, 2, 1) }));
+    EXPECT_EQ(nullptr, Editor());
+    EXPECT_EQ("r2c1", ItemText(2, 1));
+
+    // An editor that never had the focus reports nothing itself: the list reports its end.
+    StartEdit(4, 2);
+    parent.Flush();
+    list->EndEdit(TRUE);
+    EXPECT_TRUE(parent.Matches({ Cell(WM_QEL_LISTEDITEND, 4, 2) }));
+    EXPECT_EQ(0, CTestCellEditor::s_nLive);
+    parent.Flush();
+    list->EndEdit(TRUE);
+    list->SetItemCount(3);
+    EXPECT_TRUE(parent.Messages().empty());
 }
 
 TEST_F(ListEditing, APendingClickFollowsItsRecord)

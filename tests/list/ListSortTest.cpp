@@ -298,6 +298,51 @@ TEST_F(ListSorting, ShiftAddsAKeyOnlyInMultipleSortMode)
     EXPECT_EQ(-1, Mark(1));
 }
 
+// The list view cannot sort an owner-data list: a header click ends the open edit, marks the header as on any
+// list and asks the parent to sort its data, then the rows repaint. Shift adds a key in multiple sort.
+TEST_F(ListSorting, OwnerDataListsHaveTheParentSortItsData)
+{
+    list->DestroyWindow();
+    CreateList(5, 4, LVS_REPORT | LVS_OWNERDATA);
+    for (int c = 0; c < 3; ++c)
+        list->EnableSortColumn(c, 1);
+    list->EnableMultipleSort(1);
+    SetStyle(1);
+    StartEdit(0, 1);
+    Editor()->SetWindowText(_T("new"));
+    parent.Flush();
+    ColumnClick(1);
+    EXPECT_TRUE(parent.Matches({
+        CellText(WM_QEL_LISTEDITTING, 0, 1, "new"),
+        Cell(WM_QEL_LISTEDITEND, 0, 1),
+        Sent(WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), 1), MAKELPARAM(0, 0))),
+    }));
+    EXPECT_EQ(-1, Mark(1));
+    EXPECT_EQ(1, sortList.m_nSortColumn);
+    EXPECT_FALSE(sortList.m_bSortAscending);
+
+    parent.Flush();
+    ShiftInput(true);
+    ColumnClick(2);
+    ColumnClick(2);
+    ShiftInput(false);
+    EXPECT_TRUE(parent.Matches({
+        WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), 2), MAKELPARAM(0, 1)),
+        WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), 2), MAKELPARAM(1, 1)),
+    }));
+    EXPECT_EQ(-1, Mark(1));
+    EXPECT_EQ(1, Mark(2));
+    EXPECT_TRUE(sortList.columns.empty());
+
+    list->UpdateWindow();
+    list->Sort(0, 1, 0);
+    CRect update, client;
+    ASSERT_TRUE(list->GetUpdateRect(&update));
+    list->GetClientRect(&client);
+    EXPECT_EQ(client, update);
+    EXPECT_EQ(0, Mark(1));
+}
+
 TEST_F(ListSorting, MarksSetByTheApplicationDoNotReorder)
 {
     list->SetSortColumn(1, 1, 0);

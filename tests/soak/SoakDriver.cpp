@@ -620,7 +620,7 @@ std::string CSoakDriver::Check()
     const std::string styles = m_parent.Model().CompareStyles(m_list, CSoakParent::kMaxColumns);
     if (!styles.empty())
         return styles;
-    return m_parent.Model().Compare(m_list, m_parent.ColumnCount());
+    return m_parent.Model().Compare(m_list, m_parent.ColumnCount(), [this](int nRow) { return m_parent.RowId(nRow); });
 }
 
 } // namespace soak

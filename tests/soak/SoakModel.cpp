@@ -38,7 +38,7 @@ std::string CSoakModel::Text(DWORD_PTR id, int nColumn) const
     return it->second[nColumn];
 }
 
-std::string CSoakModel::Compare(CListCtrl& list, int nColumns) const
+std::string CSoakModel::Compare(CListCtrl& list, int nColumns, const std::function<DWORD_PTR(int)>& rowId) const
 {
     char buffer[512];
     const int nRows = list.GetItemCount();
@@ -49,7 +49,7 @@ std::string CSoakModel::Compare(CListCtrl& list, int nColumns) const
     }
     for (int nRow = 0; nRow < nRows; ++nRow)
     {
-        const DWORD_PTR id = list.GetItemData(nRow);
+        const DWORD_PTR id = rowId(nRow);
         if (!HasRow(id))
         {
             sprintf(buffer, "row %d carries the unknown id %lu", nRow, static_cast<unsigned long>(id));

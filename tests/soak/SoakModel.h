@@ -4,6 +4,7 @@
 #include <afxwin.h>
 #include <afxcmn.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -34,8 +35,9 @@ public:
     CRuntimeClass* StyleClass(int nColumn) const;
     void Clear() { m_rows.clear(); m_styles.clear(); }
 
-    // Compares every cell of the list with the model; empty when they agree, else the first difference.
-    std::string Compare(CListCtrl& list, int nColumns) const;
+    // Compares every cell of the list with the model, rows known by rowId; empty when they agree, else the
+    // first difference.
+    std::string Compare(CListCtrl& list, int nColumns, const std::function<DWORD_PTR(int)>& rowId) const;
     // Compares the list's stored styles of columns 0 to nColumns - 1 with the model; empty when they agree.
     std::string CompareStyles(CQELListCtrl& list, int nColumns) const;
 

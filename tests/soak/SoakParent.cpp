@@ -7,6 +7,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
+
 namespace soak {
 
 namespace {
@@ -49,6 +51,8 @@ const DWORD kColumnFlags[] = { QEL_STYLEFLAG_AUTO, QEL_STYLEFLAG_AUTO, 0 };
 void CSoakParent::Populate(CSoakList& list, int nRows)
 {
     m_pList = &list;
+    m_bOwnerData = (list.GetStyle() & LVS_OWNERDATA) != 0;
+    m_order.clear();
     m_model.Clear();
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP | (Chance(50) ? LVS_EX_GRIDLINES : 0));
     list.InsertColumn(0, _T("Name"), LVCFMT_LEFT, 90);
@@ -93,6 +97,18 @@ int CSoakParent::AddRow(int nIndex)
     for (int nColumn = 0; nColumn < nColumns; ++nColumn)
         texts[nColumn] = RandomText(nColumn);
     const DWORD_PTR id = m_model.NewRowId();
+    if (m_bOwnerData)
+    {
+        // The rows below move: the open edit ends first, as the list cannot see where they go. A row at the end
+        // moves none; the list ends the edit itself when the count changes, unless it asked for the row.
+        if (nIndex < static_cast<int>(m_order.size()))
+            m_pList->EndEdit(TRUE);
+        m_order.insert(m_order.begin() + nIndex, id);
+        m_model.AddRow(id, texts);
+        m_pList->SetItemCount(static_cast<int>(m_order.size()));
+        ++m_tally.nRowsInserted;
+        return nIndex;
+    }
     const int nRow = m_pList->InsertItem(nIndex, CString(texts[0].c_str()));
     if (nRow < 0)
         return -1;
@@ -102,6 +118,29 @@ int CSoakParent::AddRow(int nIndex)
     m_model.AddRow(id, texts);
     ++m_tally.nRowsInserted;
     return nRow;
+}
+
+DWORD_PTR CSoakParent::RowId(int nRow) const
+{
+    if (m_pList == nullptr)
+        return 0;
+    if (!m_bOwnerData)
+        return m_pList->GetItemData(nRow);
+    return nRow >= 0 && nRow < static_cast<int>(m_order.size()) ? m_order[static_cast<size_t>(nRow)] : 0;
+}
+
+// The record an edit message names: its item data, which names a deleted record too, or the owner-data list's
+// row, which its parent changes only once the edit has ended.
+DWORD_PTR CSoakParent::RecordOf(const _tag_QELListEditInfo* pInfo) const
+{
+    return m_bOwnerData ? RowId(pInfo->nItem) : pInfo->dwItemData;
+}
+
+void CSoakParent::GetDispInfo(LVITEM& item) const
+{
+    if (!m_bOwnerData || (item.mask & LVIF_TEXT) == 0 || item.cchTextMax <= 0)
+        return;
+    lstrcpyn(item.pszText, CString(m_model.Text(RowId(item.iItem), item.iSubItem).c_str()), item.cchTextMax);
 }
 
 int CSoakParent::ColumnCount() const
@@ -179,6 +218,8 @@ BOOL CSoakParent::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lR
         lResult = OnEditMax();
     else if (message == WM_QEL_HEADERVISIABLECHANGE)
         lResult = OnVisibilityChange();
+    else if (message == WM_QEL_LISTSORTDATA)
+        lResult = OnSortData(wParam, lParam);
     else if (message == WM_QEL_HEADERCHANGED)
     {
         ++m_tally.nHeaderChanged;
@@ -220,11 +261,13 @@ LRESULT CSoakParent::OnItemConst(const _tag_QELListEditInfo* pInfo)
     if (pInfo->nCtrlID != EditorIdOf(m_pBeginClass))
         Fail("an editor with id " + std::to_string(pInfo->nCtrlID) + " opened for a style that named id "
              + std::to_string(EditorIdOf(m_pBeginClass)));
+    if (m_bOwnerData && pInfo->dwItemData != 0)
+        Fail("an owner-data list's edit record carried item data");
     ++m_tally.nOpened;
-    m_openRowId = pInfo->dwItemData;
+    m_openRowId = RecordOf(pInfo);
     m_nOpenColumn = pInfo->nSubItem;
     m_bOpenTexted = false;
-    AddChoices(pInfo, CString(m_model.Text(pInfo->dwItemData, pInfo->nSubItem).c_str()));
+    AddChoices(pInfo, CString(m_model.Text(m_openRowId, pInfo->nSubItem).c_str()));
     ChangeStyle(pInfo);
     return 0;
 }
@@ -243,11 +286,12 @@ LRESULT CSoakParent::OnEditting(const _tag_QELListEditInfo* pInfo)
     m_bOpenTexted = true;
     char text[256];
     // Rows inserted and deleted meanwhile do not matter: the report names the record that was opened.
-    if (pInfo->nSubItem != m_nOpenColumn || pInfo->dwItemData != m_openRowId)
+    const DWORD_PTR id = RecordOf(pInfo);
+    if (pInfo->nSubItem != m_nOpenColumn || id != m_openRowId)
     {
         sprintf(text, "the edit of row id %lu, column %d reported for row id %lu, column %d",
-                static_cast<unsigned long>(m_openRowId), m_nOpenColumn,
-                static_cast<unsigned long>(pInfo->dwItemData), pInfo->nSubItem);
+                static_cast<unsigned long>(m_openRowId), m_nOpenColumn, static_cast<unsigned long>(id),
+                pInfo->nSubItem);
         Fail(text);
     }
     ChangeStyle(pInfo);
@@ -257,9 +301,10 @@ LRESULT CSoakParent::OnEditting(const _tag_QELListEditInfo* pInfo)
         return 1;
     }
     ++m_tally.nCommitted;
-    // The list stores the text in the row it names now; the model follows it there.
+    // The list stores the text in the row it names now; the model follows it there (for an owner-data list the
+    // model is where the text is stored).
     if (m_pList != nullptr && pInfo->nItem >= 0 && pInfo->nItem < m_pList->GetItemCount())
-        m_model.SetText(pInfo->dwItemData, pInfo->nSubItem, qeltest::Narrow(pInfo->pszText));
+        m_model.SetText(id, pInfo->nSubItem, qeltest::Narrow(pInfo->pszText));
     return 0;
 }
 
@@ -269,7 +314,7 @@ LRESULT CSoakParent::OnEditEnd(const _tag_QELListEditInfo* pInfo)
         Fail("an edit ended with no editor open");
     if (pInfo == nullptr)
         Fail("an edit ended without its record");
-    else if (pInfo->dwItemData != m_openRowId)
+    else if (RecordOf(pInfo) != m_openRowId)
         Fail("an edit's end named another record than the one opened");
     ++m_tally.nEnded;
     if (!m_bOpenTexted)
@@ -339,6 +384,27 @@ LRESULT CSoakParent::OnEditMax()
     return AddRow(m_pList->GetItemCount());
 }
 
+// The rows of an owner-data list in the order of the list's compare hook, as the list view sorts an ordinary
+// list's rows.
+LRESULT CSoakParent::OnSortData(WPARAM wParam, LPARAM lParam)
+{
+    ++m_tally.nParentSorts;
+    if (!m_bOwnerData || m_pList == nullptr)
+    {
+        Fail("WM_QEL_LISTSORTDATA reached the parent of a list that is not an owner-data list");
+        return 0;
+    }
+    if (m_pList->GetEditControl() != NULL)
+        Fail("an owner-data list asked for a sort with an editor open");
+    const int nColumn = static_cast<int>(wParam);
+    const bool bAscending = LOWORD(lParam) != 0;
+    std::stable_sort(m_order.begin(), m_order.end(), [&](DWORD_PTR id1, DWORD_PTR id2) {
+        const int nOrder = m_pList->OnCompareItems(static_cast<LPARAM>(id1), static_cast<LPARAM>(id2), nColumn);
+        return bAscending ? nOrder < 0 : nOrder > 0;
+    });
+    return 0;
+}
+
 LRESULT CSoakParent::OnVisibilityChange()
 {
     ++m_tally.nVisibilityAsked;
@@ -366,13 +432,24 @@ int CSoakParent::PlaceOfOpenEdit(int nRow) const
 {
     if (m_pList->GetEditControl() == NULL)
         return -1;
-    LVFINDINFO find = {};
-    find.flags = LVFI_PARAM;
-    find.lParam = static_cast<LPARAM>(m_openRowId);
-    const int nEditRow = m_pList->FindItem(&find);
+    const int nEditRow = RowOf(m_openRowId);
     if (nEditRow < 0)
         return -1;
     return nRow < nEditRow ? 0 : (nRow == nEditRow ? 1 : 2);
+}
+
+// Row of a record, -1 when it has none.
+int CSoakParent::RowOf(DWORD_PTR id) const
+{
+    if (m_bOwnerData)
+    {
+        const auto it = std::find(m_order.begin(), m_order.end(), id);
+        return it != m_order.end() ? static_cast<int>(it - m_order.begin()) : -1;
+    }
+    LVFINDINFO find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = static_cast<LPARAM>(id);
+    return m_pList->FindItem(&find);
 }
 
 BOOL CSoakParent::DeleteRow()
@@ -380,9 +457,15 @@ BOOL CSoakParent::DeleteRow()
     if (m_pList == nullptr || m_pList->GetItemCount() <= 1)
         return FALSE;
     const int nRow = Pick(m_pList->GetItemCount());
-    const DWORD_PTR id = m_pList->GetItemData(nRow);
+    const DWORD_PTR id = RowId(nRow);
     const int nPlace = PlaceOfOpenEdit(nRow);
-    if (!m_pList->DeleteItem(nRow))
+    if (m_bOwnerData)
+    {
+        m_pList->EndEdit(TRUE);   // before the rows move, as the list cannot see them go
+        m_order.erase(m_order.begin() + nRow);
+        m_pList->SetItemCount(static_cast<int>(m_order.size()));
+    }
+    else if (!m_pList->DeleteItem(nRow))
         return FALSE;
     if (nPlace >= 0)
         ++m_tally.nRowsDeletedAt[nPlace];
@@ -425,9 +508,11 @@ BOOL CSoakParent::SetOwnText()
     const int nRow = Pick(m_pList->GetItemCount());
     const int nColumn = Pick(ColumnCount());
     const std::string text = RandomText(nColumn);
-    if (!m_pList->SetItemText(nRow, nColumn, CString(text.c_str())))
+    if (!m_bOwnerData && !m_pList->SetItemText(nRow, nColumn, CString(text.c_str())))
         return FALSE;
-    m_model.SetText(m_pList->GetItemData(nRow), nColumn, text);
+    m_model.SetText(RowId(nRow), nColumn, text);
+    if (m_bOwnerData)
+        m_pList->RedrawItems(nRow, nRow);
     ++m_tally.nOwnTexts;
     return TRUE;
 }

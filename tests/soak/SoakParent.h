@@ -7,6 +7,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 namespace soak {
 
@@ -41,11 +42,13 @@ struct SoakTally
     long nCopiesAfter = 0;     // copies asked once that window had let it go
     long nColumnsShut = 0;     // columns dragged to width 0 with the mouse
     long nColumnsReopened = 0; // ... and dragged open again
+    long nParentSorts = 0;     // WM_QEL_LISTSORTDATA: sorts of an owner-data list's rows by the parent
 };
 
 // Manages the parent's side of the soaked list: random refusals, the drop-down entries, new rows on request,
 // column styles changed inside edit messages, the model of cell texts and styles, the count of open editors,
 // a short-lived second list destroyed inside one of its edit messages, and the first broken rule it notices.
+// For an owner-data list it also keeps the rows' order, answers for their texts and sorts them.
 class CSoakParent
 {
 public:
@@ -63,6 +66,10 @@ public:
 
     // Answers a registered message that reached the list's parent; FALSE for messages it does not handle.
     BOOL Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // Fills in the text of an owner-data list's cell (LVN_GETDISPINFO).
+    void GetDispInfo(LVITEM& item) const;
+    // Identity of a row of the list: its item data, or the parent's record of an owner-data list's rows.
+    DWORD_PTR RowId(int nRow) const;
 
     // While on, each edit message may replace or remove the edited column's style.
     void ChangeStylesInEdits(bool bOn) { m_bChangeStyles = bOn; }
@@ -96,11 +103,14 @@ private:
     LRESULT OnEditEnd(const _tag_QELListEditInfo* pInfo);
     LRESULT OnEditMax();
     LRESULT OnVisibilityChange();
+    LRESULT OnSortData(WPARAM wParam, LPARAM lParam);
+    DWORD_PTR RecordOf(const _tag_QELListEditInfo* pInfo) const;
     BOOL HandleSecondList(UINT message, const _tag_QELListEditInfo* pInfo, LRESULT& lResult);
     void AddChoices(const _tag_QELListEditInfo* pInfo, LPCTSTR pszSelected);
     void SetKind(CQELListCtrl& list, int nColumn, int nKind, DWORD dwFlags);
     void ChangeStyle(const _tag_QELListEditInfo* pInfo);
     int  PlaceOfOpenEdit(int nRow) const;
+    int  RowOf(DWORD_PTR id) const;
     bool Chance(int nPercent) { return static_cast<int>(m_random() % 100) < nPercent; }
     int  Pick(int nCount) { return nCount > 0 ? static_cast<int>(m_random() % static_cast<unsigned>(nCount)) : 0; }
     std::string RandomText(int nColumn);
@@ -110,6 +120,8 @@ private:
     CSoakModel&    m_model;
     std::mt19937&  m_random;
     CSoakList*     m_pList = nullptr;
+    bool           m_bOwnerData = false;   // the list is an owner-data list: m_order holds its rows
+    std::vector<DWORD_PTR> m_order;        // row ids of an owner-data list, in row order
     SoakTally      m_tally;
     std::string    m_failure;
     DWORD_PTR      m_openRowId = 0;      // row id of the open editor's cell at its creation

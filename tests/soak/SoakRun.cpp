@@ -55,7 +55,8 @@ CSoakRun::CSoakRun(unsigned long seed, long nSteps, std::function<void()> onHang
 {
 }
 
-CWnd* CSoakRun::CreateHost(bool bDialog, CSoakParent& owner, CSoakList& list, std::unique_ptr<CWnd>& host)
+CWnd* CSoakRun::CreateHost(bool bDialog, bool bOwnerData, CSoakParent& owner, CSoakList& list,
+                           std::unique_ptr<CWnd>& host)
 {
     if (bDialog)
     {
@@ -65,7 +66,7 @@ CWnd* CSoakRun::CreateHost(bool bDialog, CSoakParent& owner, CSoakList& list, st
     }
     auto* pFrame = new CSoakFrame(owner, list);
     host.reset(pFrame);
-    return pFrame->CreateHost() ? pFrame : nullptr;
+    return pFrame->CreateHost(bOwnerData) ? pFrame : nullptr;
 }
 
 std::string CSoakRun::RunStep(CSoakDriver& driver, int nAction, long nStep, const char* pszHost, bool bCount)
@@ -91,7 +92,7 @@ std::string CSoakRun::RunStep(CSoakDriver& driver, int nAction, long nStep, cons
     return failure;
 }
 
-std::string CSoakRun::RunHost(bool bDialog, long nSteps, std::mt19937& random, bool bCount)
+std::string CSoakRun::RunHost(bool bDialog, bool bOwnerData, long nSteps, std::mt19937& random, bool bCount)
 {
     const char* pszHost = bCount ? HostName(bDialog) : "warm-up";
     m_watchdog.Begin(m_nStepsRun, pszHost, "creating the host");
@@ -99,7 +100,7 @@ std::string CSoakRun::RunHost(bool bDialog, long nSteps, std::mt19937& random, b
     CSoakParent& owner = bCount ? m_parent : warmParent;
     CSoakList list(m_model);
     std::unique_ptr<CWnd> host;
-    CWnd* pHost = CreateHost(bDialog, owner, list, host);
+    CWnd* pHost = CreateHost(bDialog, bOwnerData, owner, list, host);
     if (pHost == nullptr)
         return std::string("the ") + HostName(bDialog) + " could not be created";
     owner.Populate(list, kStartRows);
@@ -130,7 +131,10 @@ std::string CSoakRun::RunHost(bool bDialog, long nSteps, std::mt19937& random, b
     if (failure.empty() && owner.OpenEditors() != 0)
         failure = std::string("an editor open when the ") + HostName(bDialog) + " closed never reported its end";
     if (bCount)
+    {
         ++m_nRuns[bDialog ? 0 : 1];
+        m_nOwnerDataRuns += bOwnerData ? 1 : 0;
+    }
     return failure;
 }
 
@@ -155,8 +159,9 @@ void CSoakRun::WarmUp()
     std::mt19937 random(m_seed ^ 0x5EEDu);
     _gThemeManager.InitThemeManager();
     _gThemeManager.UpdateWindowColor(&_gWindowColor);
-    RunHost(true, 150, random, false);
-    RunHost(false, 150, random, false);
+    RunHost(true, false, 150, random, false);
+    RunHost(false, false, 150, random, false);
+    RunHost(false, true, 150, random, false);
     SettleTheme();
     qeltest::PumpUntilIdle();
 }
@@ -170,7 +175,7 @@ std::string CSoakRun::Run()
     for (long nRun = 0; m_nStepsRun < m_nSteps && failure.empty(); ++nRun)
     {
         const long nLength = std::min(kRunLength, m_nSteps - m_nStepsRun);
-        failure = RunHost(nRun % 2 == 0, nLength, m_random, true);
+        failure = RunHost(nRun % 2 == 0, nRun % 4 == 3, nLength, m_random, true);
         // Taken as it stands, without settling anything, so that a replay of fewer steps acts the same.
         if (!bQuarterTaken && m_nStepsRun >= m_nSteps / 4)
         {
@@ -228,8 +233,9 @@ void CSoakRun::WriteFigures(const std::string& path, double seconds, const std::
     const SoakTally& t = m_parent.Tally();
     fprintf(pFile, "## Soak of user actions (QELSoakTests)\n\n");
     fprintf(pFile, "Seed %lu; %ld steps in %.1f s: %ld in a modeless dialog (%ld runs), %ld in a frame window "
-                   "(%ld runs); each run starts a fresh list of %d rows.\n\n",
-            m_seed, m_nStepsRun, seconds, m_nHostSteps[0], m_nRuns[0], m_nHostSteps[1], m_nRuns[1], kStartRows);
+                   "(%ld runs, %ld of them with an owner-data list); each run starts a fresh list of %d rows.\n\n",
+            m_seed, m_nStepsRun, seconds, m_nHostSteps[0], m_nRuns[0], m_nHostSteps[1], m_nRuns[1],
+            m_nOwnerDataRuns, kStartRows);
     fprintf(pFile, "| Action | Steps |\n|---|---:|\n");
     for (int i = 0; i < actCount; ++i)
         fprintf(pFile, "| %s | %ld |\n", ActionName(i), m_actions[i]);
@@ -255,6 +261,7 @@ void CSoakRun::WriteFigures(const std::string& path, double seconds, const std::
     fprintf(pFile, "| copies while another window held the clipboard / once it let go | %ld / %ld |\n",
             t.nCopiesRefused, t.nCopiesAfter);
     fprintf(pFile, "| columns dragged to width 0 / open again | %ld / %ld |\n", t.nColumnsShut, t.nColumnsReopened);
+    fprintf(pFile, "| owner-data rows sorted by the parent | %ld |\n", t.nParentSorts);
     fprintf(pFile, "\nResources at checkpoints between two hosts. Allowed growth of the process heap, the same for "
                    "any number of steps: %lu bytes and %ld blocks from the baseline to the end, %lu bytes and %ld "
                    "blocks from the quarter to the end; none for the windows of the thread. Nothing is allowed per "

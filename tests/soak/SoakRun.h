@@ -22,7 +22,8 @@ struct SoakCheckpoint
 };
 
 // Manages a soak of nSteps seeded actions: runs of kRunLength steps alternate between a modeless dialog and
-// a frame window, each with a fresh list; the first broken rule stops the soak with its seed, step and action.
+// a frame window, each with a fresh list, every other frame's an owner-data list; the first broken rule stops
+// the soak with its seed, step and action.
 class CSoakRun
 {
 public:
@@ -43,8 +44,9 @@ public:
 
 private:
     // One run of nSteps in a new host; bCount false for the warm-up, whose steps are not counted.
-    std::string RunHost(bool bDialog, long nSteps, std::mt19937& random, bool bCount);
-    CWnd*       CreateHost(bool bDialog, CSoakParent& owner, CSoakList& list, std::unique_ptr<CWnd>& host);
+    std::string RunHost(bool bDialog, bool bOwnerData, long nSteps, std::mt19937& random, bool bCount);
+    CWnd*       CreateHost(bool bDialog, bool bOwnerData, CSoakParent& owner, CSoakList& list,
+                           std::unique_ptr<CWnd>& host);
     std::string RunStep(CSoakDriver& driver, int nAction, long nStep, const char* pszHost, bool bCount);
     void        WarmUp();
     void        SettleTheme();
@@ -62,6 +64,7 @@ private:
     long                m_nStepsRun = 0;
     long                m_nHostSteps[2] = { 0, 0 };   // dialog, frame
     long                m_nRuns[2] = { 0, 0 };
+    long                m_nOwnerDataRuns = 0;         // frame runs with an owner-data list
     long                m_actions[actCount] = {};
     SoakCheckpoint      m_baseline;                   // after the warm-up
     SoakCheckpoint      m_quarter;                    // after the host that reached a quarter of the steps

@@ -149,7 +149,7 @@ TEST(WindowTraffic, EditorWindowsMadeAndDestroyedLeaveNoHeapInUse)
     CSoakParent parent(model, random);
     CSoakList list(model);
     CSoakFrame frame(parent, list);
-    ASSERT_TRUE(frame.CreateHost());
+    ASSERT_TRUE(frame.CreateHost(false));
     parent.Populate(list, 3);
     ExpectNoGrowth("the library's editors", MeasureRounds([&list](int nKind) { LibraryRound(nKind, list); }));
     EXPECT_EQ(parent.Failure(), "");

@@ -99,6 +99,49 @@ LRESULT CForwardingDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
+// ---- Parent ---------------------------------------------------------------------------------------------
+
+BEGIN_MESSAGE_MAP(CListParent, CRecorderWnd)
+    ON_NOTIFY(LVN_GETDISPINFO, kListId, &CListParent::OnGetDispInfo)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITTING, &CListParent::OnEditting)
+    ON_REGISTERED_MESSAGE(WM_QEL_LISTEDITMAX, &CListParent::OnEditMax)
+END_MESSAGE_MAP()
+
+tstring CListParent::Text(int nItem, int nSubItem) const
+{
+    const auto it = texts.find({ nItem, nSubItem });
+    if (it != texts.end())
+        return it->second;
+    TCHAR text[32];
+    _stprintf(text, _T("r%dc%d"), nItem, nSubItem);
+    return text;
+}
+
+void CListParent::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    LVITEM& item = reinterpret_cast<NMLVDISPINFO*>(pNMHDR)->item;
+    if (ownerList != nullptr && (item.mask & LVIF_TEXT) != 0 && item.cchTextMax > 0)
+        lstrcpyn(item.pszText, Text(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+    *pResult = 0;
+}
+
+LRESULT CListParent::OnEditting(WPARAM, LPARAM lParam)
+{
+    const _tag_QELListEditInfo* pInfo = reinterpret_cast<const _tag_QELListEditInfo*>(lParam);
+    if (ownerList != nullptr && pInfo != nullptr)
+        texts[{ pInfo->nItem, pInfo->nSubItem }] = pInfo->pszText;
+    return 0;
+}
+
+LRESULT CListParent::OnEditMax(WPARAM, LPARAM)
+{
+    if (ownerList == nullptr)
+        return 0;
+    const int nRow = ownerList->GetItemCount();
+    ownerList->SetItemCount(nRow + 1);
+    return nRow;
+}
+
 // ---- Fixture --------------------------------------------------------------------------------------------
 
 void ListTest::SetUp()
@@ -137,6 +180,12 @@ void ListTest::Fill(int nRows, int nCols, int nWidth)
         CString caption;
         caption.Format(_T("Col%d"), c);
         list->InsertColumn(c, caption, LVCFMT_LEFT, nWidth);
+    }
+    if (list->GetStyle() & LVS_OWNERDATA)
+    {
+        parent.ownerList = list;
+        list->SetItemCount(nRows);
+        return;
     }
     for (int r = 0; r < nRows; ++r)
     {

@@ -122,8 +122,29 @@ private:
     CRecorderWnd* m_pRecorder;
 };
 
+// The fixture's recording parent. To an owner-data list it is the application that keeps the rows: it
+// answers LVN_GETDISPINFO with "r<row>c<col>" or the text stored for the cell since, stores the text of
+// WM_QEL_LISTEDITTING, and on WM_QEL_LISTEDITMAX raises the item count by one row and continues there. Answers
+// set on the recorder come first.
+class CListParent : public CRecorderWnd
+{
+public:
+    static const UINT kListId = 0x1234;   // control id of the fixture's list
+    tstring Text(int nItem, int nSubItem) const;
+
+    CListCtrl* ownerList = nullptr;                     // the owner-data list served; null for an ordinary list
+    std::map<std::pair<int, int>, tstring> texts;       // texts stored by row and column
+
+protected:
+    afx_msg void    OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnEditting(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnEditMax(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
+
 // A report list of rows x columns cells "r<row>c<col>" (item data 100 + row) under captions "Col<col>",
-// under a recording parent of 700 x 480.
+// under a recording parent of 700 x 480. With LVS_OWNERDATA the parent holds the cells and the list has no
+// item data.
 class ListTest : public ::testing::Test
 {
 protected:
@@ -169,12 +190,12 @@ protected:
     std::vector<RecordedMessage> ListMessages() const;
     ::testing::AssertionResult MatchesEdits(std::initializer_list<Expected> expected) const;
 
-    CRecorderWnd                       parent;
+    CListParent                        parent;
     CTestList*                         list = nullptr;   // ownList unless a test points it at its own list
     CTestList                          ownList;
     std::unique_ptr<CForwardingDialog> dialog;
     CSize                              listSize = CSize(400, 300);
-    static const UINT                  kId = 0x1234;
+    static const UINT                  kId = CListParent::kListId;
 
 private:
     void Fill(int nRows, int nCols, int nWidth);
