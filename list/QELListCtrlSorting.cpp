@@ -138,7 +138,7 @@ void CQELListCtrl::Sort(int nColumn, int bAscending, int bAdd)
         return;
     }
     // The list view cannot sort rows it does not hold: the parent sorts its data, and the rows show it.
-    SendToParent(WM_QEL_LISTSORTDATA, (WPARAM)nColumn, MAKELPARAM(bAscending, bAdd));
+    SendToParent(WM_QEL_LISTSORTDATA, IdWParam(m_hWnd, (DWORD)nColumn), MAKELPARAM(bAscending, bAdd));
     // The parent may have destroyed the list meanwhile.
     if (::IsWindow(m_hWnd))
         Invalidate();

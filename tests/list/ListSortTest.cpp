@@ -315,7 +315,7 @@ TEST_F(ListSorting, OwnerDataListsHaveTheParentSortItsData)
     EXPECT_TRUE(parent.Matches({
         CellText(WM_QEL_LISTEDITTING, 0, 1, "new"),
         Cell(WM_QEL_LISTEDITEND, 0, 1),
-        Sent(WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), 1), MAKELPARAM(0, 0))),
+        Sent(WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), ((WPARAM)kId << 16 | 1)), MAKELPARAM(0, 0))),
     }));
     EXPECT_EQ(-1, Mark(1));
     EXPECT_EQ(1, sortList.m_nSortColumn);
@@ -327,8 +327,8 @@ TEST_F(ListSorting, OwnerDataListsHaveTheParentSortItsData)
     ColumnClick(2);
     ShiftInput(false);
     EXPECT_TRUE(parent.Matches({
-        WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), 2), MAKELPARAM(0, 1)),
-        WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), 2), MAKELPARAM(1, 1)),
+        WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), ((WPARAM)kId << 16 | 2)), MAKELPARAM(0, 1)),
+        WithLParam(WithWParam(Msg(WM_QEL_LISTSORTDATA), ((WPARAM)kId << 16 | 2)), MAKELPARAM(1, 1)),
     }));
     EXPECT_EQ(-1, Mark(1));
     EXPECT_EQ(1, Mark(2));

@@ -396,7 +396,7 @@ LRESULT CSoakParent::OnSortData(WPARAM wParam, LPARAM lParam)
     }
     if (m_pList->GetEditControl() != NULL)
         Fail("an owner-data list asked for a sort with an editor open");
-    const int nColumn = static_cast<int>(wParam);
+    const int nColumn = LOWORD(wParam);
     const bool bAscending = LOWORD(lParam) != 0;
     std::stable_sort(m_order.begin(), m_order.end(), [&](DWORD_PTR id1, DWORD_PTR id2) {
         const int nOrder = m_pList->OnCompareItems(static_cast<LPARAM>(id1), static_cast<LPARAM>(id2), nColumn);
