@@ -225,11 +225,26 @@ void CSoakDriver::PostKey(UINT vk, bool bCtrl, bool bShift)
     const HWND hTarget = KeyTarget();
     const DWORD dwDown = 1 | ((::MapVirtualKey(vk, 0) & 0xFF) << 16);   // repeat count 1 and the scan code
     const DWORD dwUp = dwDown | 0xC0000000;                                // previous state down, released
+    if (bCtrl && (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN))
+        NoteWordMove(hTarget);
     qeltest::SetModifierKeys(bCtrl, bShift);
     ::PostMessage(hTarget, WM_KEYDOWN, vk, static_cast<LPARAM>(dwDown));
     ::PostMessage(hTarget, WM_KEYUP, vk, static_cast<LPARAM>(dwUp));
     Pump();
     qeltest::SetModifierKeys(false, false);
+}
+
+// Counts each text editor that moves by words once (Ctrl with an arrow key: a single-line edit takes Up and
+// Down as Left and Right): each may leave Wine's word-break block behind.
+void CSoakDriver::NoteWordMove(HWND hTarget)
+{
+    TCHAR szClass[16] = _T("");
+    ::GetClassName(hTarget, szClass, _countof(szClass));
+    const long nEditor = m_parent.Tally().nOpened;
+    if (lstrcmpi(szClass, WC_EDIT) != 0 || nEditor == m_nWordMovedEditor)
+        return;
+    m_nWordMovedEditor = nEditor;
+    ++m_parent.Tally().nWordMovedEditors;
 }
 
 // ---- Mouse actions --------------------------------------------------------------------------------

@@ -162,7 +162,7 @@ void CSoakParent::SetKind(CQELListCtrl& list, int nColumn, int nKind, DWORD dwFl
     const EditorKind& kind = Kind(nKind);
     _tag_QELListColumnStyle style = {};
     style.nColumn = nColumn;
-    style.nLimitText = 40;
+    style.nLimitText = kTextLimit;
     style.dwStyle = kind.dwStyle;
     style.dwFlags = dwFlags;
     style.pData = const_cast<LPTSTR>(kind.pData);

@@ -43,6 +43,7 @@ struct SoakTally
     long nColumnsShut = 0;     // columns dragged to width 0 with the mouse
     long nColumnsReopened = 0; // ... and dragged open again
     long nParentSorts = 0;     // WM_QEL_LISTSORTDATA: sorts of an owner-data list's rows by the parent
+    long nWordMovedEditors = 0; // text editors that got Ctrl with an arrow key
 };
 
 // Manages the parent's side of the soaked list: random refusals, the drop-down entries, new rows on request,
@@ -56,6 +57,7 @@ public:
     static const int kMaxColumns = 8;
     static const int kMaxRows = 20;      // the application inserts no rows beyond this
     static const UINT kSecondListId = 1002;
+    static const int kTextLimit = 40;    // characters an editor takes
 
     CSoakParent(CSoakModel& model, std::mt19937& random) : m_model(model), m_random(random) {}
 
