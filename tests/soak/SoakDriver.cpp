@@ -259,20 +259,22 @@ void CSoakDriver::ClickCell()
     const bool bCtrl = Chance(8);
     const bool bShift = !bCtrl && Chance(8);
     // The list arms its click-to-edit timer for an editable cell of a row that is already selected; the
-    // step waits for it, so that the edit opens within this step whatever the machine's speed.
+    // step waits for it, so that the edit opens within this step whatever the machine's speed. It is the
+    // only timer whose message reaches the list's window procedure.
     int nHitColumn = -1;
     const int nHitRow = m_list.HitTestEx(pt, nHitColumn);
     const bool bArms = !bCtrl && !bShift && nHitRow >= 0 && nHitColumn >= 0 && m_list.IsEditColumn(nHitColumn)
         && m_list.GetItemState(nHitRow, LVIS_SELECTED) == LVIS_SELECTED;
     const UINT nFlags = (bCtrl ? MK_CONTROL : 0) | (bShift ? MK_SHIFT : 0);
     qeltest::SetModifierKeys(bCtrl, bShift);
-    m_list.m_bClickTimerFired = false;
+    const int nTimers = m_list.received[WM_TIMER];
     PostMouse(ListWnd(), WM_LBUTTONDOWN, nFlags | MK_LBUTTON, pt);
     PostMouse(ListWnd(), WM_LBUTTONUP, nFlags, pt);
     Pump();
     qeltest::SetModifierKeys(false, false);
     if (bArms)
-        qeltest::PumpUntil([this] { return m_list.m_bClickTimerFired || m_list.GetSafeHwnd() == NULL; }, 2000);
+        qeltest::PumpUntil([this, nTimers] { return m_list.received[WM_TIMER] > nTimers || m_list.GetSafeHwnd() == NULL; },
+                           2000);
 }
 
 void CSoakDriver::DoubleClickCell()

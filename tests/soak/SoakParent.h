@@ -25,7 +25,7 @@ struct SoakTally
     long nMaxRows = 0;         // ... answered with a new row
     long nVisibilityAsked = 0; // WM_QEL_HEADERVISIABLECHANGE received
     long nVisibilityVetoed = 0;
-    long nHeaderChanged = 0;   // WM_QEL_HEADERCHANGED received
+    long nHeaderChanged = 0;   // WM_QEL_HEADERCHANGED from the header that reached the soaked lists
     long nRowsInserted = 0;    // by the application, WM_QEL_LISTEDITMAX rows included
     long nRowsDeleted = 0;
     long nColumnsInserted = 0;
@@ -63,8 +63,8 @@ public:
 
     // Fills a newly created list: columns, styles, sorting, rows; the model follows.
     void Populate(CSoakList& list, int nRows);
-    // Forgets the list (its window is about to go).
-    void Detach() { m_pList = nullptr; }
+    // Takes the list's figures and forgets it (its window is gone or about to go).
+    void Detach();
 
     // Answers a registered message that reached the list's parent; FALSE for messages it does not handle.
     BOOL Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);

@@ -245,7 +245,7 @@ void CSoakRun::WriteFigures(const std::string& path, double seconds, const std::
     fprintf(pFile, "| edits cancelled or unchanged | %ld |\n", t.nUnchanged);
     fprintf(pFile, "| new rows asked past the last / given | %ld / %ld |\n", t.nMaxAsked, t.nMaxRows);
     fprintf(pFile, "| column visibility changes asked / refused | %ld / %ld |\n", t.nVisibilityAsked, t.nVisibilityVetoed);
-    fprintf(pFile, "| header change reports | %ld |\n", t.nHeaderChanged);
+    fprintf(pFile, "| header change reports that reached the list | %ld |\n", t.nHeaderChanged);
     fprintf(pFile, "| rows inserted / deleted by the application | %ld / %ld |\n", t.nRowsInserted, t.nRowsDeleted);
     fprintf(pFile, "| columns inserted / deleted by the application | %ld / %ld |\n", t.nColumnsInserted, t.nColumnsDeleted);
     fprintf(pFile, "| texts set by the application | %ld |\n", t.nOwnTexts);
