@@ -69,6 +69,7 @@ BEGIN_MESSAGE_MAP(CQELListCtrl, CListCtrl)
     ON_WM_PAINT()
     ON_WM_MOUSEMOVE()
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, &CQELListCtrl::OnColumnClick)
     ON_WM_ERASEBKGND()
     ON_WM_SYSCOLORCHANGE()
@@ -153,6 +154,12 @@ int CQELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return InitList() ? 0 : -1;
 }
 
+void CQELListCtrl::OnDestroy()
+{
+    EndEditsOfGoingWindow();
+    CListCtrl::OnDestroy();
+}
+
 BOOL CQELListCtrl::PreCreateWindow(CREATESTRUCT& cs)
 {
     m_bCreating = CListCtrl::PreCreateWindow(cs);
@@ -177,8 +184,6 @@ void CQELListCtrl::PostNcDestroy()
 
 LRESULT CQELListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DESTROY)
-        EndEditsOfGoingWindow();
     ForgetViewAnswers(message);
     return CWnd::WindowProc(message, wParam, lParam);
 }

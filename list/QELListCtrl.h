@@ -123,6 +123,7 @@ protected:
     afx_msg void    OnPaint();
     afx_msg void    OnMouseMove(UINT nFlags, CPoint point);
     afx_msg int     OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void    OnDestroy();
     afx_msg void    OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL    OnEraseBkgnd(CDC* pDC);
     afx_msg void    OnSysColorChange();

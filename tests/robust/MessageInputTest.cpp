@@ -225,8 +225,12 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
 {
     CLedger ledger;
     int tried = 0;
-    for (int column = 1; column <= 3; ++column)
+    // The first three rounds warm up: the layer's window map keeps the room it grew to hold as many windows as
+    // an editor of each kind makes, so the leak checks count from after them.
+    for (int round = 0; round < 6; ++round)
     {
+        const int column = 1 + round % 3;
+        PumpUntilIdle();
         const LedgerSnapshot before = ledger.Snapshot();
         CTestList* pList = new CTestList;
         ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &parent, 5));
@@ -247,11 +251,13 @@ TEST_F(MessageInput, ListDestroyedWhileAnEditorIsOpen)
         ASSERT_EQ(0, pList->EditSubItem(0, column));
         ASSERT_NE(nullptr, pList->GetEditControl());
         delete pList;
+        if (round < 3)
+            continue;
         ExpectReleased(ledger, before, "list destroyed with an editor open");
         tried += 2;
     }
-    EXPECT_EQ(6, parent.Count(WM_QEL_LISTITEMCONST));
-    EXPECT_EQ(6, parent.Count(WM_QEL_LISTEDITEND));
+    EXPECT_EQ(12, parent.Count(WM_QEL_LISTITEMCONST));
+    EXPECT_EQ(12, parent.Count(WM_QEL_LISTEDITEND));
     figures::Inputs("list destroyed while an editor is open", tried);
 }
 

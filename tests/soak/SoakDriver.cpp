@@ -225,11 +225,26 @@ void CSoakDriver::PostKey(UINT vk, bool bCtrl, bool bShift)
     const HWND hTarget = KeyTarget();
     const DWORD dwDown = 1 | ((::MapVirtualKey(vk, 0) & 0xFF) << 16);   // repeat count 1 and the scan code
     const DWORD dwUp = dwDown | 0xC0000000;                                // previous state down, released
+    if (bCtrl && (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN))
+        NoteWordMove(hTarget);
     qeltest::SetModifierKeys(bCtrl, bShift);
     ::PostMessage(hTarget, WM_KEYDOWN, vk, static_cast<LPARAM>(dwDown));
     ::PostMessage(hTarget, WM_KEYUP, vk, static_cast<LPARAM>(dwUp));
     Pump();
     qeltest::SetModifierKeys(false, false);
+}
+
+// Counts each text editor that moves by words once (Ctrl with an arrow key: a single-line edit takes Up and
+// Down as Left and Right): each may leave Wine's word-break block behind.
+void CSoakDriver::NoteWordMove(HWND hTarget)
+{
+    TCHAR szClass[16] = _T("");
+    ::GetClassName(hTarget, szClass, _countof(szClass));
+    const long nEditor = m_parent.Tally().nOpened;
+    if (lstrcmpi(szClass, WC_EDIT) != 0 || nEditor == m_nWordMovedEditor)
+        return;
+    m_nWordMovedEditor = nEditor;
+    ++m_parent.Tally().nWordMovedEditors;
 }
 
 // ---- Mouse actions --------------------------------------------------------------------------------
@@ -244,20 +259,22 @@ void CSoakDriver::ClickCell()
     const bool bCtrl = Chance(8);
     const bool bShift = !bCtrl && Chance(8);
     // The list arms its click-to-edit timer for an editable cell of a row that is already selected; the
-    // step waits for it, so that the edit opens within this step whatever the machine's speed.
+    // step waits for it, so that the edit opens within this step whatever the machine's speed. It is the
+    // only timer whose message reaches the list's window procedure.
     int nHitColumn = -1;
     const int nHitRow = m_list.HitTestEx(pt, nHitColumn);
     const bool bArms = !bCtrl && !bShift && nHitRow >= 0 && nHitColumn >= 0 && m_list.IsEditColumn(nHitColumn)
         && m_list.GetItemState(nHitRow, LVIS_SELECTED) == LVIS_SELECTED;
     const UINT nFlags = (bCtrl ? MK_CONTROL : 0) | (bShift ? MK_SHIFT : 0);
     qeltest::SetModifierKeys(bCtrl, bShift);
-    m_list.m_bClickTimerFired = false;
+    const int nTimers = m_list.received[WM_TIMER];
     PostMouse(ListWnd(), WM_LBUTTONDOWN, nFlags | MK_LBUTTON, pt);
     PostMouse(ListWnd(), WM_LBUTTONUP, nFlags, pt);
     Pump();
     qeltest::SetModifierKeys(false, false);
     if (bArms)
-        qeltest::PumpUntil([this] { return m_list.m_bClickTimerFired || m_list.GetSafeHwnd() == NULL; }, 2000);
+        qeltest::PumpUntil([this, nTimers] { return m_list.received[WM_TIMER] > nTimers || m_list.GetSafeHwnd() == NULL; },
+                           2000);
 }
 
 void CSoakDriver::DoubleClickCell()

@@ -51,6 +51,7 @@ private:
     bool HeaderItemRect(int nColumn, CRect& rect);
     void PostMouse(HWND hWnd, UINT message, UINT nFlags, CPoint pt);
     void PostKey(UINT vk, bool bCtrl, bool bShift);
+    void NoteWordMove(HWND hTarget);
     void PostDrag(HWND hWnd, CPoint from, CPoint to);
 
     void ClickCell();
@@ -80,6 +81,7 @@ private:
     CWnd&          m_host;
     std::mt19937&  m_random;
     std::string    m_failure;   // first broken rule noticed while acting
+    long           m_nWordMovedEditor = -1;   // the parent's count of opened editors when the last one was noted
 };
 
 } // namespace soak

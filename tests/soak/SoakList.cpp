@@ -20,20 +20,12 @@ COLORREF CSoakList::OnGetCellBkColor(int nItem, int nSubItem)
         return RGB(240, 248, 255);
     if (nSubItem == 2)
         return RGB(255, 250, 230);
-    return CQELListCtrl::OnGetCellBkColor(nItem, nSubItem);
+    return CTestList::OnGetCellBkColor(nItem, nSubItem);
 }
 
 COLORREF CSoakList::OnGetCellTextColor(int nItem, int nSubItem)
 {
-    return (nItem + nSubItem) % 4 == 0 ? RGB(160, 0, 0) : CQELListCtrl::OnGetCellTextColor(nItem, nSubItem);
-}
-
-LRESULT CSoakList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const LRESULT lResult = CQELListCtrl::WindowProc(message, wParam, lParam);
-    if (message == WM_TIMER && wParam == QEL_TIMER_CLICKEDIT)
-        m_bClickTimerFired = true;
-    return lResult;
+    return (nItem + nSubItem) % 4 == 0 ? RGB(160, 0, 0) : CTestList::OnGetCellTextColor(nItem, nSubItem);
 }
 
 } // namespace soak

@@ -70,6 +70,13 @@ void CSoakParent::Populate(CSoakList& list, int nRows)
         AddRow(nRow);
 }
 
+void CSoakParent::Detach()
+{
+    if (m_pList != nullptr)
+        m_tally.nHeaderChanged += m_pList->received[WM_QEL_HEADERCHANGED];
+    m_pList = nullptr;
+}
+
 std::string CSoakParent::RandomText(int nColumn)
 {
     char text[64];
@@ -162,7 +169,7 @@ void CSoakParent::SetKind(CQELListCtrl& list, int nColumn, int nKind, DWORD dwFl
     const EditorKind& kind = Kind(nKind);
     _tag_QELListColumnStyle style = {};
     style.nColumn = nColumn;
-    style.nLimitText = 40;
+    style.nLimitText = kTextLimit;
     style.dwStyle = kind.dwStyle;
     style.dwFlags = dwFlags;
     style.pData = const_cast<LPTSTR>(kind.pData);
@@ -220,11 +227,6 @@ BOOL CSoakParent::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lR
         lResult = OnVisibilityChange();
     else if (message == WM_QEL_LISTSORTDATA)
         lResult = OnSortData(wParam, lParam);
-    else if (message == WM_QEL_HEADERCHANGED)
-    {
-        ++m_tally.nHeaderChanged;
-        lResult = 0;
-    }
     else
         return FALSE;
     return TRUE;

@@ -25,7 +25,7 @@ struct SoakTally
     long nMaxRows = 0;         // ... answered with a new row
     long nVisibilityAsked = 0; // WM_QEL_HEADERVISIABLECHANGE received
     long nVisibilityVetoed = 0;
-    long nHeaderChanged = 0;   // WM_QEL_HEADERCHANGED received
+    long nHeaderChanged = 0;   // WM_QEL_HEADERCHANGED from the header that reached the soaked lists
     long nRowsInserted = 0;    // by the application, WM_QEL_LISTEDITMAX rows included
     long nRowsDeleted = 0;
     long nColumnsInserted = 0;
@@ -43,6 +43,7 @@ struct SoakTally
     long nColumnsShut = 0;     // columns dragged to width 0 with the mouse
     long nColumnsReopened = 0; // ... and dragged open again
     long nParentSorts = 0;     // WM_QEL_LISTSORTDATA: sorts of an owner-data list's rows by the parent
+    long nWordMovedEditors = 0; // text editors that got Ctrl with an arrow key
 };
 
 // Manages the parent's side of the soaked list: random refusals, the drop-down entries, new rows on request,
@@ -56,13 +57,14 @@ public:
     static const int kMaxColumns = 8;
     static const int kMaxRows = 20;      // the application inserts no rows beyond this
     static const UINT kSecondListId = 1002;
+    static const int kTextLimit = 40;    // characters an editor takes
 
     CSoakParent(CSoakModel& model, std::mt19937& random) : m_model(model), m_random(random) {}
 
     // Fills a newly created list: columns, styles, sorting, rows; the model follows.
     void Populate(CSoakList& list, int nRows);
-    // Forgets the list (its window is about to go).
-    void Detach() { m_pList = nullptr; }
+    // Takes the list's figures and forgets it (its window is gone or about to go).
+    void Detach();
 
     // Answers a registered message that reached the list's parent; FALSE for messages it does not handle.
     BOOL Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);

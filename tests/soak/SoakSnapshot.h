@@ -7,6 +7,12 @@
 
 namespace soak {
 
+// Wine's edit control keeps the word-break array it made for a move by words (Ctrl with an arrow key; a
+// single-line edit takes Up and Down as Left and Right) when it is destroyed before its text changes again: one
+// heap block of one byte per character.
+const long   kWordBreakBlocksPerEdit = 1;
+const size_t kWordBreakBytesPerChar = 1;
+
 // Manages one reading of what the soak could leak: the windows of this thread (children included) and the
 // blocks and bytes in use on the process's heaps.
 class CSoakSnapshot

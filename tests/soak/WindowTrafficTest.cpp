@@ -1,7 +1,8 @@
 // Editor windows made, focused and destroyed over a list many times, as the soak's edits make them: by the
 // system alone, through the layer's controls, and as the library's editors, with the ledger installed as in the
-// soak. The soak's heap checkpoints allow nothing per window, so none of these may leave heap in use per window,
-// the ledger's own records of the windows that went away included.
+// soak. The soak's heap checkpoints allow nothing per window but what the system's own edit control keeps after
+// a move by words, so none of these may leave heap in use per window, the ledger's own records of the windows
+// that went away included; the system's edit moved by words keeps exactly its word-break block.
 #include "SoakFrame.h"
 #include "SoakSnapshot.h"
 #include "QELTest.h"
@@ -23,6 +24,7 @@ const int kRounds = 100;              // each makes one window of every kind
 const long kMaxBlocks = 100;          // heap growth allowed over all rounds of one way of making windows
 const long long kMaxBytes = 8 * 1024;
 const UINT kEditorId = 10;
+const TCHAR kWordMoveText[] = _T("123 note a");
 const RECT kEditorRect = { 10, 20, 110, 40 };
 const RECT kDropDownRect = { 10, 20, 110, 140 };
 
@@ -60,11 +62,19 @@ HWND CreatePlainEditor(int nKind, HWND hList)
                             r.right - r.left, r.bottom - r.top, hList, reinterpret_cast<HMENU>(kEditorId), NULL, NULL);
 }
 
-void PlainRound(int nKind, HWND hList)
+// bWordMove: the edit gets a text and Ctrl+Down (a move by words in a single-line edit) before it goes.
+void PlainRound(int nKind, HWND hList, bool bWordMove = false)
 {
     const HWND hEditor = CreatePlainEditor(nKind, hList);
     ASSERT_NE(hEditor, nullptr);
     ::SetFocus(hEditor);
+    if (bWordMove)
+    {
+        ::SetWindowText(hEditor, kWordMoveText);
+        qeltest::SetModifierKeys(true, false);
+        qeltest::PressKey(hEditor, VK_DOWN);
+        qeltest::SetModifierKeys(false, false);
+    }
     qeltest::PumpUntilIdle();
     ::DestroyWindow(hEditor);
     qeltest::PumpUntilIdle();
@@ -124,7 +134,7 @@ void ExpectNoGrowth(const char* pszWay, const Growth& growth)
 
 } // namespace
 
-TEST(WindowTraffic, EditorWindowsMadeAndDestroyedLeaveNoHeapInUse)
+TEST(WindowTraffic, EditorWindowsLeaveOnlyWinesWordBreakBlocks)
 {
     qeltest::CLedger ledger;
 
@@ -134,6 +144,15 @@ TEST(WindowTraffic, EditorWindowsMadeAndDestroyedLeaveNoHeapInUse)
     ExpectNoGrowth("plain windows over a plain list view", MeasureRounds([hPlainList](int nKind) {
         PlainRound(nKind, hPlainList);
     }));
+    const Growth moved = MeasureRounds([hPlainList](int nKind) {
+        if (nKind == 0)
+            PlainRound(nKind, hPlainList, true);
+    });
+    printf("plain edits moved by words: %d windows made and destroyed, heap in use %+lld bytes in %+ld blocks\n",
+           kRounds, moved.nBytes, moved.nBlocks);
+    const long long nChars = _countof(kWordMoveText) - 1;
+    EXPECT_NEAR(moved.nBlocks, kRounds * kWordBreakBlocksPerEdit, 2);
+    EXPECT_NEAR(moved.nBytes, kRounds * nChars * static_cast<long long>(kWordBreakBytesPerChar), 64);
     ::DestroyWindow(hPlainList);
 
     CListCtrl layerList;

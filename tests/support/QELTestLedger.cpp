@@ -309,6 +309,14 @@ const char kGdi[] = "gdi32.dll";
 const char kUser[] = "user32.dll";
 const char kKernel[] = "kernel32.dll";
 
+// Functions hooked in both their ANSI and wide forms, by one template each.
+const char kCreateDCA[] = "CreateDCA", kCreateDCW[] = "CreateDCW";
+const char kCreateICA[] = "CreateICA", kCreateICW[] = "CreateICW";
+const char kCreateWindowExA[] = "CreateWindowExA", kCreateWindowExW[] = "CreateWindowExW";
+const char kCreateDialogA[] = "CreateDialogIndirectParamA", kCreateDialogW[] = "CreateDialogIndirectParamW";
+const char kGetSystemDirectoryA[] = "GetSystemDirectoryA", kGetSystemDirectoryW[] = "GetSystemDirectoryW";
+const char kLoadLibraryA[] = "LoadLibraryA", kLoadLibraryW[] = "LoadLibraryW";
+
 // ---- Heap hooks ----------------------------------------------------------------------------------------
 
 using PfnMalloc = void* (__cdecl*)(size_t);
@@ -470,39 +478,15 @@ HDC WINAPI HookCreateCompatibleDC(HDC hdc)
     return h;
 }
 
-HDC WINAPI HookCreateDCA(LPCSTR pszDriver, LPCSTR pszDevice, LPCSTR pszPort, const DEVMODEA* pdm)
+// CreateDC and CreateIC in either form.
+template <const char* Name, typename Char, typename DevMode>
+HDC WINAPI HookCreateDC(const Char* pszDriver, const Char* pszDevice, const Char* pszPort, const DevMode* pdm)
 {
-    if (CountCall("CreateDCA", __builtin_return_address(0)))
+    if (CountCall(Name, __builtin_return_address(0)))
         return NULL;
-    const HDC h = QEL_REAL(decltype(&::CreateDCA), kGdi, "CreateDCA")(pszDriver, pszDevice, pszPort, pdm);
-    AddHandle(Kind::Dc, h, "CreateDCA");
-    return h;
-}
-
-HDC WINAPI HookCreateDCW(LPCWSTR pszDriver, LPCWSTR pszDevice, LPCWSTR pszPort, const DEVMODEW* pdm)
-{
-    if (CountCall("CreateDCW", __builtin_return_address(0)))
-        return NULL;
-    const HDC h = QEL_REAL(decltype(&::CreateDCW), kGdi, "CreateDCW")(pszDriver, pszDevice, pszPort, pdm);
-    AddHandle(Kind::Dc, h, "CreateDCW");
-    return h;
-}
-
-HDC WINAPI HookCreateICA(LPCSTR pszDriver, LPCSTR pszDevice, LPCSTR pszPort, const DEVMODEA* pdm)
-{
-    if (CountCall("CreateICA", __builtin_return_address(0)))
-        return NULL;
-    const HDC h = QEL_REAL(decltype(&::CreateICA), kGdi, "CreateICA")(pszDriver, pszDevice, pszPort, pdm);
-    AddHandle(Kind::Dc, h, "CreateICA");
-    return h;
-}
-
-HDC WINAPI HookCreateICW(LPCWSTR pszDriver, LPCWSTR pszDevice, LPCWSTR pszPort, const DEVMODEW* pdm)
-{
-    if (CountCall("CreateICW", __builtin_return_address(0)))
-        return NULL;
-    const HDC h = QEL_REAL(decltype(&::CreateICW), kGdi, "CreateICW")(pszDriver, pszDevice, pszPort, pdm);
-    AddHandle(Kind::Dc, h, "CreateICW");
+    using Pfn = HDC(WINAPI*)(const Char*, const Char*, const Char*, const DevMode*);
+    const HDC h = QEL_REAL(Pfn, kGdi, Name)(pszDriver, pszDevice, pszPort, pdm);
+    AddHandle(Kind::Dc, h, Name);
     return h;
 }
 
@@ -558,53 +542,32 @@ BOOL WINAPI HookEndPaint(HWND hwnd, const PAINTSTRUCT* pps)
     return QEL_REAL(decltype(&::EndPaint), kUser, "EndPaint")(hwnd, pps);
 }
 
-HWND WINAPI HookCreateWindowExA(DWORD exStyle, LPCSTR pszClass, LPCSTR pszName, DWORD style, int x, int y, int cx,
-                                int cy, HWND hwndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID pParam)
+template <const char* Name, typename Char>
+HWND WINAPI HookCreateWindowEx(DWORD exStyle, const Char* pszClass, const Char* pszName, DWORD style, int x, int y,
+                               int cx, int cy, HWND hwndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID pParam)
 {
-    if (CountCall("CreateWindowExA", __builtin_return_address(0)))
+    if (CountCall(Name, __builtin_return_address(0)))
     {
         ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return NULL;
     }
-    const HWND h = QEL_REAL(decltype(&::CreateWindowExA), kUser, "CreateWindowExA")(
-        exStyle, pszClass, pszName, style, x, y, cx, cy, hwndParent, hMenu, hInstance, pParam);
-    AddHandle(Kind::Window, h, "CreateWindowExA");
+    using Pfn = HWND(WINAPI*)(DWORD, const Char*, const Char*, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID);
+    const HWND h = QEL_REAL(Pfn, kUser, Name)(exStyle, pszClass, pszName, style, x, y, cx, cy, hwndParent, hMenu,
+                                              hInstance, pParam);
+    AddHandle(Kind::Window, h, Name);
     return h;
 }
 
-HWND WINAPI HookCreateWindowExW(DWORD exStyle, LPCWSTR pszClass, LPCWSTR pszName, DWORD style, int x, int y, int cx,
-                                int cy, HWND hwndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID pParam)
+// Both forms take the same template structure.
+template <const char* Name>
+HWND WINAPI HookCreateDialogIndirectParam(HINSTANCE hInstance, LPCDLGTEMPLATE pTemplate, HWND hwndParent,
+                                          DLGPROC pfnDialog, LPARAM lInit)
 {
-    if (CountCall("CreateWindowExW", __builtin_return_address(0)))
-    {
-        ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    if (CountCall(Name, __builtin_return_address(0)))
         return NULL;
-    }
-    const HWND h = QEL_REAL(decltype(&::CreateWindowExW), kUser, "CreateWindowExW")(
-        exStyle, pszClass, pszName, style, x, y, cx, cy, hwndParent, hMenu, hInstance, pParam);
-    AddHandle(Kind::Window, h, "CreateWindowExW");
-    return h;
-}
-
-HWND WINAPI HookCreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA pTemplate, HWND hwndParent,
-                                           DLGPROC pfnDialog, LPARAM lInit)
-{
-    if (CountCall("CreateDialogIndirectParamA", __builtin_return_address(0)))
-        return NULL;
-    const HWND h = QEL_REAL(decltype(&::CreateDialogIndirectParamA), kUser, "CreateDialogIndirectParamA")(
-        hInstance, pTemplate, hwndParent, pfnDialog, lInit);
-    AddHandle(Kind::Window, h, "CreateDialogIndirectParamA");
-    return h;
-}
-
-HWND WINAPI HookCreateDialogIndirectParamW(HINSTANCE hInstance, LPCDLGTEMPLATEW pTemplate, HWND hwndParent,
-                                           DLGPROC pfnDialog, LPARAM lInit)
-{
-    if (CountCall("CreateDialogIndirectParamW", __builtin_return_address(0)))
-        return NULL;
-    const HWND h = QEL_REAL(decltype(&::CreateDialogIndirectParamW), kUser, "CreateDialogIndirectParamW")(
-        hInstance, pTemplate, hwndParent, pfnDialog, lInit);
-    AddHandle(Kind::Window, h, "CreateDialogIndirectParamW");
+    const HWND h = QEL_REAL(decltype(&::CreateDialogIndirectParamW), kUser, Name)(hInstance, pTemplate, hwndParent,
+                                                                                  pfnDialog, lInit);
+    AddHandle(Kind::Window, h, Name);
     return h;
 }
 
@@ -737,50 +700,43 @@ BOOL WINAPI HookGlobalUnlock(HGLOBAL h)
     return QEL_REAL(decltype(&::GlobalUnlock), kKernel, "GlobalUnlock")(h);
 }
 
-UINT WINAPI HookGetSystemDirectoryA(LPSTR pszBuffer, UINT nSize)
+template <const char* Name, typename Char>
+UINT WINAPI HookGetSystemDirectory(Char* pszBuffer, UINT nSize)
 {
-    if (CountCall("GetSystemDirectoryA", __builtin_return_address(0)))
+    if (CountCall(Name, __builtin_return_address(0)))
     {
         ::SetLastError(ERROR_PATH_NOT_FOUND);
         return 0;
     }
-    return QEL_REAL(decltype(&::GetSystemDirectoryA), kKernel, "GetSystemDirectoryA")(pszBuffer, nSize);
+    using Pfn = UINT(WINAPI*)(Char*, UINT);
+    return QEL_REAL(Pfn, kKernel, Name)(pszBuffer, nSize);
 }
 
-UINT WINAPI HookGetSystemDirectoryW(LPWSTR pszBuffer, UINT nSize)
+// The module's name as counted: the ANSI form's own, the wide form's in the ANSI code page.
+const char* CountedName(LPCSTR pszName, char*)
 {
-    if (CountCall("GetSystemDirectoryW", __builtin_return_address(0)))
-    {
-        ::SetLastError(ERROR_PATH_NOT_FOUND);
-        return 0;
-    }
-    return QEL_REAL(decltype(&::GetSystemDirectoryW), kKernel, "GetSystemDirectoryW")(pszBuffer, nSize);
+    return pszName;
 }
 
-HMODULE WINAPI HookLoadLibraryA(LPCSTR pszName)
+const char* CountedName(LPCWSTR pszName, char* pszBuffer)
 {
-    if (CountCall("LoadLibraryA", __builtin_return_address(0), pszName))
-    {
-        ::SetLastError(ERROR_MOD_NOT_FOUND);
-        return NULL;
-    }
-    const HMODULE hModule = QEL_REAL(decltype(&::LoadLibraryA), kKernel, "LoadLibraryA")(pszName);
-    if (hModule != NULL)
-        Adjust(&LedgerState::modules, 1);
-    return hModule;
+    if (pszName == nullptr)
+        return nullptr;
+    ::WideCharToMultiByte(CP_ACP, 0, pszName, -1, pszBuffer, MAX_PATH, nullptr, nullptr);
+    return pszBuffer;
 }
 
-HMODULE WINAPI HookLoadLibraryW(LPCWSTR pszName)
+template <const char* Name, typename Char>
+HMODULE WINAPI HookLoadLibrary(const Char* pszName)
 {
     char szName[MAX_PATH] = "";
-    if (pszName != nullptr)
-        ::WideCharToMultiByte(CP_ACP, 0, pszName, -1, szName, MAX_PATH, nullptr, nullptr);
-    if (CountCall("LoadLibraryW", __builtin_return_address(0), pszName != nullptr ? szName : nullptr))
+    if (CountCall(Name, __builtin_return_address(0), CountedName(pszName, szName)))
     {
         ::SetLastError(ERROR_MOD_NOT_FOUND);
         return NULL;
     }
-    const HMODULE hModule = QEL_REAL(decltype(&::LoadLibraryW), kKernel, "LoadLibraryW")(pszName);
+    using Pfn = HMODULE(WINAPI*)(const Char*);
+    const HMODULE hModule = QEL_REAL(Pfn, kKernel, Name)(pszName);
     if (hModule != NULL)
         Adjust(&LedgerState::modules, 1);
     return hModule;
@@ -866,20 +822,20 @@ const Hook kHooks[] = {
     QEL_HOOK(kGdi, ExtCreateRegion),
     QEL_RELEASE(kGdi, DeleteObject),
     QEL_HOOK(kGdi, CreateCompatibleDC),
-    QEL_HOOK(kGdi, CreateDCA),
-    QEL_HOOK(kGdi, CreateDCW),
-    QEL_HOOK(kGdi, CreateICA),
-    QEL_HOOK(kGdi, CreateICW),
+    {kGdi, kCreateDCA, Fn(&HookCreateDC<kCreateDCA, char, DEVMODEA>), false},
+    {kGdi, kCreateDCW, Fn(&HookCreateDC<kCreateDCW, wchar_t, DEVMODEW>), false},
+    {kGdi, kCreateICA, Fn(&HookCreateDC<kCreateICA, char, DEVMODEA>), false},
+    {kGdi, kCreateICW, Fn(&HookCreateDC<kCreateICW, wchar_t, DEVMODEW>), false},
     QEL_RELEASE(kGdi, DeleteDC),
     QEL_HOOK(kUser, GetDC),
     QEL_HOOK(kUser, GetWindowDC),
     QEL_RELEASE(kUser, ReleaseDC),
     QEL_HOOK(kUser, BeginPaint),
     QEL_HOOK(kUser, EndPaint),
-    QEL_HOOK(kUser, CreateWindowExA),
-    QEL_HOOK(kUser, CreateWindowExW),
-    QEL_HOOK(kUser, CreateDialogIndirectParamA),
-    QEL_HOOK(kUser, CreateDialogIndirectParamW),
+    {kUser, kCreateWindowExA, Fn(&HookCreateWindowEx<kCreateWindowExA, char>), false},
+    {kUser, kCreateWindowExW, Fn(&HookCreateWindowEx<kCreateWindowExW, wchar_t>), false},
+    {kUser, kCreateDialogA, Fn(&HookCreateDialogIndirectParam<kCreateDialogA>), false},
+    {kUser, kCreateDialogW, Fn(&HookCreateDialogIndirectParam<kCreateDialogW>), false},
     QEL_HOOK(kUser, DestroyWindow),
     QEL_HOOK(kUser, CreatePopupMenu),
     QEL_HOOK(kUser, CreateMenu),
@@ -894,10 +850,10 @@ const Hook kHooks[] = {
     QEL_RELEASE(kKernel, GlobalFree),
     QEL_HOOK(kKernel, GlobalLock),
     QEL_HOOK(kKernel, GlobalUnlock),
-    QEL_HOOK(kKernel, GetSystemDirectoryA),
-    QEL_HOOK(kKernel, GetSystemDirectoryW),
-    QEL_HOOK(kKernel, LoadLibraryA),
-    QEL_HOOK(kKernel, LoadLibraryW),
+    {kKernel, kGetSystemDirectoryA, Fn(&HookGetSystemDirectory<kGetSystemDirectoryA, char>), false},
+    {kKernel, kGetSystemDirectoryW, Fn(&HookGetSystemDirectory<kGetSystemDirectoryW, wchar_t>), false},
+    {kKernel, kLoadLibraryA, Fn(&HookLoadLibrary<kLoadLibraryA, char>), false},
+    {kKernel, kLoadLibraryW, Fn(&HookLoadLibrary<kLoadLibraryW, wchar_t>), false},
     QEL_HOOK(kKernel, FreeLibrary),
     QEL_HOOK(kKernel, GetProcAddress),
 };
