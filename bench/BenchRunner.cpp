@@ -1,6 +1,7 @@
 #include "BenchRunner.h"
 #include "BenchList.h"
 #include "PlainStripeList.h"
+#include "BenchSupport.h"
 
 #include <algorithm>
 #include <stdio.h>
@@ -24,46 +25,11 @@ const UINT kClipboardText = CF_UNICODETEXT;
 const UINT kClipboardText = CF_TEXT;
 #endif
 
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-HWND g_hCountedWindow = NULL;   // window whose paint messages are counted
-int  g_nPaints = 0;
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        if (msg.hwnd == g_hCountedWindow && msg.message == WM_PAINT)
-            ++g_nPaints;
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 std::string Rows(int nRows)
 {
     char sz[32];
     sprintf(sz, "%d rows", nRows);
     return sz;
-}
-
-// The cell texts of both sides: a name, numbers, short texts and dates, 4 to 14 characters each.
-void CellText(TCHAR* psz, int nRow, int nColumn)
-{
-    switch (nColumn % 4)
-    {
-    case 0:  _stprintf(psz, _T("Item %06d"), nRow); break;
-    case 1:  _stprintf(psz, _T("%d"), (nRow * 7919 + nColumn) % 1000003); break;
-    case 2:  _stprintf(psz, _T("Text %d.%d"), nRow % 977, nColumn); break;
-    default: _stprintf(psz, _T("2026-%02d-%02d"), 1 + nRow % 12, 1 + nRow % 28); break;
-    }
 }
 
 // A permutation of the rows that does not depend on their current order: the item data (the row's original
@@ -87,13 +53,6 @@ int CALLBACK PlainCompare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 int CALLBACK HookCompare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     return ((CBenchList*)lParamSort)->OnCompareItems(lParam1, lParam2, kSortColumn);
-}
-
-CPoint HeaderItemCentre(HWND hHeader, int nItem)
-{
-    RECT rect = {};
-    ::SendMessage(hHeader, HDM_GETITEMRECT, (WPARAM)nItem, (LPARAM)&rect);
-    return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 void SetPlainSortMark(HWND hHeader, int nColumn, int nMark)
@@ -122,28 +81,6 @@ double MessageCost(HWND hWnd, int nCount)
     for (int i = 0; i < nCount; ++i)
         ::SendMessage(hWnd, LVM_GETITEMCOUNT, 0, 0);
     return (Now() - start) * 1000.0 / nCount;
-}
-
-// Megabytes in use in all the process's heaps (the list view's items and texts, the library's and the C
-// runtime's allocations).
-double HeapMegabytes()
-{
-    std::vector<HANDLE> heaps(256);
-    const DWORD nHeaps = ::GetProcessHeaps((DWORD)heaps.size(), heaps.data());
-    double bytes = 0;
-    for (DWORD i = 0; i < nHeaps && i < heaps.size(); ++i)
-    {
-        if (!::HeapLock(heaps[i]))
-            continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (::HeapWalk(heaps[i], &entry))
-        {
-            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0)
-                bytes += (double)entry.cbData;
-        }
-        ::HeapUnlock(heaps[i]);
-    }
-    return bytes / (1024.0 * 1024.0);
 }
 
 } // namespace

@@ -6,7 +6,8 @@
 #           it links the U targets); it must print its line. Then the same program compiled for the other
 #           character set must stop at one character-set error, whether QELCtrl.h or the MFC-compatible
 #           layer's afxwin.h comes first, and a build that includes <windows.h> first must stop at the afx
-#           headers' error.
+#           headers' error. The guide's owner-data program, from the files labelled "`virtual/…`:", must
+#           print its line too.
 #   SOURCE  the project in this folder, named NAME, its program PROGRAM; built (with WIZARD_UNICODE) and run
 #           once for each build type in CONFIGS, it must exit with 0.
 if(GUIDE)
@@ -15,7 +16,7 @@ if(GUIDE)
 endif()
 set(prefix ${BUILD_DIR}/${NAME}-package)
 set(project ${BUILD_DIR}/${NAME})
-file(REMOVE_RECURSE ${prefix} ${project})
+file(REMOVE_RECURSE ${prefix} ${project} ${project}-virtual)
 
 macro(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc)
@@ -24,11 +25,12 @@ macro(run)
     endif()
 endmacro()
 
-if(GUIDE)
+# Writes the guide's files labelled "`folder/…`:" into dir.
+function(extract_from_guide folder dir)
     file(READ ${GUIDE} text)
-    while(text MATCHES "\n`hello/([^`\n]+)`:\n```[a-z]*\n([^`]*)```")
+    while(text MATCHES "\n`${folder}/([^`\n]+)`:\n```[a-z]*\n([^`]*)```")
         set(block "${CMAKE_MATCH_0}")
-        set(path ${project}/${CMAKE_MATCH_1})
+        set(path ${dir}/${CMAKE_MATCH_1})
         set(content "${CMAKE_MATCH_2}")
         if(UNICODE)
             string(REGEX REPLACE "(QELCtrl::QELCtrl|QELCtrl::QELAfxMain)([ )])" "\\1U\\2" content "${content}")
@@ -39,6 +41,11 @@ if(GUIDE)
         math(EXPR at "${at} + ${length}")
         string(SUBSTRING "${text}" ${at} -1 text)
     endwhile()
+endfunction()
+
+if(GUIDE)
+    extract_from_guide(hello ${project})
+    extract_from_guide(virtual ${project}-virtual)
 else()
     file(COPY ${SOURCE}/ DESTINATION ${project})
 endif()
@@ -57,15 +64,16 @@ else()
     set(other_target "QELCtrl::QELCtrlU")
 endif()
 
-# Builds the project in build, for the build type config (the project's default when empty), and runs it.
-function(build_and_run build config)
-    run(${CMAKE_COMMAND} -S ${project} -B ${build} -DCMAKE_BUILD_TYPE=${config} -DCMAKE_PREFIX_PATH=${prefix}
+# Builds the project in source into build, for the build type config (the project's default when empty), and
+# runs its program, which must exit with 0 and, when line is not empty, print that line alone.
+function(build_and_run source program line build config)
+    run(${CMAKE_COMMAND} -S ${source} -B ${build} -DCMAKE_BUILD_TYPE=${config} -DCMAKE_PREFIX_PATH=${prefix}
         -DWIZARD_UNICODE=${UNICODE}
         -DCMAKE_TOOLCHAIN_FILE=${prefix}/lib/cmake/QELCtrl/toolchain-mingw-${PROCESSOR}.cmake)
     execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} --verbose RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
     message("${out}")
     if(NOT rc EQUAL 0 OR NOT out MATCHES "${charset_flag}")
-        message(FATAL_ERROR "${NAME} ${config} did not build, or without the package's ${charset_flag} (${rc})")
+        message(FATAL_ERROR "${program} ${config} did not build, or without the package's ${charset_flag} (${rc})")
     endif()
     file(GLOB dlls RELATIVE ${prefix}/bin ${prefix}/bin/*.dll)
     foreach(dll IN LISTS dlls)
@@ -77,19 +85,20 @@ function(build_and_run build config)
     # A Wine prefix of its own, made by the launcher as for a newcomer. Output to files: Wine's background
     # services, started with the program, must not keep a pipe of ours open.
     execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${BUILD_DIR}/wineprefix-consumer
-                            ${prefix}/bin/qelctrl-wine ${build}/${PROGRAM}.exe
+                            ${prefix}/bin/qelctrl-wine ${build}/${program}.exe
                     RESULT_VARIABLE rc OUTPUT_FILE ${build}/run.out ERROR_FILE ${build}/run.err)
     file(READ ${build}/run.out out)
     file(READ ${build}/run.err err)
     message("${out}${err}")
-    if(NOT rc EQUAL 0 OR (GUIDE AND NOT out MATCHES "^Write the guide: editable\r?\n$"))
-        message(FATAL_ERROR "${NAME} ${config} failed (${rc})")
+    if(NOT rc EQUAL 0 OR (line AND NOT out MATCHES "^${line}\r?\n$"))
+        message(FATAL_ERROR "${program} ${config} failed (${rc})")
     endif()
 endfunction()
 
 if(GUIDE)
     set(build ${project}/build)
-    build_and_run(${build} "")
+    build_and_run(${project} ${PROGRAM} "Write the guide: editable" ${build} "")
+    build_and_run(${project}-virtual Virtual "Zebra: row 0 of 1000000" ${project}-virtual/build "")
     foreach(first IN ITEMS "" "-include afxwin.h")
         run(${CMAKE_COMMAND} ${build} "-DCMAKE_CXX_FLAGS=${other_charset} ${first}")
         execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -109,6 +118,6 @@ if(GUIDE)
     endif()
 else()
     foreach(config IN LISTS CONFIGS)
-        build_and_run(${project}/build-${config} ${config})
+        build_and_run(${project} ${PROGRAM} "" ${project}/build-${config} ${config})
     endforeach()
 endif()

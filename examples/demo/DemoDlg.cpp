@@ -1,6 +1,7 @@
 // The demo dialog: wiring of the list's messages (vetoes, filling the choice list, new rows) and the tools.
 #include "DemoDlg.h"
 
+#include "RecordsDlg.h"
 #include "ScreenshotTour.h"
 #include "resource.h"
 
@@ -10,6 +11,7 @@ BEGIN_MESSAGE_MAP(CDemoDlg, CDialog)
     ON_EN_CHANGE(IDC_FILTER, &CDemoDlg::OnFilterChange)
     ON_BN_CLICKED(IDC_COPY, &CDemoDlg::OnCopy)
     ON_BN_CLICKED(IDC_FOLDER, &CDemoDlg::OnChooseFolder)
+    ON_BN_CLICKED(IDC_RECORDS, &CDemoDlg::OnRecords)
     ON_BN_CLICKED(IDC_VISUALSTYLES, &CDemoDlg::OnVisualStyles)
     ON_WM_SIZE()
     ON_WM_TIMER()
@@ -156,6 +158,13 @@ void CDemoDlg::OnChooseFolder()
     }
     else
         SetStatus(_T("No folder chosen."));
+}
+
+void CDemoDlg::OnRecords()
+{
+    CWaitCursor wait;   // the records are generated before the dialog shows
+    CRecordsDlg dlg(this);
+    dlg.DoModal();
 }
 
 void CDemoDlg::SetVisualStyles(BOOL bOn)

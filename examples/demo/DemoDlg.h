@@ -1,4 +1,5 @@
-// The demo's main window: the task list with its filter, copy, folder and look switches, and a status line.
+// The demo's main window: the task list with its filter, copy, folder and look switches, and a status line;
+// a button opens the million records.
 #pragma once
 
 #include <QELCtrl.h>
@@ -25,6 +26,7 @@ protected:
     afx_msg void    OnFilterChange();
     afx_msg void    OnCopy();
     afx_msg void    OnChooseFolder();
+    afx_msg void    OnRecords();
     afx_msg void    OnVisualStyles();
     afx_msg void    OnSize(UINT nType, int cx, int cy);
     afx_msg void    OnTimer(UINT_PTR nIDEvent);

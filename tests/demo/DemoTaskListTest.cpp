@@ -1,6 +1,7 @@
 // The demo's task list, built from the demo's own sources: its columns at the dialog font of 100 %, 150 %
 // and 200 % display scaling.
 #include "QELTest.h"
+#include "RecordStore.h"
 #include "TaskList.h"
 
 #include <algorithm>
@@ -65,4 +66,41 @@ TEST(DemoTaskListTest, ColumnsFitCaptionsAndCellsAtEveryScaling)
         list.DestroyWindow();
         parent.DestroyWindow();
     }
+}
+
+// The records behind the owner-data view: a multiple sort orders by every key in turn, a filter keeps that
+// order, and edits land in the record shown by the row.
+TEST(DemoRecordStoreTest, SortsByEveryKeyFiltersAndStoresThroughRows)
+{
+    CRecordStore store(20000);
+    store.Sort(recKind, TRUE, FALSE);
+    store.Sort(recDate, FALSE, TRUE);
+    const auto sorted = [&] {
+        for (int r = 1; r < store.GetRowCount(); ++r)
+        {
+            const CString k0 = store.CellText(r - 1, recKind), k1 = store.CellText(r, recKind);
+            SYSTEMTIME d0 = {}, d1 = {};
+            CTaskStore::ParseDate(store.CellText(r - 1, recDate), d0);
+            CTaskStore::ParseDate(store.CellText(r, recDate), d1);
+            const long n0 = d0.wYear * 400 + d0.wMonth * 32 + d0.wDay, n1 = d1.wYear * 400 + d1.wMonth * 32 + d1.wDay;
+            if (k0.Compare(k1) > 0 || (k0 == k1 && n0 < n1))
+                return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(sorted());
+
+    store.Filter(_T("a"));
+    EXPECT_GT(store.GetRowCount(), 0);
+    EXPECT_LT(store.GetRowCount(), store.GetRecordCount());
+    EXPECT_NE(-1, store.CellText(0, recCode).Find(_T('A')));
+    EXPECT_TRUE(sorted());
+
+    EXPECT_TRUE(store.Store(0, recCode, _T("zz-9")));
+    EXPECT_TRUE(store.Store(0, recDate, _T("29.02.2024")));
+    EXPECT_FALSE(store.Store(0, recKind, _T("Gift")));
+    EXPECT_EQ(CString(_T("ZZ-9")), store.CellText(0, recCode));
+    EXPECT_EQ(CString(_T("29.02.2024")), store.CellText(0, recDate));
+    store.Filter(CString());
+    EXPECT_EQ(store.GetRecordCount(), store.GetRowCount());
 }
