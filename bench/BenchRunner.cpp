@@ -13,17 +13,7 @@
 
 namespace {
 
-const int  kWidth = 1280;
-const int  kHeight = 1024;
-const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
-const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 const int  kSortColumn = 2;
-// The clipboard format of the build's text, as the library writes it.
-#ifdef _UNICODE
-const UINT kClipboardText = CF_UNICODETEXT;
-#else
-const UINT kClipboardText = CF_TEXT;
-#endif
 
 std::string Rows(int nRows)
 {
@@ -53,16 +43,6 @@ int CALLBACK PlainCompare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 int CALLBACK HookCompare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     return ((CBenchList*)lParamSort)->OnCompareItems(lParam1, lParam2, kSortColumn);
-}
-
-void SetPlainSortMark(HWND hHeader, int nColumn, int nMark)
-{
-    HDITEM item = {};
-    item.mask = HDI_FORMAT;
-    ::SendMessage(hHeader, HDM_GETITEM, (WPARAM)nColumn, (LPARAM)&item);
-    item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
-    item.fmt |= nMark > 0 ? HDF_SORTUP : HDF_SORTDOWN;
-    ::SendMessage(hHeader, HDM_SETITEM, (WPARAM)nColumn, (LPARAM)&item);
 }
 
 // Counts the paint messages sent to g_hCountedWindow while installed as a hook (Pump counts the posted ones).
@@ -123,29 +103,36 @@ double CBenchRunner::MedianOf(const std::function<double()>& work)
     return times[times.size() / 2];
 }
 
-CBenchRunner::CMedians CBenchRunner::Interleave(const std::function<double()>& qel, const std::function<double()>& plain)
+std::vector<CBenchRunner::CSpread> CBenchRunner::InterleaveAll(const std::vector<std::function<double()>>& works,
+                                                                int nRepetitions)
 {
-    qel();
-    plain();
-    std::vector<double> qelTimes, plainTimes;
-    for (int i = 0; i < m_nRepetitions; ++i)
+    for (const auto& work : works)
+        work();
+    const size_t nWorks = works.size();
+    std::vector<std::vector<double>> times(nWorks);
+    for (int i = 0; i < nRepetitions; ++i)
     {
-        // Alternate which side goes first, so that neither always runs in the other's wake.
-        if (i % 2 == 0)
+        // Each repetition starts with the next work, so that none always runs in another's wake.
+        for (size_t k = 0; k < nWorks; ++k)
         {
-            qelTimes.push_back(qel());
-            plainTimes.push_back(plain());
-        }
-        else
-        {
-            plainTimes.push_back(plain());
-            qelTimes.push_back(qel());
+            const size_t nWork = (i + k) % nWorks;
+            times[nWork].push_back(works[nWork]());
         }
     }
-    std::sort(qelTimes.begin(), qelTimes.end());
-    std::sort(plainTimes.begin(), plainTimes.end());
-    return CMedians{ qelTimes[qelTimes.size() / 2], plainTimes[plainTimes.size() / 2],
-                     qelTimes.front(), qelTimes.back(), plainTimes.front(), plainTimes.back() };
+    std::vector<CSpread> spreads;
+    for (std::vector<double>& t : times)
+    {
+        std::sort(t.begin(), t.end());
+        spreads.push_back(CSpread{ t[t.size() / 2], t.front(), t.back() });
+    }
+    return spreads;
+}
+
+CBenchRunner::CMedians CBenchRunner::Interleave(const std::function<double()>& qel, const std::function<double()>& plain)
+{
+    const std::vector<CSpread> spreads = InterleaveAll({ qel, plain }, m_nRepetitions);
+    return CMedians{ spreads[0].median, spreads[1].median, spreads[0].min, spreads[0].max, spreads[1].min,
+                     spreads[1].max };
 }
 
 void CBenchRunner::Report(CBenchReport::CRow row, const CMedians& medians)
@@ -164,11 +151,12 @@ BOOL CBenchRunner::CreatePair(CListCtrl& qel, CListCtrl& plain, int nRows, int n
     return CreateList(qel, 100, nRows, nColumns, nColumnWidth) && CreateList(plain, 101, nRows, nColumns, nColumnWidth);
 }
 
-BOOL CBenchRunner::CreateList(CListCtrl& list, UINT nId, int nRows, int nColumns, int nColumnWidth)
+BOOL CBenchRunner::CreateColumns(CListCtrl& list, CWnd* pParent, UINT nId, DWORD dwOwnerData, int nColumns,
+                                 int nColumnWidth)
 {
     // Visible from the start: the list view makes its header window only for a visible report view.
-    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS;
-    if (!list.Create(dwStyle, CRect(0, 0, kWidth, kHeight), &m_wndFrame, nId))
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS | dwOwnerData;
+    if (!list.Create(dwStyle, CRect(0, 0, kWidth, kHeight), pParent, nId))
         return FALSE;
     list.SendMessage(WM_SETFONT, (WPARAM)m_hFont, FALSE);
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -178,6 +166,14 @@ BOOL CBenchRunner::CreateList(CListCtrl& list, UINT nId, int nRows, int nColumns
         _stprintf(sz, _T("Column %d"), c);
         list.InsertColumn(c, sz, c % 4 == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT, nColumnWidth);
     }
+    return TRUE;
+}
+
+BOOL CBenchRunner::CreateList(CListCtrl& list, UINT nId, int nRows, int nColumns, int nColumnWidth)
+{
+    if (!CreateColumns(list, &m_wndFrame, nId, 0, nColumns, nColumnWidth))
+        return FALSE;
+    TCHAR sz[32];
     list.SetRedraw(FALSE);
     list.SetItemCount(nRows);
     for (int r = 0; r < nRows; ++r)
@@ -323,67 +319,6 @@ double CBenchRunner::PlainSortOnce(CListCtrl& qel, CListCtrl& plain, bool bAscen
     return elapsed;
 }
 
-double CBenchRunner::PlainCopyOnce(CListCtrl& plain, int nColumns)
-{
-    const double start = Now();
-    const HWND hList = plain.m_hWnd;
-    const HWND hHeader = plain.GetHeaderCtrl()->m_hWnd;
-    const int nRows = (int)::SendMessage(hList, LVM_GETITEMCOUNT, 0, 0);
-    // Every cell text is below 32 characters: one buffer large enough for all of them, separators included.
-    const size_t nCapacity = ((size_t)nRows + 1) * (size_t)nColumns * 32 + 1;
-    TCHAR* pBuffer = (TCHAR*)malloc(nCapacity * sizeof(TCHAR));
-    if (pBuffer == NULL)
-        return 0;
-    size_t nLength = 0;
-    for (int c = 0; c < nColumns; ++c)
-    {
-        if (c > 0)
-            pBuffer[nLength++] = _T('\t');
-        HDITEM item = {};
-        item.mask = HDI_TEXT;
-        item.pszText = pBuffer + nLength;
-        item.cchTextMax = 1024;
-        ::SendMessage(hHeader, HDM_GETITEM, (WPARAM)c, (LPARAM)&item);
-        nLength += _tcslen(pBuffer + nLength);
-    }
-    for (int r = 0; r < nRows; ++r)
-    {
-        pBuffer[nLength++] = _T('\r');
-        pBuffer[nLength++] = _T('\n');
-        for (int c = 0; c < nColumns; ++c)
-        {
-            if (c > 0)
-                pBuffer[nLength++] = _T('\t');
-            LVITEM item = {};
-            item.iSubItem = c;
-            item.pszText = pBuffer + nLength;
-            // A bounded limit: the list view converts through a temporary buffer of cchTextMax characters.
-            item.cchTextMax = 256;
-            nLength += (size_t)::SendMessage(hList, LVM_GETITEMTEXT, (WPARAM)r, (LPARAM)&item);
-        }
-    }
-    BOOL bOk = FALSE;
-    if (::OpenClipboard(hList))
-    {
-        ::EmptyClipboard();
-        HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, (nLength + 1) * sizeof(TCHAR));
-        TCHAR* pBlock = hBlock != NULL ? (TCHAR*)::GlobalLock(hBlock) : NULL;
-        if (pBlock != NULL)
-        {
-            memcpy(pBlock, pBuffer, nLength * sizeof(TCHAR));
-            pBlock[nLength] = _T('\0');
-            ::GlobalUnlock(hBlock);
-            bOk = ::SetClipboardData(kClipboardText, hBlock) != NULL;
-        }
-        ::CloseClipboard();
-    }
-    free(pBuffer);
-    const double elapsed = Now() - start;
-    if (!bOk)
-        printf("  warning: the plain copy did not reach the clipboard\n");
-    return elapsed;
-}
-
 void CBenchRunner::RunSortAndCopy(int nRows)
 {
     CBenchList qel;
@@ -414,7 +349,7 @@ void CBenchRunner::RunSortAndCopy(int nRows)
                 printf("  warning: CopyToClipboard failed\n");
             return elapsed;
         },
-        [&] { return PlainCopyOnce(plain, nColumns); });
+        [&] { return PlainCopy(plain, nColumns); });
     Report({ "3 copy selected rows x 8 columns", Rows(nRows), "ms", copy.qel, copy.plain, 1.15, "<= 1.15x" }, copy);
     BreakdownCopy(qel, nRows, nColumns);
     if (nRows == 10000)
@@ -888,7 +823,7 @@ CBenchRunner::CScaleFigures CBenchRunner::ScaleSide(CListCtrl& list, int nRows)
     }
     else
     {
-        figures.copy = PlainCopyOnce(list, nColumns);
+        figures.copy = PlainCopy(list, nColumns);
     }
     list.DestroyWindow();
     Pump();

@@ -26,6 +26,7 @@ public:
     void RunMouseMovesAndHeaderPaint();
     void RunEdit();
     void RunScale(int nRows);
+    void RunOwnerData(int nRows);
 
 private:
     struct CMedians
@@ -35,6 +36,13 @@ private:
         double qelMin, qelMax, plainMin, plainMax;   // the spread of the repetitions
     };
     void Report(CBenchReport::CRow row, const CMedians& medians);   // a row with the medians' spread
+    struct CSpread
+    {
+        double median, min, max;
+    };
+    // Case 8's application window and its two lists at one size.
+    struct COwnerDataPair;
+    using COwnerDataWork = std::function<double(COwnerDataPair&)>;
     // One side of the scale case: milliseconds, and the megabytes of heap the filled list holds.
     struct CScaleFigures
     {
@@ -42,8 +50,10 @@ private:
     };
     // Each function times its own work (so that it can prepare untimed) and returns milliseconds.
     CMedians Interleave(const std::function<double()>& qel, const std::function<double()>& plain);
+    std::vector<CSpread> InterleaveAll(const std::vector<std::function<double()>>& works, int nRepetitions);
     double   MedianOf(const std::function<double()>& work);
 
+    BOOL CreateColumns(CListCtrl& list, CWnd* pParent, UINT nId, DWORD dwOwnerData, int nColumns, int nColumnWidth);
     BOOL CreatePair(CListCtrl& qel, CListCtrl& plain, int nRows, int nColumns, int nColumnWidth);
     BOOL CreateList(CListCtrl& list, UINT nId, int nRows, int nColumns, int nColumnWidth);
     void ShowOnly(CListCtrl& show, CListCtrl& hide);
@@ -51,7 +61,6 @@ private:
     double PaintOnce(CListCtrl& show, CListCtrl& hide);
     double ClickSortOnce(CListCtrl& qel, CListCtrl& plain, int nColumn);
     double PlainSortOnce(CListCtrl& qel, CListCtrl& plain, bool bAscending);
-    double PlainCopyOnce(CListCtrl& plain, int nColumns);
     double MouseMovesOnce(CListCtrl& show, CListCtrl& hide, int nMoves);
     double HeaderPaintOnce(CListCtrl& show, CListCtrl& hide, int nPaints);
     double RowsPaintOnce(CListCtrl& show, CListCtrl& hide);
@@ -60,6 +69,19 @@ private:
     CScaleFigures ScaleSide(CListCtrl& list, int nRows);
     double ScaleEditOnce(CListCtrl& list, class CBenchList* pQel, int nRow);
     double ScaleEditRow(CListCtrl& list, class CBenchList* pQel, int nRow);
+    BOOL   CreateOwnerDataPair(COwnerDataPair& pair, int nRows);
+    void   OwnerDataMemory(COwnerDataPair& pair);
+    void   ShowPair(COwnerDataPair& show, COwnerDataPair& hide);
+    void   CompareOwnerData(const char* pszAction, COwnerDataPair& small, COwnerDataPair& large,
+                            const COwnerDataWork& qel, const COwnerDataWork& plain);
+    void   OwnerDataCopy(COwnerDataPair& pair, COwnerDataPair& other);
+    BOOL   ShowOwnerDataList(CListCtrl& list, class COwnerDataHost& host, UINT nId, int nRows);
+    double ScrollToEndOnce(CListCtrl& show, CListCtrl& hide);
+    double OwnerDataEditOnce(COwnerDataPair& pair);
+    double PlainOwnerDataEditOnce(COwnerDataPair& pair);
+    double OwnerDataMoveOnce(COwnerDataPair& pair);
+    double PlainOwnerDataMoveOnce(COwnerDataPair& pair);
+    double OwnerDataSortOnce(CListCtrl& show, CListCtrl& hide, COwnerDataHost& host, std::vector<double>& appMs);
 
     // Single steps of a case timed on their own, printed as "breakdown" lines.
     void Breakdown(const char* pszWhat, int nRows, const std::function<double()>& work);

@@ -1,8 +1,9 @@
 // Times the same work on a CQELListCtrl and on a plain list view with the same data, window size and font:
 // full repaint, sorting through a header click, clipboard copy, mouse moves, in-place editing, header
-// painting, and the same steps once on a list of a million rows (case 7, --scale ROWS). Prints medians of
-// repeated runs with the ratio QEL/plain as a table and as CSV.
-// Run: cmake/wine-run.sh build/x64/bin/QELBench.exe [--repetitions N] [--csv FILE] [--cases 1234567]
+// painting, the same steps once on a list of a million rows (case 7, --scale ROWS), and the user's actions
+// on owner-data lists of 1,000 rows and of the --scale size (case 8). Prints medians of repeated runs with the
+// ratio QEL/plain as a table and as CSV.
+// Run: cmake/wine-run.sh build/x64/bin/QELBench.exe [--repetitions N] [--csv FILE] [--cases 12345678]
 //      [--scale ROWS] [--quick]
 #include "BenchReport.h"
 #include "BenchRunner.h"
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
         return 1;
     int nRepetitions = 9;
     bool bQuick = false;
-    std::string strCases = "1234567";
+    std::string strCases = "12345678";
     int nScaleRows = 1000000;
     std::string strCsv = DefaultCsvPath();
     for (int i = 1; i < argc; ++i)
@@ -84,6 +85,8 @@ int main(int argc, char** argv)
         runner.RunEdit();
     if (wanted('7') && nScaleRows > 0)
         runner.RunScale(bQuick ? std::min(nScaleRows, 100000) : nScaleRows);
+    if (wanted('8') && nScaleRows > 0)
+        runner.RunOwnerData(bQuick ? std::min(nScaleRows, 100000) : nScaleRows);
 
     report.PrintTable();
     if (!report.WriteCsv(strCsv.c_str()))
