@@ -1,6 +1,7 @@
 // The records dialog: the owner-data list's cells come from the store, edits go into it, and header clicks
 // and the filter reorder its rows; the list only repaints.
 #include "RecordsDlg.h"
+#include "ColumnStyle.h"
 
 #include "resource.h"
 
@@ -54,18 +55,6 @@ void CRecordsDlg::OnOK()
 {
 }
 
-void CRecordsDlg::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, LPCTSTR pszData)
-{
-    _tag_QELListColumnStyle style = {};
-    style.nColumn = nColumn;
-    style.nLimitText = nLimit;
-    style.dwStyle = dwStyle;
-    style.pData = const_cast<LPTSTR>(pszData);
-    style.nDataLen = pszData != NULL ? lstrlen(pszData) : 0;
-    style.pRuntimeClass = pClass;
-    m_list.SetColumnStyle(&style);
-}
-
 void CRecordsDlg::InitList()
 {
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -76,9 +65,10 @@ void CRecordsDlg::InitList()
         m_list.InsertColumn(i, s_columns[i].pszCaption, s_columns[i].nFormat, width.Width());
         m_list.EnableSortColumn(i, TRUE);
     }
-    SetStyle(recCode, RUNTIME_CLASS(CQELListItemEdit), 0, static_cast<int>(sizeof(CRecord::szCode) / sizeof(TCHAR)) - 1, NULL);
-    SetStyle(recKind, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, 0, NULL);
-    SetStyle(recDate, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, s_szDateFormat);
+    SetColumnEditor(m_list, recCode, RUNTIME_CLASS(CQELListItemEdit), 0,
+                    static_cast<int>(sizeof(CRecord::szCode) / sizeof(TCHAR)) - 1, NULL, 0);
+    SetColumnEditor(m_list, recKind, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, 0, NULL, 0);
+    SetColumnEditor(m_list, recDate, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, s_szDateFormat, 0);
     m_list.EnableMultipleSort(TRUE);
     m_list.EnableMarkSortedColumn(TRUE, FALSE);
     m_list.SetItemCount(m_store.GetRowCount());

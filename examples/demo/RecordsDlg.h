@@ -26,7 +26,6 @@ protected:
 
 private:
     void InitList();
-    void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, LPCTSTR pszData);
     void ShowCount(LPCTSTR pszWhat, DWORD dwMilliseconds);
 
     CRecordStore m_store;

@@ -1,6 +1,7 @@
 // Task rows, the compare hook (numbers as numbers, dates as dates, ties by the other marked columns) and
 // the colour and font hooks (overdue dates in red, done rows grey, open tasks bold).
 #include "TaskList.h"
+#include "ColumnStyle.h"
 
 #include <algorithm>
 
@@ -30,19 +31,6 @@ CTaskList::~CTaskList()
 {
 }
 
-void CTaskList::SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, LPCTSTR pszData, DWORD dwFlags)
-{
-    _tag_QELListColumnStyle style = {};
-    style.dwFlags = dwFlags;
-    style.nColumn = nColumn;
-    style.nLimitText = nLimit;
-    style.dwStyle = dwStyle;
-    style.pData = const_cast<LPTSTR>(pszData);
-    style.nDataLen = pszData != NULL ? lstrlen(pszData) : 0;
-    style.pRuntimeClass = pClass;
-    SetColumnStyle(&style);
-}
-
 void CTaskList::Init(CTaskStore* pStore)
 {
     m_pStore = pStore;
@@ -57,11 +45,12 @@ void CTaskList::Init(CTaskStore* pStore)
     SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP);
     InsertColumns();
 
-    // Editable columns: a text with a limit, a number, a date in the column's own format, a fixed choice.
-    SetStyle(colTitle, RUNTIME_CLASS(CQELListItemEdit), 0, 60, NULL, QEL_STYLEFLAG_AUTO);   // grows with its text
-    SetStyle(colHours, RUNTIME_CLASS(CQELListItemEdit), 0, 4, NULL, 0);
-    SetStyle(colDue, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, s_szDateFormat, 0);
-    SetStyle(colStatus, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, 0, NULL, 0);
+    // Editable columns: a text with a limit (its editor grows with the text), a number, a date in the column's
+    // own format, a fixed choice.
+    SetColumnEditor(*this, colTitle, RUNTIME_CLASS(CQELListItemEdit), 0, 60, NULL, QEL_STYLEFLAG_AUTO);
+    SetColumnEditor(*this, colHours, RUNTIME_CLASS(CQELListItemEdit), 0, 4, NULL, 0);
+    SetColumnEditor(*this, colDue, RUNTIME_CLASS(CQELListItemDateTimeCtrl), 0, 0, s_szDateFormat, 0);
+    SetColumnEditor(*this, colStatus, RUNTIME_CLASS(CQELListItemComboBoxCtrl), CBS_DROPDOWNLIST, 0, NULL, 0);
 
     for (int i = 0; i < colCount; ++i)
         EnableSortColumn(i, TRUE);

@@ -35,7 +35,6 @@ public:
 private:
     void InsertColumns();
     int  CompareColumn(const CTask& a, const CTask& b, int nColumn) const;
-    void SetStyle(int nColumn, CRuntimeClass* pClass, DWORD dwStyle, int nLimit, LPCTSTR pszData, DWORD dwFlags);
     const CTask& TaskOfRow(int nRow) const;
 
     CTaskStore* m_pStore;      // not owned
