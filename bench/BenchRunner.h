@@ -77,6 +77,7 @@ private:
     void   OwnerDataCopy(COwnerDataPair& pair, COwnerDataPair& other);
     BOOL   ShowOwnerDataList(CListCtrl& list, class COwnerDataHost& host, UINT nId, int nRows);
     double ScrollToEndOnce(CListCtrl& show, CListCtrl& hide);
+    void   PrepareEdit(CListCtrl& show, CListCtrl& hide, TCHAR* pszText);
     double OwnerDataEditOnce(COwnerDataPair& pair);
     double PlainOwnerDataEditOnce(COwnerDataPair& pair);
     double OwnerDataMoveOnce(COwnerDataPair& pair);

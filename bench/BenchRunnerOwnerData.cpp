@@ -246,16 +246,22 @@ double CBenchRunner::ScrollToEndOnce(CListCtrl& show, CListCtrl& hide)
     return Now() - start;
 }
 
+// Shows the list alone and focused; pszText (32 characters) receives a text no earlier edit stored.
+void CBenchRunner::PrepareEdit(CListCtrl& show, CListCtrl& hide, TCHAR* pszText)
+{
+    ShowOnly(show, hide);
+    show.SetFocus();
+    Pump();
+    _stprintf(pszText, _T("Edited %.0f"), Now());
+}
+
 // EditSubItem, the user's text, EndEdit(TRUE): the parent stores the text, the list repaints the row.
 double CBenchRunner::OwnerDataEditOnce(COwnerDataPair& pair)
 {
     CQELListCtrl& list = pair.qel;
     const int nRow = pair.nRows - 1;
-    ShowOnly(list, pair.plain);
-    list.SetFocus();
-    Pump();
     TCHAR szText[32];
-    _stprintf(szText, _T("Edited %.0f"), Now());
+    PrepareEdit(list, pair.plain, szText);
     const double start = Now();
     if (list.EditSubItem(nRow, COwnerDataHost::kEditColumn) != 0 || list.GetEditControl() == NULL)
     {
@@ -277,11 +283,8 @@ double CBenchRunner::PlainOwnerDataEditOnce(COwnerDataPair& pair)
 {
     CListCtrl& list = pair.plain;
     const int nRow = pair.nRows - 1;
-    ShowOnly(list, pair.qel);
-    list.SetFocus();
-    Pump();
     TCHAR szText[32];
-    _stprintf(szText, _T("Edited %.0f"), Now());
+    PrepareEdit(list, pair.qel, szText);
     const double start = Now();
     CEdit edit;
     OpenPlainEditor(list, nRow, edit);
